@@ -1,0 +1,145 @@
+// Layout checks: links, joins, geometry, extent, light and boundary tables, and trapped records.
+#include "model/LayoutChecker.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace jamlog {
+
+namespace {
+
+constexpr int absurdCoordinate = 10000000; // ten thousand grid cells
+
+std::string fmt(const char* f, long a = 0, long b = 0, long c = 0) {
+    char buf[160];
+    std::snprintf(buf, sizeof buf, f, a, b, c);
+    return buf;
+}
+
+bool isStub(int n) { return n == roadStub || n == trackStub || n == riverStub; }
+
+void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
+    const RoadRecord& r = m.road(n);
+    if (!std::isfinite(r.dirX) || !std::isfinite(r.dirY) || !std::isfinite(r.angle))
+        out.push_back({n, Severity::Error, "non-finite direction or angle"});
+    if (r.length <= 0 || r.length > absurdCoordinate)
+        out.push_back({n, Severity::Error, fmt("absurd length %ld", r.length)});
+    if (std::abs(r.startX) > absurdCoordinate || std::abs(r.startY) > absurdCoordinate ||
+        std::abs(r.endX()) > absurdCoordinate || std::abs(r.endY()) > absurdCoordinate)
+        out.push_back({n, Severity::Error, "coordinates beyond any layout"});
+    if (r.topLane < 0 || r.topLane >= maxLanes || r.laneCap < 0 || r.laneCap > r.topLane)
+        out.push_back({n, Severity::Error, fmt("lanes out of range: topLane %ld laneCap %ld", r.topLane, r.laneCap)});
+    if (r.arc() && r.radius <= 0) out.push_back({n, Severity::Error, "arc with no radius"});
+    auto outside = [&](int x, int y) {
+        return x < m.extentMinX || x > m.extentMaxX || y < m.extentMinY || y > m.extentMaxY;
+    };
+    if (!isStub(n) && (outside(r.startX, r.startY) || outside(r.endX(), r.endY())))
+        out.push_back({n, Severity::Warning, "lies partly outside the layout extent"});
+}
+
+void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
+    const RoadRecord& r = m.road(n);
+    for (int i = 0; i < 3; ++i) {
+        int s = r.next[i];
+        if (i > 0 && s == r.next[i - 1]) continue;
+        if (s < 0 || s >= roadCapacity) {
+            out.push_back({n, Severity::Error, fmt("successor %ld out of range", s)});
+            continue;
+        }
+        if (!isBuilt(m, s)) {
+            out.push_back({n, Severity::Error, fmt("successor %ld is never built", s)});
+            continue;
+        }
+        if (isStub(s)) continue; // sidings, dead ends and the stubs themselves run into a stub by design
+        const RoadRecord& t = m.road(s);
+        double gap = std::hypot(double(t.startX) - r.endX(), double(t.startY) - r.endY());
+        if (gap > maxJoinGap)
+            out.push_back({n, Severity::Error, fmt("successor %ld starts %ld units from this end", s, long(gap))});
+    }
+}
+
+// Marks every built record of [lo, hi) from which one of the given exits can be reached.
+void markReachable(const NetworkModel& m, int lo, int hi, const int32_t* exits, int exitCount,
+                   std::vector<char>& reach) {
+    for (int e = 0; e < exitCount; ++e)
+        if (exits[e] >= lo && exits[e] < hi) reach[static_cast<size_t>(exits[e])] = 1;
+    for (int n = lo; n < hi; ++n)
+        if (isStub(n)) reach[static_cast<size_t>(n)] = 1;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int n = lo; n < hi; ++n) {
+            if (reach[static_cast<size_t>(n)] || !isBuilt(m, n)) continue;
+            for (int s : m.road(n).next)
+                if (s >= 0 && s < roadCapacity && reach[static_cast<size_t>(s)]) {
+                    reach[static_cast<size_t>(n)] = 1;
+                    grew = true;
+                    break;
+                }
+        }
+    }
+}
+
+template <size_t N>
+void checkBoundaryList(const NetworkModel& m, const std::array<int32_t, N>& list, const char* what,
+                       std::vector<LayoutProblem>& out) {
+    for (int32_t b : list)
+        if (b != -1 && (b < 0 || b >= roadCapacity || !isBuilt(m, b)))
+            out.push_back({-1, Severity::Error, std::string(what) + fmt(" entry %ld names no built record", b)});
+}
+
+} // namespace
+
+bool isBuilt(const NetworkModel& m, int n) {
+    if (n < 0 || n >= roadCapacity) return false;
+    if (isStub(n) || n < m.roadCount) return true;
+    if (n >= firstTrack && n < firstTrack + m.trackCount) return true;
+    return n >= firstRiver && n < firstRiver + m.riverCount;
+}
+
+std::vector<LayoutProblem> checkLayout(const NetworkModel& m) {
+    std::vector<LayoutProblem> out;
+    for (int n = 0; n < roadCapacity; ++n) {
+        if (!isBuilt(m, n)) continue;
+        checkGeometry(m, n, out);
+        checkSuccessors(m, n, out);
+    }
+    checkBoundaryList(m, m.boundaryRoads, "boundary road", out);
+    checkBoundaryList(m, m.boundaryTracks, "boundary track", out);
+    checkBoundaryList(m, m.boundaryRivers, "boundary river", out);
+    for (int g = 0; g < static_cast<int>(m.lightGroups.size()); ++g) {
+        const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
+        if (lg.mode == 0) continue;
+        for (int32_t arm : lg.arms)
+            if (arm != -1 && arm != 0 && !isBuilt(m, arm))
+                out.push_back({-1, Severity::Error, fmt("light group %ld arm %ld names no built record", g, arm)});
+    }
+
+    // Roads fill 0..roadCount (which may pass 500 in a car park); tracks and rivers have their own ranges.
+    std::vector<char> reach(roadCapacity, 0);
+    const bool roadsOverflow = m.roadCount > firstTrack;
+    markReachable(m, 0, roadsOverflow ? roadCapacity : firstTrack, m.boundaryRoads.data(), 20, reach);
+    if (!roadsOverflow) {
+        markReachable(m, firstTrack, firstRiver, m.boundaryTracks.data(), 10, reach);
+        markReachable(m, firstRiver, roadCapacity, m.boundaryRivers.data(), 10, reach);
+    }
+    for (int n = 0; n < roadCapacity; ++n)
+        if (isBuilt(m, n) && !reach[static_cast<size_t>(n)])
+            out.push_back({n, Severity::Error, "no boundary can be reached from here: vehicles would be trapped"});
+    return out;
+}
+
+std::string layoutReport(const NetworkModel& m, const std::vector<LayoutProblem>& problems) {
+    long errors = 0, warnings = 0;
+    for (const auto& p : problems) (p.severity == Severity::Error ? errors : warnings)++;
+    std::string s = fmt("%ld roads, %ld tracks, %ld rivers", m.roadCount, m.trackCount, m.riverCount) +
+                    fmt(": %ld errors, %ld warnings\n", errors, warnings);
+    for (const auto& p : problems) {
+        s += p.severity == Severity::Error ? "  error   " : "  warning ";
+        s += p.road >= 0 ? fmt("record %ld: ", p.road) : std::string("tables: ");
+        s += p.text + "\n";
+    }
+    return s;
+}
+
+} // namespace jamlog

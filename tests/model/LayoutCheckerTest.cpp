@@ -1,0 +1,78 @@
+// The layout checker on small hand-made networks, sound and broken.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "model/LayoutChecker.h"
+#include "model/Primitives.h"
+
+using namespace jamlog;
+
+namespace {
+struct Net : ::testing::Test {
+    std::unique_ptr<NetworkModel> m = std::make_unique<NetworkModel>();
+    Builder b{*m};
+    void SetUp() override {
+        clearModel(*m);
+        resetModel(*m);
+        m->laneWidth = 130;
+        b.straightRoad(roadStub, 9899, 9999, 0, 599, 599, 599, -1);
+        b.straightRoad(trackStub, 9899, 9999, 0, 599, 599, 599, -1);
+        b.straightRoad(riverStub, 9899, 9999, 0, 699, 699, 699, -1);
+        // A loop 0 -> 1 -> 2 with 1 also leaving by the boundary road 3.
+        b.straightRoad(0, 1010, 2010, 0, 1, 1, 1, -1);
+        b.straightRoad(1, 2010, 2020, 0, 2, 2, 3, -1);
+        b.straightRoad(2, 2020, 1010, 0, 0, 0, 0, -1);
+        b.straightRoad(3, 2020, 3020, 0, 499, 499, 499, -1);
+        m->roadCount = 4;
+        m->boundaryRoads[0] = 3;
+        m->extentMinX = m->extentMinY = 0;
+        m->extentMaxX = m->extentMaxY = 100000;
+    }
+    int errorsAbout(int road) {
+        int n = 0;
+        for (const auto& p : checkLayout(*m)) n += p.road == road && p.severity == Severity::Error;
+        return n;
+    }
+};
+} // namespace
+
+TEST_F(Net, SoundNetworkPasses) {
+    auto problems = checkLayout(*m);
+    EXPECT_TRUE(problems.empty()) << layoutReport(*m, problems);
+}
+
+TEST_F(Net, SuccessorFaults) {
+    m->road(0).next[2] = 7; // never built
+    m->road(2).next[0] = m->road(2).next[1] = m->road(2).next[2] = 3; // starts 10000 units away
+    auto problems = checkLayout(*m);
+    std::string report = layoutReport(*m, problems);
+    EXPECT_NE(report.find("record 0: successor 7 is never built"), std::string::npos) << report;
+    EXPECT_NE(report.find("record 2: successor 3 starts 14142 units from this end"), std::string::npos) << report;
+    m->road(0).next[2] = 800;
+    EXPECT_NE(layoutReport(*m, checkLayout(*m)).find("successor 800 out of range"), std::string::npos);
+}
+
+TEST_F(Net, TrappedRoadsAndTables) {
+    m->road(1).next[2] = 2; // the exit is gone: the loop traps everything but the boundary road
+    EXPECT_EQ(errorsAbout(0), 1);
+    EXPECT_EQ(errorsAbout(1), 1);
+    EXPECT_EQ(errorsAbout(3), 0);
+    m->road(1).next[2] = 3;
+    m->boundaryRoads[1] = 42;
+    m->lightGroups[0] = {1, {0, 1, 99, 2}, 0, 0, 0};
+    std::string report = layoutReport(*m, checkLayout(*m));
+    EXPECT_NE(report.find("boundary road entry 42 names no built record"), std::string::npos) << report;
+    EXPECT_NE(report.find("light group 0 arm 99"), std::string::npos) << report;
+}
+
+TEST_F(Net, BadGeometryAndExtent) {
+    m->road(2).dirX = std::nan("");
+    m->extentMaxX = 15000; // road 1 and 3 now leave the extent: a warning only
+    auto problems = checkLayout(*m);
+    EXPECT_EQ(errorsAbout(2), 1);
+    int warnings = 0;
+    for (const auto& p : problems) warnings += p.severity == Severity::Warning;
+    EXPECT_GE(warnings, 2);
+}
