@@ -1,0 +1,111 @@
+// Ring roundabouts, the four-arm roundabout template and the light junction.
+#include "model/Assemblies.h"
+
+namespace jamlog {
+
+namespace {
+
+// A quarter turn clockwise on the screen (y grows downwards), applied q times.
+Point quarterTurn(Point p, int q) {
+    for (int i = 0; i < q; ++i) p = {-p.y, p.x};
+    return p;
+}
+
+constexpr int ringStyle = 3;
+constexpr int lightModeFlag = 16; // mode bit 4: the group has lamps
+
+// Builds the eight ring segments; arcsOfferExits chooses whether arcs or straights carry the exits.
+void ringSegments(Builder& b, int base, int cx, int cy, int s, const std::array<int, 4>& exits, bool arcsOfferExits) {
+    for (int q = 0; q < 4; ++q) {
+        Point from = quarterTurn({-s, -s / 2}, q), to = quarterTurn({-s / 2, -s}, q);
+        Point via = quarterTurn({s / 4, s / 4}, q);
+        Point nextFrom = quarterTurn({-s, -s / 2}, (q + 1) % 4);
+        int arc = base + 2 * q, side = arc + 1, nextArc = base + (2 * q + 2) % 8;
+        int exit = exits[static_cast<size_t>(q)];
+        SegmentArgs a;
+        a.x1 = cx + from.x; a.y1 = cy + from.y; a.x2 = cx + to.x; a.y2 = cy + to.y;
+        a.viaX = cx + via.x; a.viaY = cy + via.y;
+        a.topLanes = 1; a.cw = 1; a.style = ringStyle; a.offset = 1;
+        if (arcsOfferExits) { a.next0 = exit; a.next1 = exit; a.next2 = side; }
+        else { a.next0 = a.next1 = a.next2 = side; }
+        b.segment(arc, a);
+        SegmentArgs t;
+        t.x1 = a.x2; t.y1 = a.y2; t.x2 = cx + nextFrom.x; t.y2 = cy + nextFrom.y;
+        t.topLanes = 1; t.style = ringStyle; t.offset = 1;
+        if (arcsOfferExits) { t.next0 = t.next1 = t.next2 = nextArc; }
+        else { t.next0 = exit; t.next1 = exit; t.next2 = nextArc; }
+        b.segment(side, t);
+    }
+}
+
+} // namespace
+
+void ringRoundabout(Builder& b, int base, int cx, int cy, int s, const std::array<int, 4>& exits) {
+    ringSegments(b, base, cx, cy, s, exits, true);
+}
+
+void ringTemplate(Builder& b, int base, const std::array<int, 4>& exits) {
+    ringSegments(b, base, 0, 0, 500, exits, false);
+    transformRun(b.model(), base, 8, 45, 1, 0);
+}
+
+void fourArmRoundabout(Builder& b, int roundabout, int ringLanes, int radius, const std::array<int, 4>& exits) {
+    constexpr int centre = 202;
+    constexpr int armPoints[4] = {200, 402, 204, 2}; // north, east, south, west in cell points
+    b.roundaboutShape(roundabout, centre, radius);
+    const int style = ringLanes > 0 ? 1 : ringStyle;
+    for (int q = 0; q < 4; ++q) {
+        int exitRoad = 5 + 2 * q;
+        b.roundaboutArc(roundabout, q, q, ringLanes, exitRoad, exitRoad, (q + 1) % 4, style, -1);
+    }
+    for (int k = 0; k < 4; ++k) {
+        int entry = 4 + 2 * k, exit = entry + 1, into = (k + 1) % 4, target = exits[static_cast<size_t>(k)];
+        b.straightRoadEx(entry, armPoints[k], centre, 0, into, into, into, 0, 0, radius + 50, 1, k);
+        b.straightRoadEx(exit, centre, armPoints[k], 0, target, target, target, 0, radius + 50, 0, 1, -1);
+        b.model().road(exit).indicator = 4;
+    }
+}
+
+void miniRoundabout(Builder& b, int roundabout) {
+    b.roundaboutShape(roundabout, 101, 80);
+    for (int q = 0; q < 4; ++q) {
+        int n = (q + 1) % 4;
+        b.roundaboutArc(roundabout, q, q, 0, n, n, n, ringStyle, -1);
+    }
+}
+
+void lightJunction(Builder& b, int group, int mode, int base, int centre, const std::array<int, 4>& approaches,
+                   const std::array<int, 4>& exits, int topLanes, int offset, int s) {
+    const Point c = cellPoint(centre);
+    const int o = static_cast<int>(0.56 * b.model().laneWidth * offset);
+    const int ctl = base - 1;
+    auto at = [&](Point rel, int q) {
+        Point p = quarterTurn(rel, q);
+        return Point{c.x + p.x, c.y + p.y};
+    };
+    for (int k = 0; k < 4; ++k) {
+        // Seen from arm k = north: vehicles enter at (o, -s) heading south.
+        Point in = at({o, -s}, k);
+        Point across = at({o, s}, k);
+        Point right = at({-s, o}, k), rightCorner = at({-s, -s}, k);
+        Point left = at({s, -o}, k), leftCorner = at({s, -s}, k);
+        int box = k + 1;
+        int exAcross = exits[static_cast<size_t>((k + 2) % 4)];
+        int exRight = exits[static_cast<size_t>((k + 3) % 4)];
+        int exLeft = exits[static_cast<size_t>((k + 1) % 4)];
+        b.straightRaw(base + k, in.x, in.y, across.x, across.y, topLanes, exAcross, box, 9, 0, ctl);
+        b.arcRaw(base + 4 + k, in.x, in.y, right.x, right.y, rightCorner.x, rightCorner.y, c.x - s, c.y - s, c.x + s,
+                 c.y + s, 0, exRight, exRight, exRight, 1, box, 4, 0, ctl);
+        b.model().road(base + 4 + k).indicator = 8;
+        b.arcRaw(base + 8 + k, in.x, in.y, left.x, left.y, leftCorner.x, leftCorner.y, c.x - s, c.y - s, c.x + s,
+                 c.y + s, 0, exLeft, exLeft, exLeft, 0, box, 8, 0, ctl);
+        b.model().road(base + 8 + k).indicator = 4;
+    }
+    LightGroup& g = b.model().lightGroups[static_cast<size_t>(group)];
+    g.mode = (mode & lightModeFlag) ? mode - lightModeFlag : mode;
+    for (int k = 0; k < 4; ++k) g.arms[k] = approaches[static_cast<size_t>(k)];
+    g.phase = 0;
+    g.hasLights = (mode & lightModeFlag) ? 1 : 0;
+}
+
+} // namespace jamlog

@@ -1,0 +1,81 @@
+// Assemblies: rings close, roundabout arms meet their quarters, light junction arcs end at the exits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "model/Assemblies.h"
+
+using namespace jamlog;
+
+namespace {
+struct Asm : ::testing::Test {
+    std::unique_ptr<NetworkModel> m = std::make_unique<NetworkModel>();
+    Builder b{*m};
+    void SetUp() override {
+        clearModel(*m);
+        resetModel(*m);
+        m->laneWidth = 130;
+    }
+    double gap(int from, int to) {
+        const RoadRecord &f = m->road(from), &t = m->road(to);
+        return std::hypot(double(f.endX()) - t.startX, double(f.endY()) - t.startY);
+    }
+};
+} // namespace
+
+TEST_F(Asm, RingRoundaboutClosesAndOffersExits) {
+    ringRoundabout(b, 10, 20000, 20000, 2000, {30, 31, 32, 33});
+    for (int i = 0; i < 8; ++i) {
+        int next = 10 + (i + 1) % 8;
+        EXPECT_LT(gap(10 + i, next), 60) << "segment " << i; // chord-based offsets of arcs and sides differ by 55
+        EXPECT_EQ(m->road(10 + i).next[2], next);
+        EXPECT_EQ(m->road(10 + i).edgeStyle, 3);
+    }
+    EXPECT_EQ(m->road(12).next[0], 31);
+    EXPECT_NE(m->road(12).centreX, 0);
+    EXPECT_EQ(m->road(13).centreX, 0);
+}
+
+TEST_F(Asm, RingTemplateIsTurned) {
+    ringTemplate(b, 0, {20, 21, 22, 23});
+    EXPECT_EQ(m->road(1).next[0], 20); // straights carry the exits here
+    EXPECT_EQ(m->road(0).next[0], 1);
+    for (int i = 0; i < 8; ++i) EXPECT_LT(gap(i, (i + 1) % 8), 60) << "segment " << i;
+    // The first arc's start (-500, -250) turned by 45 degrees and moved one unit.
+    double a = 45 * 3.14159267 / 180;
+    EXPECT_NEAR(m->road(0).startX, -500 * std::cos(a) + 250 * std::sin(a) + 1, 60);
+}
+
+TEST_F(Asm, FourArmRoundaboutJoinsEntriesToRing) {
+    fourArmRoundabout(b, 0, 1, 600, {40, 41, 42, 43});
+    for (int k = 0; k < 4; ++k) {
+        const RoadRecord& entry = m->road(4 + 2 * k);
+        EXPECT_EQ(entry.control, k);
+        EXPECT_EQ(entry.next[0], (k + 1) % 4);
+        EXPECT_EQ(m->road(5 + 2 * k).indicator, 4);
+        EXPECT_EQ(m->road(5 + 2 * k).next[0], 40 + k);
+        EXPECT_EQ(m->road(k).next[0], 5 + 2 * k);
+        EXPECT_EQ(m->road(k).edgeStyle, 1);
+        // The entry ends a little short of the compass point its quarter arrives at.
+        EXPECT_LT(std::hypot(double(entry.endX()) - m->road(k).endX(), double(entry.endY()) - m->road(k).endY()),
+                  250);
+    }
+}
+
+TEST_F(Asm, LightJunctionArcsEndOnTheirCrossingsExits) {
+    lightJunction(b, 2, 16 + 3, 20, 1010, {1, 2, 3, 4}, {5, 6, 7, 8}, 0, 1, 500);
+    const LightGroup& g = m->lightGroups[2];
+    EXPECT_EQ(g.mode, 3); EXPECT_EQ(g.hasLights, 1); EXPECT_EQ(g.arms[3], 4);
+    for (int k = 0; k < 4; ++k) {
+        const RoadRecord &straight = m->road(20 + k), &right = m->road(24 + k), &left = m->road(28 + k);
+        EXPECT_EQ(straight.boxCode, k + 1); EXPECT_EQ(straight.control, 19); EXPECT_EQ(straight.edgeStyle, 9);
+        EXPECT_EQ(right.clockwise, 1); EXPECT_EQ(right.indicator, 8);
+        EXPECT_EQ(left.clockwise, 0); EXPECT_EQ(left.indicator, 4);
+        EXPECT_EQ(right.startX, straight.startX); EXPECT_EQ(left.startY, straight.startY);
+        EXPECT_GT(right.length, left.length); // the right turn crosses the junction
+        EXPECT_EQ(straight.next[0], 5 + (k + 2) % 4);
+    }
+    // The left turn from the north arm ends where the crossing from the west arm starts its exit side.
+    EXPECT_EQ(m->road(28).endX(), 10500);
+}
