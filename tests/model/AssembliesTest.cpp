@@ -4,19 +4,14 @@
 #include <cmath>
 #include <memory>
 
+#include "support/ModelFixture.h"
+
 #include "model/Assemblies.h"
 
 using namespace jamlog;
 
 namespace {
-struct Asm : ::testing::Test {
-    std::unique_ptr<NetworkModel> m = std::make_unique<NetworkModel>();
-    Builder b{*m};
-    void SetUp() override {
-        clearModel(*m);
-        resetModel(*m);
-        m->laneWidth = 130;
-    }
+struct Asm : ModelFixture {
     double gap(int from, int to) {
         const RoadRecord &f = m->road(from), &t = m->road(to);
         return std::hypot(double(f.endX()) - t.startX, double(f.endY()) - t.startY);

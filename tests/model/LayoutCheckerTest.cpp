@@ -4,19 +4,17 @@
 #include <cmath>
 #include <memory>
 
+#include "support/ModelFixture.h"
+
 #include "model/LayoutChecker.h"
 #include "model/Primitives.h"
 
 using namespace jamlog;
 
 namespace {
-struct Net : ::testing::Test {
-    std::unique_ptr<NetworkModel> m = std::make_unique<NetworkModel>();
-    Builder b{*m};
+struct Net : ModelFixture {
     void SetUp() override {
-        clearModel(*m);
-        resetModel(*m);
-        m->laneWidth = 130;
+        ModelFixture::SetUp();
         b.straightRoad(roadStub, 9899, 9999, 0, 599, 599, 599, -1);
         b.straightRoad(trackStub, 9899, 9999, 0, 599, 599, 599, -1);
         b.straightRoad(riverStub, 9899, 9999, 0, 699, 699, 699, -1);

@@ -3,21 +3,13 @@
 
 #include <memory>
 
+#include "support/ModelFixture.h"
+
 #include "model/Primitives.h"
 
 using namespace jamlog;
 
-namespace {
-struct Fixture : ::testing::Test {
-    std::unique_ptr<NetworkModel> m = std::make_unique<NetworkModel>();
-    Builder b{*m};
-    void SetUp() override {
-        clearModel(*m);
-        resetModel(*m);
-        m->laneWidth = 130;
-    }
-};
-} // namespace
+using Fixture = ModelFixture;
 
 TEST_F(Fixture, PointNotations) {
     EXPECT_EQ(cellPoint(1812).x, 18000); EXPECT_EQ(cellPoint(1812).y, 12000);
