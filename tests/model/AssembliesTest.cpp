@@ -74,3 +74,26 @@ TEST_F(Asm, LightJunctionArcsEndOnTheirCrossingsExits) {
     // The left turn from the north arm ends where the crossing from the west arm starts its exit side.
     EXPECT_EQ(m->road(28).endX(), 10500);
 }
+
+#include "model/LayoutChecker.h"
+#include "model/RoundaboutInterchange.h"
+
+TEST_F(Asm, RoundaboutInterchangePassesTheChecker) {
+    roundaboutInterchange(b, {499, 499, 499, 499});
+    b.straightRoad(roadStub, 9899, 9999, 0, 599, 599, 599, -1);
+    b.straightRoad(trackStub, 9899, 9999, 0, 599, 599, 599, -1);
+    b.straightRoad(riverStub, 9899, 9999, 0, 699, 699, 699, -1);
+    m->roadCount = 28;
+    m->boundaryRoads = {2, 5, 8, 11, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    m->extentMinX = m->extentMinY = -1000;
+    m->extentMaxX = m->extentMaxY = 15000;
+    auto problems = checkLayout(*m);
+    EXPECT_TRUE(problems.empty()) << layoutReport(*m, problems);
+    EXPECT_EQ(m->road(0).next[2], 20);
+    EXPECT_EQ(m->road(1).control, 1021);
+    EXPECT_EQ(m->road(20).control, 18);
+    EXPECT_EQ(m->road(23).indicator, 4);
+    EXPECT_TRUE(cellSet(m->road(7).hiddenBits, 300));
+    EXPECT_FALSE(cellSet(m->road(7).hiddenBits, 200));
+    EXPECT_NEAR(m->road(13).radius, 500, 3); // the via point is rounded to whole units
+}

@@ -1,0 +1,97 @@
+// The roundabout interchange template. Motorway east along row 6 (roads 0-2) and west along row 7 (3-5); cross
+// road south along column 7 (6-8) and north (9-11), ducking under the ring and the motorway; ring about
+// (7000, 6500) of straights 12, 14, 16, 18 and corner arcs 13, 15, 17, 19, turning clockwise; slips 20-23;
+// links 24-27 between the cross road and the ring.
+#include "model/RoundaboutInterchange.h"
+
+namespace jamlog {
+
+namespace {
+
+constexpr int motorwayLanes = 3;
+constexpr int crossLanes = 1;
+constexpr int ringLanes = 1;
+constexpr int linkStyle = 3;
+
+struct Hidden {
+    int road, from, to;
+};
+// Cells where a road passes under another level of the junction.
+constexpr Hidden hiddenCells[] = {
+    {1, 185, 224}, {1, 265, 334}, {1, 375, 409}, {4, 185, 224}, {4, 265, 334}, {4, 375, 409},
+    {7, 137, 163}, {7, 274, 426}, {7, 537, 563}, {10, 137, 163}, {10, 274, 426}, {10, 537, 563},
+};
+
+struct RingPiece {
+    int road, start, end, viaX, viaY, next0, next1, next2;
+};
+// Fine points; arcs turn about the centres (7500, 5000), (7500, 8000), (6500, 8000) and (6500, 5000), radius 500.
+constexpr RingPiece ring[] = {
+    {12, 65045, 75045, 0, 0, 13, 13, 13},
+    {13, 75045, 80050, 7854, 4646, 21, 21, 14},
+    {14, 80050, 80080, 0, 0, 15, 15, 15},
+    {15, 80080, 75085, 7854, 8354, 27, 27, 16},
+    {16, 75085, 65085, 0, 0, 17, 17, 17},
+    {17, 65085, 60080, 6146, 8354, 23, 23, 18},
+    {18, 60080, 60050, 0, 0, 19, 19, 19},
+    {19, 60050, 65045, 6146, 4646, 25, 25, 12},
+};
+
+struct Slip {
+    int road, fromRoad, toRoad, viaX, viaY, cw, next, giveWayTo;
+};
+constexpr Slip slips[] = {
+    {20, 0, 19, 5200, 5700, 0, 19, 18}, // eastbound exit onto the ring's west side
+    {21, 13, 2, 9000, 5300, 1, 2, 1},   // eastbound entry from the ring
+    {22, 3, 15, 8800, 7300, 0, 15, 14}, // westbound exit onto the ring's east side
+    {23, 17, 5, 5000, 7700, 1, 5, 4},   // westbound entry from the ring
+};
+
+struct Link {
+    int road, fromRoad, toRoad, next, giveWayTo;
+};
+constexpr Link links[] = {
+    {24, 6, 13, 13, 12}, {25, 19, 11, 11, -1}, {26, 9, 17, 17, 16}, {27, 15, 8, 8, -1},
+};
+
+} // namespace
+
+void roundaboutInterchange(Builder& b, const std::array<int, 4>& outward) {
+    NetworkModel& m = b.model();
+    b.straightRoad(0, 6, 406, motorwayLanes, 1, 1, 20, -1);
+    b.straightRoad(1, 406, 1006, motorwayLanes, 2, 2, 2, 1021);
+    b.straightRoad(2, 1006, 1406, motorwayLanes, outward[0], outward[0], outward[0], -1);
+    b.straightRoad(3, 1407, 1007, motorwayLanes, 4, 4, 22, -1);
+    b.straightRoad(4, 1007, 407, motorwayLanes, 5, 5, 5, 1023);
+    b.straightRoad(5, 407, 7, motorwayLanes, outward[1], outward[1], outward[1], -1);
+
+    b.straightRoadEx(6, 700, 703, crossLanes, 7, 7, 24, 0, 0, 0, 3, -1);
+    b.straightRoadEx(7, 703, 710, crossLanes, 8, 8, 8, 0, 0, 0, 3, -1);
+    b.straightRoadEx(8, 710, 713, crossLanes, outward[2], outward[2], outward[2], 0, 0, 0, 3, -1);
+    b.straightRoadEx(9, 713, 710, crossLanes, 10, 10, 26, 0, 0, 0, 3, -1);
+    b.straightRoadEx(10, 710, 703, crossLanes, 11, 11, 11, 0, 0, 0, 3, -1);
+    b.straightRoadEx(11, 703, 700, crossLanes, outward[3], outward[3], outward[3], 0, 0, 0, 3, -1);
+
+    for (const RingPiece& p : ring) {
+        if (p.viaX == 0)
+            b.straightRoadFine(p.road, p.start, p.end, ringLanes, p.next0, p.next1, p.next2, 0, linkStyle, 0, 0, 0,
+                               -1);
+        else
+            b.arcRoadFine(p.road, p.start, p.end, p.viaX, p.viaY, {}, ringLanes, p.next0, p.next1, p.next2, 1,
+                          linkStyle, 0, 0, 0, -1);
+        m.road(p.road).kind = 1;
+    }
+    for (const Slip& s : slips) {
+        b.linkArc(s.road, 0, 0, s.viaX, s.viaY, {}, 0, s.next, s.next, s.next, s.cw, 0, s.fromRoad, s.toRoad);
+        m.road(s.road).control = s.giveWayTo;
+    }
+    for (const Link& l : links) {
+        b.linkRoads(l.road, 0, 0, l.next, l.next, l.next, 0, l.fromRoad, l.toRoad);
+        m.road(l.road).edgeStyle = linkStyle;
+        m.road(l.road).control = l.giveWayTo;
+    }
+    for (int r = 20; r <= 27; ++r) m.road(r).indicator = 4;
+    for (const Hidden& h : hiddenCells) setCells(m.road(h.road).hiddenBits, h.from, h.to, true);
+}
+
+} // namespace jamlog
