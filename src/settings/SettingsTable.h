@@ -1,0 +1,32 @@
+// Every stored option, defined once: section, name, default, accepted range, reset value, rejection message,
+// and the bounds the load enforces on values that would otherwise crash the program.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace jamlog {
+
+struct SettingDef {
+    std::string_view section;
+    std::string_view name;
+    int32_t defaultValue;
+    int32_t minValue;   // accepted by the pages
+    int32_t maxValue;
+    int32_t resetValue; // what a page puts back when an entry is refused
+    std::string_view message;
+    int32_t loadMin;    // the load raises anything below to this (a divisor or table size)
+    int32_t loadMax;    // and lowers anything above to this
+};
+
+constexpr int32_t anyValue = INT32_MIN;
+constexpr int32_t anyValueMax = INT32_MAX;
+
+std::span<const SettingDef> settingsTable();
+
+// The entry of a name in a section; names unique across sections may be found without one.
+std::optional<size_t> findSetting(std::string_view section, std::string_view name);
+std::optional<size_t> findSetting(std::string_view name);
+
+} // namespace jamlog

@@ -1,0 +1,105 @@
+// The settings table and the load: defaults, clamps of crashing values, derived values and the handshake.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "settings/SettingsRecord.h"
+
+using namespace jamlog;
+
+TEST(SettingsTable, EntriesAreUniqueAndDefaultsAccepted) {
+    std::set<std::string> seen;
+    for (const SettingDef& d : settingsTable()) {
+        EXPECT_TRUE(seen.insert(std::string(d.section) + "\\" + std::string(d.name)).second) << d.name;
+        EXPECT_GE(d.defaultValue, d.minValue) << d.name;
+        EXPECT_LE(d.defaultValue, d.maxValue) << d.name;
+        EXPECT_GE(d.resetValue, d.minValue) << d.name;
+        EXPECT_LE(d.resetValue, d.maxValue) << d.name;
+    }
+    EXPECT_EQ(findSetting("Trains"), findSetting("Config", "Trains"));
+    EXPECT_FALSE(findSetting("Config", "NoSuchValue"));
+    EXPECT_TRUE(findSetting("Config", "Trains"));
+    EXPECT_EQ(settingsTable()[*findSetting("Custom", "Slower")].resetValue, 20);
+}
+
+TEST(SettingsLoad, FreshStoreGivesDefaults) {
+    MemoryProfileStore s;
+    SettingsRecord r = loadSettings(s);
+    EXPECT_EQ(r.get("Screen", "UpdSpd"), 75);
+    EXPECT_EQ(r.startLayout, 14);
+    EXPECT_EQ(r.roadColour, 0x808080u);
+    EXPECT_EQ(r.rushAmStart, 300);
+    EXPECT_EQ(r.rushPmEnd, 1140);
+    EXPECT_EQ(r.layoutMask, 0x1FFFFF);
+    EXPECT_EQ(r.get("Random", "RndBack"), 71);
+}
+
+TEST(SettingsLoad, ClampsOnlyValuesThatWouldCrash) {
+    MemoryProfileStore s;
+    s.WriteProfileInt("Config", "Cars", 5000);
+    s.WriteProfileInt("Design", "LanWid", 0);
+    s.WriteProfileInt("Timers", "SimClkIntvl", -3);
+    s.WriteProfileInt("Design", "ProcCorr", 11);
+    s.WriteProfileInt("Custom", "RndIntvl", 0);
+    s.WriteProfileInt("Config", "Factor", -1);
+    s.WriteProfileInt("Design", "CarLen", 0);
+    s.WriteProfileInt("Screen", "UpdSpd", 500); // out of the pages' range but harmless: kept
+    SettingsRecord r = loadSettings(s);
+    EXPECT_EQ(r.get("Config", "Cars"), 2000);
+    EXPECT_EQ(r.get("Design", "LanWid"), 1);
+    EXPECT_EQ(r.get("Timers", "SimClkIntvl"), 1);
+    EXPECT_EQ(r.get("Design", "ProcCorr"), 5);
+    EXPECT_EQ(r.get("Custom", "RndIntvl"), 1);
+    EXPECT_EQ(r.get("Config", "Factor"), 1);
+    EXPECT_EQ(r.get("Design", "CarLen"), 1);
+    EXPECT_EQ(r.get("Screen", "UpdSpd"), 500);
+}
+
+TEST(SettingsLoad, DaylightAndDerivedValues) {
+    MemoryProfileStore s;
+    s.WriteProfileInt("Effects", "Season", 0);
+    SettingsRecord r = loadSettings(s);
+    EXPECT_EQ(r.sunrise, 360);
+    EXPECT_EQ(r.sunset, 1140);
+    s.WriteProfileInt("Effects", "Season", 1);
+    s.WriteProfileInt("Version", "Date", 12 * 29 + 6); // a June
+    r = loadSettings(s);
+    EXPECT_EQ(r.sunrise, 180);
+    EXPECT_EQ(r.sunset, 1320);
+    EXPECT_EQ(seasonalDaylight(12).first, 540); // December: 09:00-16:00
+    EXPECT_EQ(seasonalDaylight(12).second, 960);
+    s.WriteProfileInt("Params", "Advanced", 4);
+    s.WriteProfileInt("Effects", "Night", 1);
+    s.WriteProfileInt("Design", "Debug", 1 << 9);
+    s.WriteProfileInt("Screen", "Tarmac", 2);
+    r = loadSettings(s);
+    EXPECT_EQ(r.get("Screen", "Rails"), 2);
+    EXPECT_EQ(r.get("Effects", "Night"), 0); // daylight cycling is on
+    EXPECT_EQ(r.get("Params", "Advanced"), 4 | 8);
+    EXPECT_TRUE(r.anyDebug);
+    EXPECT_EQ(r.roadColour, 0x708C8Cu);
+}
+
+TEST(SettingsLoad, RunningHandshakeAndRandomMask) {
+    MemoryProfileStore s;
+    s.WriteProfileInt("Settings", "Running", 1);
+    SettingsRecord r = loadSettings(s);
+    EXPECT_EQ(s.GetProfileInt("Settings", "Running", -1), 2);
+    EXPECT_EQ(r.layoutMask, 0); // no random cycling in a test run
+    s.WriteProfileInt("Settings", "Running", 3);
+    loadSettings(s);
+    EXPECT_EQ(s.GetProfileInt("Settings", "Running", -1), 3);
+    s.WriteProfileInt("Settings", "Running", 0);
+    s.WriteProfileInt("Settings", "LastNet", 7);
+    s.WriteProfileInt("Config", "Network", 3);
+    EXPECT_EQ(loadSettings(s).startLayout, 7);
+    s.WriteProfileInt("Random", "Random", 0x1FFFFE);
+    EXPECT_EQ(loadSettings(s).startLayout, 3);
+    s.WriteProfileInt("Settings", "Pro", 1);
+    s.WriteProfileInt("Settings", "DebugOn", 0);
+    s.WriteProfileInt("Design", "Debug", 5);
+    EXPECT_FALSE(loadSettings(s).anyDebug);
+    EXPECT_EQ(storedMask(1), 0);
+    EXPECT_EQ(storedMask(3), 3);
+}
