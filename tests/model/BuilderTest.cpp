@@ -23,6 +23,15 @@ SegmentArgs eastStraight(int topLanes, int offset) {
     a.topLanes = topLanes; a.next0 = a.next1 = a.next2 = 3; a.offset = offset;
     return a;
 }
+// A clockwise quarter of radius 5000 about (10000, 10000), from north to east.
+RoadRecord quarterArcAboutCentre() {
+    RoadRecord r{};
+    SegmentArgs a;
+    a.x1 = 10000; a.y1 = 5000; a.x2 = 15000; a.y2 = 10000; a.viaX = 10000; a.viaY = 10000;
+    a.startTaper = a.endTaper = 999; a.cw = 1;
+    buildSegment(r, a, 130);
+    return r;
+}
 } // namespace
 
 TEST(Builder, StraightWorkedExample) {
@@ -60,11 +69,7 @@ TEST(Builder, LongRoadLaneStripsStopAt7999AndNextKeptAbove999) {
 }
 
 TEST(Builder, ArcAboutCentreWithoutOffsetKeepsEnds) {
-    RoadRecord r{};
-    SegmentArgs a;
-    a.x1 = 10000; a.y1 = 5000; a.x2 = 15000; a.y2 = 10000; a.viaX = 10000; a.viaY = 10000;
-    a.startTaper = a.endTaper = 999; a.cw = 1;
-    buildSegment(r, a, 130);
+    RoadRecord r = quarterArcAboutCentre();
     EXPECT_EQ(r.startX, 10000); EXPECT_EQ(r.endX(), 15000); EXPECT_EQ(r.endY(), 10000);
     EXPECT_EQ(r.radius, 5000); EXPECT_EQ(r.centreX, 10000);
     double C = std::sqrt(2.0) * 5000;
@@ -99,11 +104,7 @@ TEST(Builder, TaperOnOneLaneRoadMarksNothing) {
 }
 
 TEST(Transforms, DoubleHalfTurnRestoresIntegers) {
-    RoadRecord r{};
-    SegmentArgs a;
-    a.x1 = 10000; a.y1 = 5000; a.x2 = 15000; a.y2 = 10000; a.viaX = 10000; a.viaY = 10000;
-    a.startTaper = a.endTaper = 999; a.cw = 1;
-    buildSegment(r, a, 130);
+    RoadRecord r = quarterArcAboutCentre();
     r.indicator = 4;
     RoadRecord before = r;
     flipSegment(r, -1, -1, 30000, 20000);
