@@ -1,11 +1,23 @@
-// jamlog entry point. Until the saver window exists it offers the layout check of the built layouts.
+// jamlog entry point: dispatches the headless tools; the saver's run modes come with the windows.
+#include "app/Tools.h"
+
 #include <cstdio>
 #include <cstring>
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--check-layouts") == 0) {
-        std::printf("layout check: no layout routines are built yet\n");
-        return 0;
+    struct Entry {
+        const char* flag;
+        int (*run)(const jamlog::ToolArgs&);
+    };
+    static const Entry tools[] = {{"--check-layouts", jamlog::runCheckLayouts},
+                                  {"--simulate", jamlog::runSimulate},
+                                  {"--snapshot", jamlog::runSnapshot}};
+    if (argc > 1) {
+        for (const Entry& e : tools) {
+            if (std::strcmp(argv[1], e.flag) == 0) {
+                return e.run(jamlog::ToolArgs(argv + 2, argv + argc)); // the operands after the switch
+            }
+        }
     }
     std::fprintf(stderr, "jamlog: unknown argument '%s'\n", argc > 1 ? argv[1] : "");
     return 2;

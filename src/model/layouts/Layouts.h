@@ -1,0 +1,18 @@
+// The layout routines, one file each (or one per family) in this folder.
+#pragma once
+#include "model/LayoutRoutine.h"
+
+namespace jamlog {
+
+void buildClassicLayout(Builder& b, LayoutArgs& a);    // 0
+void buildJamlogUsa(Builder& b, LayoutArgs& a);        // 1
+void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5
+void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
+void buildJunction13(Builder& b, LayoutArgs& a);       // 10
+void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
+void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
+void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
+void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
+void buildTestJunctions(Builder& b, LayoutArgs& a);    // 29
+
+} // namespace jamlog
