@@ -1,5 +1,5 @@
 // Every stored option, defined once: section, name, default, accepted range, reset value, rejection message,
-// and the bounds the load enforces on values that would otherwise crash the program.
+// the bounds the load enforces on values that would otherwise crash the program, and the place in the export file.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -7,6 +7,9 @@
 #include <string_view>
 
 namespace jamlog {
+
+// Marks a value that the settings export file does not carry.
+constexpr int32_t noFileSlot = -1;
 
 struct SettingDef {
     std::string_view section;
@@ -18,6 +21,7 @@ struct SettingDef {
     std::string_view message;
     int32_t loadMin;    // the load raises anything below to this (a divisor or table size)
     int32_t loadMax;    // and lowers anything above to this
+    int32_t fileSlot = noFileSlot; // place (0-11) within its section of the settings export file
 };
 
 constexpr int32_t anyValue = INT32_MIN;
