@@ -11,5 +11,7 @@ using ToolArgs = std::vector<std::string>;
 int runCheckLayouts(const ToolArgs& args); // --check-layouts [N ...]
 int runSimulate(const ToolArgs& args);     // --simulate N --minutes M [--seed S] [--cars C] ...
 int runSnapshot(const ToolArgs& args);     // --snapshot FILE.png [--layout N] ...
+int runExport(const ToolArgs& args);       // --export FILE
+int runImport(const ToolArgs& args);       // --import FILE
 
 } // namespace jamlog

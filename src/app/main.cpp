@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
     };
     static const Entry tools[] = {{"--check-layouts", jamlog::runCheckLayouts},
                                   {"--simulate", jamlog::runSimulate},
-                                  {"--snapshot", jamlog::runSnapshot}};
+                                  {"--snapshot", jamlog::runSnapshot},
+                                  {"--export", jamlog::runExport},
+                                  {"--import", jamlog::runImport}};
     if (argc > 1) {
         for (const Entry& e : tools) {
             if (std::strcmp(argv[1], e.flag) == 0) {
