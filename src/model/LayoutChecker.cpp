@@ -38,8 +38,39 @@ void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out
         out.push_back({n, Severity::Warning, "lies partly outside the layout extent"});
 }
 
+// A car leaving a parking bay joins its next road at a place set by the bay's code and the car-park words
+// (first bay road - code + 890 pitches, less one lane width per space), not at the next road's start: each
+// space's end must lie within the join distance of that place.
+bool isParkingBay(const NetworkModel& m, const RoadRecord& r) {
+    return r.control >= 811 && r.control <= 898 && m.carPark[3] > 0;
+}
+
+void checkBayExit(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
+    const RoadRecord& r = m.road(n);
+    const int s = r.next[0];
+    const RoadRecord& t = m.road(s);
+    const double W = m.laneWidth;
+    for (int k = 0; k < m.carPark[2] && k <= r.topLane; ++k) {
+        const long at = static_cast<long>(m.carPark[1] - r.control + 890) * m.carPark[3] - m.laneWidth * k;
+        if (at < 0 || at > t.length || t.arc()) {
+            out.push_back({n, Severity::Error, fmt("space %ld leaves onto %ld at %ld, off that road", k, s, at)});
+            continue;
+        }
+        double jx = t.startX + at * t.dirX / W, jy = t.startY + at * t.dirY / W;
+        double ex = r.endX() - k * r.dirY, ey = r.endY() + k * r.dirX;
+        double gap = std::hypot(jx - ex, jy - ey);
+        if (gap > maxJoinGap)
+            out.push_back({n, Severity::Error, fmt("space %ld joins %ld %ld units from its end", k, s, long(gap))});
+    }
+}
+
 void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
     const RoadRecord& r = m.road(n);
+    if (isParkingBay(m, r) && r.next[0] >= 0 && r.next[0] < roadCapacity && isBuilt(m, r.next[0]) &&
+        r.next[1] == r.next[0] && r.next[2] == r.next[0]) {
+        checkBayExit(m, n, out);
+        return;
+    }
     for (int i = 0; i < 3; ++i) {
         int s = r.next[i];
         if (i > 0 && s == r.next[i - 1]) continue;

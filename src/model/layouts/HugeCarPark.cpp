@@ -1,8 +1,184 @@
-// PLACEHOLDER: replaced by the routine that builds this layout.
+// "Huge Car Park": four blocks of eleven parking rows beside a two-way street. In each row an eastbound aisle
+// offers nine two-space drive-through bays on its nearside; the bays open onto a westbound exit aisle. The
+// aisles of a block snake upwards (east U-turns, west hairpins), and every aisle can leave by a link to the
+// block's southbound exit spine, which gives way to the street and turns left onto it.
+#include "model/layouts/HugeCarPark.h"
+
+#include <cmath>
+
 #include "model/layouts/Layouts.h"
 
 namespace jamlog {
 
-void buildHugeCarPark(Builder&, LayoutArgs&) {}
+namespace {
+
+constexpr int parkRoads = 710;
+constexpr int carScale = 3;
+
+// Block geometry, world units. Row r's aisle lies at y = firstAisleY - r * rowPitch; its exit aisle rowDepth
+// above it; the next row's aisle corridorWidth above that.
+constexpr int firstAisleX = 1650;
+constexpr int firstAisleY = 11900;
+constexpr int rowPitch = 820;
+constexpr int rowDepth = 560;
+constexpr int corridorWidth = 260;
+constexpr int aisleLength = bayOrigin + baysPerAisle * bayPitch; // the exit aisle starts where slot 9 would lie
+constexpr int spineReach = 450;   // radius of the links from aisle ends down to the exit spine
+constexpr int exitRadius = 250;   // spine onto the street
+constexpr int entryRadius = 250;  // street into the entrance road
+constexpr int entryTurn = 200;    // entrance road into the first aisle
+constexpr int streetY = 13200;    // eastbound carriageway; westbound one lane width further south
+constexpr int streetWestX = 1000;
+constexpr int streetEastX = 18000;
+constexpr double rightTurnSplit = 0.5235987756; // 30 degrees: where a right turn meets the far carriageway
+
+void aisleRecords(Builder& b, const CarParkBlock& k, int r) {
+    NetworkModel& m = b.model();
+    const int W = m.laneWidth;
+    const int yR = k.aisleY(r), yN = yR - rowDepth;
+    for (int j = 0; j < baysPerAisle; ++j) {
+        const int x = k.x + bayOrigin + j * bayPitch;
+        b.straightRaw(k.bay(r, j), x, yR - W / 2, x, yN + W / 2, bayLanes - 1, k.exitAisle(r), 0, 0, 0,
+                      firstBayCode + j);
+    }
+    b.straightRaw(k.aisle(r), k.x, yR, k.aisleEnd(), yR, 0, k.uTurn(r), 0, 0, 0, aisleCode);
+    m.road(k.aisle(r)).next[0] = k.spineLink(r); // leave, or go round to the next row
+    b.straightRaw(k.exitAisle(r), k.aisleEnd(), yN, k.x, yN, 0, k.hairpin(r), 0, 0, 0, -1);
+    // East: a half turn to the left from the aisle into the exit aisle.
+    const int ru = rowDepth / 2;
+    b.arcRaw(k.uTurn(r), k.aisleEnd(), yR, k.aisleEnd(), yN, k.aisleEnd(), yR - ru, k.aisleEnd(), yN - W,
+             k.aisleEnd() + ru + W, yR + W, 0, k.exitAisle(r), k.exitAisle(r), k.exitAisle(r), 0, 0, 0, 0, -1);
+    // West: a half turn to the right from the exit aisle up into the next aisle (the top road above the last).
+    const int yNext = yN - corridorWidth, rh = corridorWidth / 2;
+    const int next = r + 1 < rowsPerBlock ? k.aisle(r + 1) : k.topRoad();
+    b.arcRaw(k.hairpin(r), k.x, yN, k.x, yNext, k.x, yN - rh, k.x - rh - W, yNext - W, k.x, yN + W, 0, next, next,
+             next, 1, 0, 0, 0, -1);
+}
+
+// A right-turning quarter link from the end of an eastbound road down onto the spine; gives way to the spine.
+void spineLink(Builder& b, const CarParkBlock& k, int road, int y, int mergeInto) {
+    const int W = b.model().laneWidth, xe = k.aisleEnd(), xs = k.spineX();
+    b.arcRaw(road, xe, y, xs, y + spineReach, xe, y + spineReach, xe, y - W, xs + W, y + spineReach, 0, mergeInto,
+             mergeInto, mergeInto, 1, 0, 0, 0, -1);
+}
+
+void blockRecords(Builder& b, const CarParkBlock& k, const CarParkStreet& s) {
+    NetworkModel& m = b.model();
+    const int W = m.laneWidth;
+    for (int r = 0; r < rowsPerBlock; ++r) aisleRecords(b, k, r);
+
+    const int yT = k.aisleY(rowsPerBlock);
+    b.straightRaw(k.topRoad(), k.x, yT, k.aisleEnd(), yT, 0, k.topLink(), 0, 0, 0, -1);
+    spineLink(b, k, k.topLink(), yT, k.spine(rowsPerBlock - 1));
+
+    // Spine piece p runs from the merge below aisle p + 1 (or the top road) down to the merge below aisle p.
+    const int xs = k.spineX();
+    for (int p = 0; p < rowsPerBlock; ++p) {
+        const int below = p > 0 ? k.spine(p - 1) : k.spineFoot();
+        b.straightRaw(k.spine(p), xs, k.aisleY(p + 1) + spineReach, xs, k.aisleY(p) + spineReach, 0, below, 0, 0, 0,
+                      -1);
+        spineLink(b, k, k.spineLink(p), k.aisleY(p), below);
+        m.road(k.spineLink(p)).control = k.spine(p);
+    }
+
+    // Foot of the spine: give way to the street, then turn left onto it.
+    const int yJ = streetY - exitRadius;
+    b.straightRaw(k.spineFoot(), xs, k.aisleY(0) + spineReach, xs, yJ, 0, k.exitTurn(), 0, 0, 0,
+                  s.eastbound(2 * k.index + 1));
+    const int xm = xs + exitRadius;
+    b.arcRaw(k.exitTurn(), xs, yJ, xm, streetY, xm, yJ, xs - W, yJ, xm, streetY + W, 0, s.eastbound(2 * k.index + 2),
+             s.eastbound(2 * k.index + 2), s.eastbound(2 * k.index + 2), 0, 0, 0, 0, -1);
+
+    // Entrance: a left turn off the eastbound carriageway, a right turn from the westbound one (waiting short of
+    // the far carriageway, then crossing it), the entrance road, and a right turn into the first aisle.
+    const int xe = k.entranceX(), yIn = streetY - entryRadius, yTurn = k.aisleY(0) + entryTurn;
+    b.arcRaw(k.entryLeft(), xe - entryRadius, streetY, xe, yIn, xe - entryRadius, yIn, xe - entryRadius, yIn, xe + W,
+             streetY + W, 0, k.entryRoad(), k.entryRoad(), k.entryRoad(), 0, 0, 0, 0, -1);
+    const int rr = entryRadius + W, cx = xe + rr, cy = streetY + W - rr;
+    const int qx = cx - static_cast<int>(std::lround(rr * std::sin(rightTurnSplit)));
+    const int qy = cy + static_cast<int>(std::lround(rr * std::cos(rightTurnSplit)));
+    b.arcRaw(k.entryRightWait(), cx, streetY + W, qx, qy, cx, cy, qx - W, qy - W, cx, streetY + 2 * W, 0,
+             k.entryRightCross(), k.entryRightCross(), k.entryRightCross(), 1, 0, 0, 0, s.eastbound(2 * k.index));
+    b.arcRaw(k.entryRightCross(), qx, qy, xe, cy, cx, cy, xe - W, cy, qx + W, qy + W, 0, k.entryRoad(), k.entryRoad(),
+             k.entryRoad(), 1, 0, 0, 0, -1);
+    b.straightRaw(k.entryRoad(), xe, yIn, xe, yTurn, 0, k.entryIntoAisle(), 0, 0, 0, -1);
+    b.arcRaw(k.entryIntoAisle(), xe, yTurn, k.x, k.aisleY(0), k.x, yTurn, xe - W, k.aisleY(0) - W, k.x, yTurn, 0,
+             k.aisle(0), k.aisle(0), k.aisle(0), 1, 0, 0, 0, -1);
+    m.road(k.entryLeft()).indicator = 4;
+    m.road(k.entryRightWait()).indicator = 8;
+    m.road(k.exitTurn()).indicator = 4;
+}
+
+// The street: eastbound pieces break at every entrance and every spine merge, westbound pieces at every right
+// turn in. Vehicles enter and leave at both ends, where each carriageway's end runs into the other's start.
+void streetRecords(Builder& b, const CarParkStreet& s) {
+    NetworkModel& m = b.model();
+    const int W = m.laneWidth;
+    int x = streetWestX;
+    for (int i = 0; i < eastboundPieces; ++i) {
+        const int c = i / 2;
+        int endX, n0, n1;
+        if (i == eastboundPieces - 1) {
+            endX = streetEastX;
+            n0 = n1 = s.westbound(0);
+        } else if (i % 2 == 0) { // runs up to block c's entrance
+            endX = CarParkBlock(c).entranceX() - entryRadius;
+            n0 = s.eastbound(i + 1);
+            n1 = CarParkBlock(c).entryLeft();
+        } else { // runs past the entrance to the merge of block c's spine
+            endX = CarParkBlock(c).spineX() + exitRadius;
+            n0 = n1 = s.eastbound(i + 1);
+        }
+        b.straightRaw(s.eastbound(i), x, streetY, endX, streetY, 0, n0, 0, 0, 0, -1);
+        m.road(s.eastbound(i)).next[1] = n1;
+        x = endX;
+    }
+    x = streetEastX;
+    for (int i = 0; i < westboundPieces; ++i) {
+        const int c = blocks - 1 - i;
+        int endX, n0, n1;
+        if (i == westboundPieces - 1) {
+            endX = streetWestX;
+            n0 = n1 = s.eastbound(0);
+        } else {
+            endX = CarParkBlock(c).entranceX() + entryRadius + W;
+            n0 = s.westbound(i + 1);
+            n1 = CarParkBlock(c).entryRightWait();
+        }
+        b.straightRaw(s.westbound(i), x, streetY + W, endX, streetY + W, 0, n0, 0, 0, 0, -1);
+        m.road(s.westbound(i)).next[1] = n1;
+        x = endX;
+    }
+}
+
+} // namespace
+
+int CarParkBlock::entranceX() const { return x - entryTurn; }
+int CarParkBlock::aisleEnd() const { return x + aisleLength; }
+int CarParkBlock::spineX() const { return aisleEnd() + spineReach; }
+int CarParkBlock::aisleY(int r) const { return firstAisleY - r * rowPitch; }
+CarParkBlock::CarParkBlock(int block) : index(block), x(firstAisleX + block * blockPitch), base(block * blockRoads) {}
+
+void buildHugeCarPark(Builder& b, LayoutArgs& a) {
+    NetworkModel& m = b.model();
+    a.name = "Huge Car Park";
+    a.contentFlags = contentRoads | contentCarPark;
+    a.cars *= carScale;
+    m.roadCount = parkRoads;
+    m.trackCount = 0;
+    m.riverCount = 0;
+    m.extentMinX = 1000;
+    m.extentMinY = 2000;
+    m.extentMaxX = 18000;
+    m.extentMaxY = 14000;
+
+    const CarParkStreet street;
+    for (int c = 0; c < blocks; ++c) blockRecords(b, CarParkBlock(c), street);
+    streetRecords(b, street);
+
+    m.carPark = {bayOrigin, baysPerAisle, bayLanes, bayPitch};
+    m.boundaryRoads[0] = street.eastbound(eastboundPieces - 1);
+    m.boundaryRoads[1] = street.westbound(westboundPieces - 1);
+}
 
 } // namespace jamlog

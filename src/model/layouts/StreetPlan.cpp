@@ -1,0 +1,224 @@
+// Street plans: node and link bookkeeping, successor resolution and the build through the primitives.
+#include "model/layouts/StreetPlan.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "model/Assemblies.h"
+
+namespace jamlog {
+
+namespace {
+
+constexpr int templateCentre = 2000;   // the four-arm roundabout template is built about cell point (2, 2)
+constexpr int templateRoads = 12;
+constexpr int arcClipLanes = 4;        // the clip rectangle of an arc reaches this many lane widths outwards
+constexpr int loopIndicator = 4;       // the loop leaves the street to the nearside
+constexpr int maxLightsMode = 5;
+
+constexpr std::array<Point, 4> compassStep{{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
+
+int otherArm(const std::array<int, 4>& arrive, int arm) {
+    for (int k = 0; k < 4; ++k)
+        if (k != arm && arrive[static_cast<size_t>(k)] >= 0) return k;
+    return arm;
+}
+
+} // namespace
+
+int armToward(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    int32_t dx = x2 - x1, dy = y2 - y1;
+    if (std::abs(dx) > std::abs(dy)) return dx > 0 ? east : west;
+    return dy > 0 ? south : north;
+}
+
+int StreetPlan::addNode(Node n) {
+    nodes.push_back(n);
+    return static_cast<int>(nodes.size()) - 1;
+}
+
+int StreetPlan::junction(int centreCell, int base) {
+    Point c = cellPoint(centreCell);
+    Node n{Kind::Junction, c.x, c.y};
+    n.cell = centreCell;
+    n.base = base;
+    return addNode(n);
+}
+
+std::array<int, 4> StreetPlan::roundabout(int number, int centreCell, int radius, int ringLanes, int base) {
+    Point c = cellPoint(centreCell);
+    std::array<int, 4> arms{};
+    for (int k = 0; k < 4; ++k) {
+        const Point s = compassStep[static_cast<size_t>(k)];
+        Node n{Kind::RoundaboutArm, c.x + s.x * roundaboutArmLength, c.y + s.y * roundaboutArmLength};
+        n.cell = centreCell;
+        n.base = base;
+        n.arm = k;
+        arms[static_cast<size_t>(k)] = addNode(n);
+    }
+    roundabouts.push_back({number, centreCell, radius, ringLanes, base, arms});
+    return arms;
+}
+
+int StreetPlan::edge(int32_t x, int32_t y) { return addNode({Kind::Edge, x, y}); }
+
+int StreetPlan::joint(int32_t x, int32_t y, bool pelican) {
+    Node n{Kind::Joint, x, y};
+    n.pelican = pelican;
+    return addNode(n);
+}
+
+void StreetPlan::straight(int from, int to) {
+    const Node &a = nodes[static_cast<size_t>(from)], &z = nodes[static_cast<size_t>(to)];
+    arc(from, armToward(a.x, a.y, z.x, z.y), to, armToward(z.x, z.y, a.x, a.y), 0, 0, 0);
+    links.back().kind = LinkKind::Straight;
+}
+
+void StreetPlan::arc(int from, int fromArm, int to, int toArm, int32_t cx, int32_t cy, int cwOut) {
+    Link l{LinkKind::Arc, from, to, fromArm, toArm, take(), take()};
+    l.cx = cx;
+    l.cy = cy;
+    l.cwOut = cwOut;
+    Node &a = nodes[static_cast<size_t>(from)], &z = nodes[static_cast<size_t>(to)];
+    a.depart[fromArm] = l.out;
+    z.arrive[toArm] = l.out;
+    z.depart[toArm] = l.back;
+    a.arrive[fromArm] = l.back;
+    links.push_back(l);
+}
+
+void StreetPlan::straightWithLoop(int from, int to, int loopFrom, int loopTo, int bulge) {
+    Node &a = nodes[static_cast<size_t>(from)], &z = nodes[static_cast<size_t>(to)];
+    Link l{LinkKind::Loop, from, to, armToward(a.x, a.y, z.x, z.y), armToward(z.x, z.y, a.x, a.y), -1, -1};
+    l.first = take();
+    l.middle = take();
+    l.out = take();
+    l.loop = take();
+    l.back = take();
+    l.loopFrom = loopFrom;
+    l.loopTo = loopTo;
+    l.bulge = bulge;
+    a.depart[l.fromArm] = l.first;
+    z.arrive[l.toArm] = l.out;
+    z.depart[l.toArm] = l.back;
+    a.arrive[l.fromArm] = l.back;
+    loop = l.loop;
+    links.push_back(l);
+}
+
+int StreetPlan::trimAt(int node) const {
+    const Node& n = nodes[static_cast<size_t>(node)];
+    if (n.kind == Kind::Junction) return streetBoxHalfSize;
+    return n.pelican ? pelicanTrim : 0;
+}
+
+// The successors of a road that arrives at `node` by `arm`.
+std::array<int, 3> StreetPlan::successorsAt(int node, int arm) const {
+    const Node& n = nodes[static_cast<size_t>(node)];
+    switch (n.kind) {
+    case Kind::Junction: // straight on, nearside turn, offside turn
+        return {n.base + arm, n.base + 8 + arm, n.base + 4 + arm};
+    case Kind::RoundaboutArm: {
+        int entry = n.base + 4 + 2 * n.arm;
+        return {entry, entry, entry};
+    }
+    case Kind::Edge: {
+        int in = n.depart[static_cast<size_t>(arm)];
+        return {in, in, in};
+    }
+    case Kind::Joint:
+        break;
+    }
+    int on = n.depart[static_cast<size_t>(otherArm(n.arrive, arm))];
+    return {on, on, on};
+}
+
+void StreetPlan::buildRoundabout(const Roundabout& r) {
+    std::array<int, 4> exits{};
+    for (int k = 0; k < 4; ++k) exits[static_cast<size_t>(k)] = leaving(r.arms[static_cast<size_t>(k)], k) - r.base;
+    fourArmRoundabout(b, r.number, r.ringLanes, r.radius, exits);
+    Point c = cellPoint(r.cell);
+    if (r.base == 0) transformRun(b.model(), 0, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
+    else copyRun(b.model(), r.base, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
+    b.roundaboutShape(r.number, r.cell, r.radius); // the shape follows the copy to its place
+}
+
+void StreetPlan::buildJunction(const Node& n, int group, int mode) {
+    lightJunction(b, group, mode, n.base, n.cell, n.arrive, n.depart, 0, streetOffset, streetBoxHalfSize);
+}
+
+void StreetPlan::buildStraight(int road, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int trim1, int trim2,
+                               std::array<int, 3> next) {
+    b.straightRoadFine(road, fineOf(x1, y1), fineOf(x2, y2), 0, next[0], next[1], next[2], 0, 0, trim1, trim2,
+                       streetOffset, -1);
+}
+
+void StreetPlan::buildLink(const Link& l) {
+    const Node &a = nodes[static_cast<size_t>(l.from)], &z = nodes[static_cast<size_t>(l.to)];
+    const int trimA = trimAt(l.from), trimZ = trimAt(l.to);
+    const std::array<int, 3> atZ = successorsAt(l.to, l.toArm), atA = successorsAt(l.from, l.fromArm);
+    if (l.kind == LinkKind::Straight) {
+        buildStraight(l.out, a.x, a.y, z.x, z.y, trimA, trimZ, atZ);
+        buildStraight(l.back, z.x, z.y, a.x, a.y, trimZ, trimA, atA);
+        return;
+    }
+    if (l.kind == LinkKind::Arc) {
+        // Clip rectangle of a quarter arc: the box of its two ends, widened on the sides away from the centre.
+        const int margin = arcClipLanes * b.model().laneWidth;
+        int32_t left = std::min(a.x, z.x), right = std::max(a.x, z.x);
+        int32_t top = std::min(a.y, z.y), bottom = std::max(a.y, z.y);
+        if (left == l.cx) right += margin;
+        else left -= margin;
+        if (top == l.cy) bottom += margin;
+        else top -= margin;
+        b.arcRaw(l.out, a.x, a.y, z.x, z.y, l.cx, l.cy, left, top, right, bottom, 0, atZ[0], atZ[1], atZ[2], l.cwOut,
+                 0, 0, streetOffset, -1);
+        b.arcRaw(l.back, z.x, z.y, a.x, a.y, l.cx, l.cy, left, top, right, bottom, 0, atA[0], atA[1], atA[2],
+                 1 - l.cwOut, 0, 0, streetOffset, -1);
+        return;
+    }
+    // Loop link: the outbound street in three pieces, the loop between the ends of the first and the last.
+    const Point u = compassStep[static_cast<size_t>(l.fromArm)];
+    const int32_t x1 = a.x + u.x * l.loopFrom, y1 = a.y + u.y * l.loopFrom;
+    const int32_t x2 = a.x + u.x * l.loopTo, y2 = a.y + u.y * l.loopTo;
+    buildStraight(l.first, a.x, a.y, x1, y1, trimA, 0, {l.middle, l.middle, l.loop});
+    buildStraight(l.middle, x1, y1, x2, y2, 0, 0, {l.out, l.out, l.out});
+    buildStraight(l.out, x2, y2, z.x, z.y, 0, trimZ, atZ);
+    buildStraight(l.back, z.x, z.y, a.x, a.y, trimZ, trimA, atA);
+    const RoadRecord &s = b.model().road(l.first), &e = b.model().road(l.out);
+    // The nearside of the outbound direction lies along (dy, -dx) of its travel.
+    const int32_t viaX = (s.endX() + e.startX) / 2 + u.y * l.bulge;
+    const int32_t viaY = (s.endY() + e.startY) / 2 - u.x * l.bulge;
+    b.linkArc(l.loop, 0, 0, viaX, viaY, Outline{}, 0, l.out, l.out, l.out, 1, 0, l.first, l.out);
+    RoadRecord& loopRoad = b.model().road(l.loop);
+    loopRoad.control = l.middle; // give way to the street where the loop rejoins it
+    loopRoad.indicator = loopIndicator;
+}
+
+void StreetPlan::addBoundary(int road) {
+    auto& list = b.model().boundaryRoads;
+    auto slot = std::find(list.begin(), list.end(), -1);
+    if (slot != list.end()) *slot = road;
+}
+
+int StreetPlan::build(int lightsMode, bool pelicans) {
+    const int mode = std::clamp(lightsMode, 1, maxLightsMode) + streetLightFlag;
+    for (const Roundabout& r : roundabouts) buildRoundabout(r); // templates first: they are built on roads 0-11
+    groupsUsed = 0;
+    for (const Node& n : nodes)
+        if (n.kind == Kind::Junction) buildJunction(n, groupsUsed++, mode);
+    for (const Link& l : links) buildLink(l);
+    for (const Node& n : nodes) {
+        if (n.kind == Kind::Edge) addBoundary(n.arrive[static_cast<size_t>(otherArm(n.arrive, -1))]);
+        if (n.kind != Kind::Joint || !n.pelican || !pelicans) continue;
+        const int i = otherArm(n.arrive, -1), j = otherArm(n.arrive, i);
+        LightGroup& g = b.model().lightGroups[static_cast<size_t>(groupsUsed++)];
+        g.mode = pelicanMode;
+        for (int k = 0; k < 4; ++k) g.arms[k] = n.arrive[static_cast<size_t>(k % 2 == 0 ? i : j)];
+        g.phase = 0;
+        g.hasLights = 0;
+    }
+    return nextRoad;
+}
+
+} // namespace jamlog
