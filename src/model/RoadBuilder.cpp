@@ -236,13 +236,16 @@ void flipSegment(RoadRecord& r, int ySign, int xSign, int32_t xShift, int32_t yS
     auto fy = [&](int32_t& y) { y = ySign * y + yShift; };
     fx(r.startX);
     fy(r.startY);
-    fx(r.centreX);
-    fy(r.centreY);
+    // A straight keeps its zero centre: a moved centre would make it read as an arc of radius 0.
+    if (r.arc()) {
+        fx(r.centreX);
+        fy(r.centreY);
+        rebuildArcBox(r);
+    }
     for (int i = 0; i < 8; i += 2) {
         fx(r.outline[i]);
         fy(r.outline[i + 1]);
     }
-    rebuildArcBox(r);
     r.dirX *= xSign;
     r.dirXi *= xSign;
     r.backX *= xSign;

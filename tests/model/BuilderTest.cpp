@@ -118,6 +118,16 @@ TEST(Transforms, DoubleHalfTurnRestoresIntegers) {
     EXPECT_EQ(r.indicator, 8); EXPECT_EQ(r.clockwise, 1 - before.clockwise);
 }
 
+TEST(Transforms, HalfTurnKeepsAStraightStraight) {
+    RoadRecord r{};
+    buildSegment(r, eastStraight(0, 0), 130);
+    ASSERT_FALSE(r.arc());
+    flipSegment(r, -1, -1, 28000, 23000);
+    EXPECT_FALSE(r.arc()) << "centre moved to " << r.centreX;
+    EXPECT_EQ(r.startX, 10000); EXPECT_EQ(r.startY, 11000);
+    EXPECT_EQ(r.endX(), 8000); EXPECT_EQ(r.endY(), 11000);
+}
+
 TEST(Transforms, CopyRunShiftsLinksAndHandlesOverlap) {
     auto m = newModel();
     for (int i = 0; i < 3; ++i) {

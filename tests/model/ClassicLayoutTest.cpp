@@ -15,7 +15,7 @@ namespace {
 
 struct Classic : ModelFixture {
     LayoutArgs a;
-    void build(int flags) {
+    void build(int flags, int lights = 2) {
         for (int stub : {roadStub, trackStub, riverStub}) {
             int next = stub == riverStub ? riverStub : trackStub;
             b.straightRoadEx(stub, 9899, 9999, 0, next, next, next, 0, 0, 0, 0, -1);
@@ -23,12 +23,13 @@ struct Classic : ModelFixture {
         a.contentFlags = flags;
         a.cars = 200;
         a.trains = 40;
-        a.lights = 2;
+        a.lights = lights;
         buildClassicLayout(b, a);
     }
     int groupsInUse() const {
         int n = 0;
-        while (n < 25 && m->lightGroups[static_cast<size_t>(n)].mode != 0) ++n;
+        while (n < 25 && m->lightGroups[static_cast<size_t>(n)].mode != 0)
+            ++n;
         return n;
     }
     double gap(int from, int to) const {
@@ -102,7 +103,8 @@ TEST_F(Classic, PelicanCrossingIsBuiltOnlyWhenChosen) {
     SetUp();
     build(contentRoads);
     EXPECT_EQ(groupsInUse(), 7);
-    for (int g = 7; g < 25; ++g) EXPECT_EQ(m->lightGroups[static_cast<size_t>(g)].mode, 0);
+    for (int g = 7; g < 25; ++g)
+        EXPECT_EQ(m->lightGroups[static_cast<size_t>(g)].mode, 0);
 }
 
 TEST_F(Classic, JunctionLightGroupsNameTheirApproaches) {
@@ -132,12 +134,10 @@ TEST_F(Classic, JunctionLightGroupsNameTheirApproaches) {
 }
 
 TEST_F(Classic, LightsModeIsKeptInRange) {
+    // A mode of 0 would end the list of groups and switch every junction after it off.
     for (int lights : {0, 9}) {
         SetUp();
-        a.lights = lights;
-        for (int stub : {roadStub, trackStub, riverStub}) b.straightRoadEx(stub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        a.contentFlags = contentRoads;
-        buildClassicLayout(b, a);
+        build(contentRoads, lights);
         EXPECT_EQ(m->lightGroups[0].mode, lights < 1 ? 1 : 5);
         EXPECT_EQ(groupsInUse(), 7);
     }
@@ -189,7 +189,8 @@ TEST_F(Classic, TownKeepsLeftAndEveryEdgeRoadLeadsBackIn) {
     build(contentRoads);
     int boundaries = 0;
     for (int32_t road : m->boundaryRoads) {
-        if (road < 0) continue;
+        if (road < 0)
+            continue;
         ++boundaries;
         const RoadRecord& out = m->road(road);
         const RoadRecord& in = m->road(out.next[0]);
@@ -212,7 +213,8 @@ TEST_F(Classic, ServiceLoopLeavesAndRejoinsTheStreet) {
     build(contentRoads);
     int loop = -1;
     for (int r = 96; r < 149; ++r)
-        if (m->road(r).control >= 96) loop = r;
+        if (m->road(r).control >= 96)
+            loop = r;
     ASSERT_GE(loop, 0);
     const RoadRecord& l = m->road(loop);
     EXPECT_NE(l.centreX, 0);

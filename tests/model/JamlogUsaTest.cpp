@@ -14,8 +14,8 @@ using namespace jamlog;
 
 namespace {
 
-constexpr int streets = 101;   // roads 0-100; the twenty junctions follow on 101-340
-constexpr int sideStep = 72;   // one offset step of 0.56 lane widths at the default lane width
+constexpr int streets = 101; // roads 0-100; the twenty junctions follow on 101-340
+constexpr int sideStep = 72; // one offset step of 0.56 lane widths at the default lane width
 
 struct Usa : ModelFixture {
     LayoutArgs a;
@@ -82,7 +82,8 @@ TEST_F(Usa, EveryStreetKeepsRight) {
     int checked = 0;
     for (int n = 0; n < streets; ++n) {
         const RoadRecord& r = m->road(n);
-        if (r.centreX != 0) continue; // the motel drive
+        if (r.centreX != 0)
+            continue; // the motel drive
         const bool horizontal = r.backY == 0;
         const int32_t side = horizontal ? offGrid(r.startY) : offGrid(r.startX);
         // The right of the direction of travel (dx, dy) on the screen is (-dy, dx).
@@ -132,7 +133,8 @@ TEST_F(Usa, EveryJunctionHasLightsOnItsOwnApproaches) {
 TEST_F(Usa, BoundaryRoadsLeaveAtTheEdgesAndLeadBackIn) {
     int used = 0;
     for (int32_t road : m->boundaryRoads) {
-        if (road < 0) continue;
+        if (road < 0)
+            continue;
         ++used;
         const RoadRecord &out = m->road(road), &in = m->road(out.next[0]);
         const bool xEdge = out.endX() == 1300 || out.endX() == 20700;
@@ -147,7 +149,8 @@ TEST_F(Usa, MotelDriveLeavesOnTheRight) {
     int loops = 0;
     for (int n = 0; n < streets; ++n) {
         const RoadRecord& r = m->road(n);
-        if (r.centreX == 0) continue;
+        if (r.centreX == 0)
+            continue;
         ++loops;
         EXPECT_EQ(r.indicator, 8);
         EXPECT_GE(r.control, 0);

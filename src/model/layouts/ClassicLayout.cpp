@@ -24,8 +24,8 @@ constexpr int roundaboutRadius = 600;
 // The railway: seven double-track pieces along cell row 3, eastbound 500-506 and westbound 513-507.
 constexpr int railRow = 3;
 constexpr std::array<int, 8> railBreaks{1, 5, 9, 12, 16, 19, 23, 27};
-constexpr int stationPiece = 4;     // the platforms lie between columns 16 and 19
-constexpr int railOffset = 2;       // each track two offset steps to its own side
+constexpr int stationPiece = 4; // the platforms lie between columns 16 and 19
+constexpr int railOffset = 2;   // each track two offset steps to its own side
 constexpr int platformStyle = 1;
 constexpr std::array<int, 3> bridgeColumns{7000, 14000, 21000}; // streets that cross over the railway
 constexpr int bridgeHalfWidth = 250;
@@ -54,7 +54,7 @@ void buildStreets(Builder& b, const LayoutArgs& a) {
     p.arc(p.edge(1100, 15000), east, bendLow, south, 1100, 14000, 0);
     p.arc(bendLow, north, bendHigh, west, 3100, 14000, 1);
     p.straight(bendHigh, j4);
-    p.straightWithLoop(j4, j5, 2000, 5000, 1000);
+    p.straightWithLoop(j4, j5, 2000, 5000, 700);
     p.straight(j5, rb[west]);
     p.straight(rb[east], p.edge(27000, 13000));
 
@@ -91,20 +91,20 @@ void buildRailway(Builder& b) {
         const int nextWest = i > 0 ? west + 1 : firstTrack;
         const int from = railBreaks[static_cast<size_t>(i)] * 100 + railRow;
         const int to = railBreaks[static_cast<size_t>(i) + 1] * 100 + railRow;
-        b.twoWay(east, west, from, to, 0, nextEast, nextWest, i == stationPiece ? platformStyle : 0, 0, 0,
-                 railOffset);
+        b.twoWay(east, west, from, to, 0, nextEast, nextWest, i == stationPiece ? platformStyle : 0, 0, 0, railOffset);
     }
     // Trains pass under the street bridges: hide them there.
     for (int t = firstTrack; t < firstTrack + classicTracks; ++t) {
         RoadRecord& r = m.road(t);
         for (int32_t x : bridgeColumns) {
             const int32_t lo = std::min(r.startX, r.endX()), hi = std::max(r.startX, r.endX());
-            if (x <= lo || x >= hi) continue;
+            if (x <= lo || x >= hi)
+                continue;
             const int32_t along = x > r.startX ? x - r.startX : r.startX - x;
             setCells(r.hiddenBits, (along - bridgeHalfWidth) / 10, (along + bridgeHalfWidth) / 10, true);
         }
     }
-    m.boundaryTracks[0] = firstTrack + pieces - 1;      // eastbound out at the east edge
+    m.boundaryTracks[0] = firstTrack + pieces - 1;        // eastbound out at the east edge
     m.boundaryTracks[1] = firstTrack + classicTracks - 1; // westbound out at the west edge
 }
 

@@ -23,7 +23,9 @@ constexpr int32_t mirrorShift = 22000; // x' = 22000 - x
 constexpr int loopRow = 2, loopColumn = 1;
 constexpr int loopFrom = 1000, loopTo = 3000, loopBulge = 800;
 
-int junctionCell(int col, int row) { return (firstColumn + blockCells * col) * 100 + firstRow + blockCells * row; }
+int junctionCell(int col, int row) {
+    return (firstColumn + blockCells * col) * 100 + firstRow + blockCells * row;
+}
 
 // Mirrors one record about x = 11000. flipSegment moves every centre, and a straight's centre of (0, 0) would
 // come out nonzero and make it read as an arc: straights keep their zero centre and their outline marker.
@@ -32,7 +34,8 @@ void mirror(RoadRecord& r) {
     int32_t outline[8];
     std::copy(std::begin(r.outline), std::end(r.outline), outline);
     flipSegment(r, 1, -1, mirrorShift, 0);
-    if (!straight) return;
+    if (!straight)
+        return;
     r.centreX = r.centreY = 0;
     std::copy(std::begin(outline), std::end(outline), r.outline);
 }
@@ -52,25 +55,30 @@ void buildJamlogUsa(Builder& b, LayoutArgs& a) {
     StreetPlan p(b, 0);
     int node[rows][columns];
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c) node[r][c] = p.junction(junctionCell(c, r), firstJunction + 12 * (r * columns + c));
+        for (int c = 0; c < columns; ++c)
+            node[r][c] = p.junction(junctionCell(c, r), firstJunction + 12 * (r * columns + c));
     for (int r = 0; r < rows; ++r) {
         const int32_t y = cellPoint(junctionCell(0, r)).y;
         p.straight(p.edge(edgeWest, y), node[r][0]);
         for (int c = 0; c + 1 < columns; ++c) {
-            if (r == loopRow && c == loopColumn) p.straightWithLoop(node[r][c], node[r][c + 1], loopFrom, loopTo, loopBulge);
-            else p.straight(node[r][c], node[r][c + 1]);
+            if (r == loopRow && c == loopColumn)
+                p.straightWithLoop(node[r][c], node[r][c + 1], loopFrom, loopTo, loopBulge);
+            else
+                p.straight(node[r][c], node[r][c + 1]);
         }
         p.straight(node[r][columns - 1], p.edge(edgeEast, y));
     }
     for (int c = 0; c < columns; ++c) {
         const int32_t x = cellPoint(junctionCell(c, 0)).x;
         p.straight(p.edge(x, edgeNorth), node[0][c]);
-        for (int r = 0; r + 1 < rows; ++r) p.straight(node[r][c], node[r + 1][c]);
+        for (int r = 0; r + 1 < rows; ++r)
+            p.straight(node[r][c], node[r + 1][c]);
         p.straight(node[rows - 1][c], p.edge(x, edgeSouth));
     }
     p.build(a.lights, false);
 
-    for (int r = 0; r < usaRoads; ++r) mirror(m.road(r));
+    for (int r = 0; r < usaRoads; ++r)
+        mirror(m.road(r));
     m.driveOnLeft = 0;
 }
 

@@ -10,17 +10,19 @@ namespace jamlog {
 
 namespace {
 
-constexpr int templateCentre = 2000;   // the four-arm roundabout template is built about cell point (2, 2)
+constexpr int templateCentre = 2000; // the four-arm roundabout template is built about cell point (2, 2)
 constexpr int templateRoads = 12;
-constexpr int arcClipLanes = 4;        // the clip rectangle of an arc reaches this many lane widths outwards
-constexpr int loopIndicator = 4;       // the loop leaves the street to the nearside
+constexpr int arcClipLanes = 4;  // the clip rectangle of an arc reaches this many lane widths outwards
+constexpr int loopIndicator = 4; // the loop leaves the street to the nearside
 constexpr int maxLightsMode = 5;
+constexpr int roadLightGroups = 25; // groups from 25 on belong to the railway signals
 
 constexpr std::array<Point, 4> compassStep{{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
 
 int otherArm(const std::array<int, 4>& arrive, int arm) {
     for (int k = 0; k < 4; ++k)
-        if (k != arm && arrive[static_cast<size_t>(k)] >= 0) return k;
+        if (k != arm && arrive[static_cast<size_t>(k)] >= 0)
+            return k;
     return arm;
 }
 
@@ -28,7 +30,8 @@ int otherArm(const std::array<int, 4>& arrive, int arm) {
 
 int armToward(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     int32_t dx = x2 - x1, dy = y2 - y1;
-    if (std::abs(dx) > std::abs(dy)) return dx > 0 ? east : west;
+    if (std::abs(dx) > std::abs(dy))
+        return dx > 0 ? east : west;
     return dy > 0 ? south : north;
 }
 
@@ -60,7 +63,9 @@ std::array<int, 4> StreetPlan::roundabout(int number, int centreCell, int radius
     return arms;
 }
 
-int StreetPlan::edge(int32_t x, int32_t y) { return addNode({Kind::Edge, x, y}); }
+int StreetPlan::edge(int32_t x, int32_t y) {
+    return addNode({Kind::Edge, x, y});
+}
 
 int StreetPlan::joint(int32_t x, int32_t y, bool pelican) {
     Node n{Kind::Joint, x, y};
@@ -108,7 +113,8 @@ void StreetPlan::straightWithLoop(int from, int to, int loopFrom, int loopTo, in
 
 int StreetPlan::trimAt(int node) const {
     const Node& n = nodes[static_cast<size_t>(node)];
-    if (n.kind == Kind::Junction) return streetBoxHalfSize;
+    if (n.kind == Kind::Junction)
+        return streetBoxHalfSize;
     return n.pelican ? pelicanTrim : 0;
 }
 
@@ -135,11 +141,14 @@ std::array<int, 3> StreetPlan::successorsAt(int node, int arm) const {
 
 void StreetPlan::buildRoundabout(const Roundabout& r) {
     std::array<int, 4> exits{};
-    for (int k = 0; k < 4; ++k) exits[static_cast<size_t>(k)] = leaving(r.arms[static_cast<size_t>(k)], k) - r.base;
+    for (int k = 0; k < 4; ++k)
+        exits[static_cast<size_t>(k)] = leaving(r.arms[static_cast<size_t>(k)], k) - r.base;
     fourArmRoundabout(b, r.number, r.ringLanes, r.radius, exits);
     Point c = cellPoint(r.cell);
-    if (r.base == 0) transformRun(b.model(), 0, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
-    else copyRun(b.model(), r.base, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
+    if (r.base == 0)
+        transformRun(b.model(), 0, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
+    else
+        copyRun(b.model(), r.base, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
     b.roundaboutShape(r.number, r.cell, r.radius); // the shape follows the copy to its place
 }
 
@@ -167,12 +176,16 @@ void StreetPlan::buildLink(const Link& l) {
         const int margin = arcClipLanes * b.model().laneWidth;
         int32_t left = std::min(a.x, z.x), right = std::max(a.x, z.x);
         int32_t top = std::min(a.y, z.y), bottom = std::max(a.y, z.y);
-        if (left == l.cx) right += margin;
-        else left -= margin;
-        if (top == l.cy) bottom += margin;
-        else top -= margin;
-        b.arcRaw(l.out, a.x, a.y, z.x, z.y, l.cx, l.cy, left, top, right, bottom, 0, atZ[0], atZ[1], atZ[2], l.cwOut,
-                 0, 0, streetOffset, -1);
+        if (left == l.cx)
+            right += margin;
+        else
+            left -= margin;
+        if (top == l.cy)
+            bottom += margin;
+        else
+            top -= margin;
+        b.arcRaw(l.out, a.x, a.y, z.x, z.y, l.cx, l.cy, left, top, right, bottom, 0, atZ[0], atZ[1], atZ[2], l.cwOut, 0,
+                 0, streetOffset, -1);
         b.arcRaw(l.back, z.x, z.y, a.x, a.y, l.cx, l.cy, left, top, right, bottom, 0, atA[0], atA[1], atA[2],
                  1 - l.cwOut, 0, 0, streetOffset, -1);
         return;
@@ -198,23 +211,30 @@ void StreetPlan::buildLink(const Link& l) {
 void StreetPlan::addBoundary(int road) {
     auto& list = b.model().boundaryRoads;
     auto slot = std::find(list.begin(), list.end(), -1);
-    if (slot != list.end()) *slot = road;
+    if (slot != list.end())
+        *slot = road;
 }
 
 int StreetPlan::build(int lightsMode, bool pelicans) {
     const int mode = std::clamp(lightsMode, 1, maxLightsMode) + streetLightFlag;
-    for (const Roundabout& r : roundabouts) buildRoundabout(r); // templates first: they are built on roads 0-11
+    for (const Roundabout& r : roundabouts)
+        buildRoundabout(r); // templates first: they are built on roads 0-11
     groupsUsed = 0;
     for (const Node& n : nodes)
-        if (n.kind == Kind::Junction) buildJunction(n, groupsUsed++, mode);
-    for (const Link& l : links) buildLink(l);
+        if (n.kind == Kind::Junction)
+            buildJunction(n, groupsUsed++, mode);
+    for (const Link& l : links)
+        buildLink(l);
     for (const Node& n : nodes) {
-        if (n.kind == Kind::Edge) addBoundary(n.arrive[static_cast<size_t>(otherArm(n.arrive, -1))]);
-        if (n.kind != Kind::Joint || !n.pelican || !pelicans) continue;
+        if (n.kind == Kind::Edge)
+            addBoundary(n.arrive[static_cast<size_t>(otherArm(n.arrive, -1))]);
+        if (n.kind != Kind::Joint || !n.pelican || !pelicans || groupsUsed >= roadLightGroups)
+            continue;
         const int i = otherArm(n.arrive, -1), j = otherArm(n.arrive, i);
         LightGroup& g = b.model().lightGroups[static_cast<size_t>(groupsUsed++)];
         g.mode = pelicanMode;
-        for (int k = 0; k < 4; ++k) g.arms[k] = n.arrive[static_cast<size_t>(k % 2 == 0 ? i : j)];
+        for (int k = 0; k < 4; ++k)
+            g.arms[k] = n.arrive[static_cast<size_t>(k % 2 == 0 ? i : j)];
         g.phase = 0;
         g.hasLights = 0;
     }

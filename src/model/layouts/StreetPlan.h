@@ -12,10 +12,10 @@ namespace jamlog {
 // Directions in which a link leaves a node, in the arm order of the light junctions and roundabouts.
 enum Compass { north = 0, east = 1, south = 2, west = 3 };
 
-constexpr int streetOffset = 1;         // one lane each way, 0.56 lane widths to its own side of the centre line
-constexpr int streetBoxHalfSize = 300;  // half size of a light junction's box on one-lane streets
-constexpr int pelicanTrim = 100;        // the gap that a pelican crossing leaves between its two roads
-constexpr int streetLightFlag = 16;     // mode bit: the junction group has lamps
+constexpr int streetOffset = 1;        // one lane each way, 0.56 lane widths to its own side of the centre line
+constexpr int streetBoxHalfSize = 300; // half size of a light junction's box on one-lane streets
+constexpr int pelicanTrim = 100;       // the gap that a pelican crossing leaves between its two roads
+constexpr int streetLightFlag = 16;    // mode bit: the junction group has lamps
 constexpr int pelicanMode = 12;
 constexpr int roundaboutArmLength = 2000; // the four-arm roundabout template reaches two cells from its centre
 
@@ -42,8 +42,8 @@ public:
     // way to the street where it rejoins it.
     void straightWithLoop(int from, int to, int loopFrom, int loopTo, int bulge);
 
-    // Builds everything declared; junction light groups are numbered from 0 in declaration order, pelican
-    // groups follow them when pelicans are on. Returns the next free road number.
+    // Builds everything declared; junction light groups are numbered from 0 in declaration order (at most 25
+    // junctions), pelican groups follow them when pelicans are on. Returns the next free road number.
     int build(int lightsMode, bool pelicans);
 
     int arriving(int node, int arm) const { return nodes[static_cast<size_t>(node)].arrive[arm]; }
@@ -56,9 +56,9 @@ private:
     struct Node {
         Kind kind;
         int32_t x, y;
-        int cell = 0;      // junction centre, or roundabout centre for an arm
-        int base = 0;      // first road of the junction or roundabout
-        int arm = 0;       // compass arm of a roundabout arm node
+        int cell = 0; // junction centre, or roundabout centre for an arm
+        int base = 0; // first road of the junction or roundabout
+        int arm = 0;  // compass arm of a roundabout arm node
         bool pelican = false;
         std::array<int, 4> arrive{-1, -1, -1, -1};
         std::array<int, 4> depart{-1, -1, -1, -1};
@@ -71,8 +71,8 @@ private:
     struct Link {
         LinkKind kind;
         int from, to, fromArm, toArm;
-        int out, back;           // outbound and return roads (for a loop: the last outbound piece)
-        int32_t cx = 0, cy = 0;  // arc centre
+        int out, back;          // outbound and return roads (for a loop: the last outbound piece)
+        int32_t cx = 0, cy = 0; // arc centre
         int cwOut = 0;
         int loopFrom = 0, loopTo = 0, bulge = 0;
         int first = 0, middle = 0, loop = 0; // loop link pieces: first, middle, loop road; `out` is the last
@@ -102,6 +102,8 @@ private:
 int armToward(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
 // Fine point number (XXXYYY, 100 units) of a world point on the 100-unit grid.
-constexpr int fineOf(int32_t x, int32_t y) { return (x / 100) * 1000 + y / 100; }
+constexpr int fineOf(int32_t x, int32_t y) {
+    return (x / 100) * 1000 + y / 100;
+}
 
 } // namespace jamlog
