@@ -32,7 +32,8 @@ struct CarPark : ModelFixture {
     }
     bool isBoundary(int n) const {
         for (int r : m->boundaryRoads)
-            if (r == n) return true;
+            if (r == n)
+                return true;
         return false;
     }
     // Point at distance d along a straight road, lane k to the right of its line.
@@ -40,16 +41,19 @@ struct CarPark : ModelFixture {
         return {r.startX + d * r.dirX / W - k * r.dirY, r.startY + d * r.dirY / W + k * r.dirX};
     }
     // Roads reachable over successors from the given roads (bays join through the car-park rules instead).
+    void checkBays();
     std::vector<char> reachableFrom(const std::vector<int>& from) const {
         std::vector<char> seen(roadCapacity, 0);
         std::deque<int> todo(from.begin(), from.end());
         while (!todo.empty()) {
             int n = todo.front();
             todo.pop_front();
-            if (seen[static_cast<size_t>(n)]) continue;
+            if (seen[static_cast<size_t>(n)])
+                continue;
             seen[static_cast<size_t>(n)] = 1;
             for (int s : m->road(n).next)
-                if (!seen[static_cast<size_t>(s)]) todo.push_back(s);
+                if (!seen[static_cast<size_t>(s)])
+                    todo.push_back(s);
         }
         return seen;
     }
@@ -85,28 +89,19 @@ TEST_F(CarPark, CheckerCleanAtEveryLaneWidth) {
     }
 }
 
-TEST_F(CarPark, EveryRecordIsARealRoadInsideTheExtent) {
-    build();
-    // The end stubs fall inside the counted range and must have been rebuilt as car-park roads.
-    for (int n : {roadStub, trackStub, riverStub}) EXPECT_LT(m->road(n).startX, m->extentMaxX) << n;
-    for (int n = 0; n < m->roadCount; ++n) {
-        const RoadRecord& r = m->road(n);
-        EXPECT_GT(r.length, 0) << n;
-        EXPECT_GE(std::min(r.startX, r.endX()), m->extentMinX) << n;
-        EXPECT_LE(std::max(r.startX, r.endX()), m->extentMaxX) << n;
-        EXPECT_GE(std::min(r.startY, r.endY()), m->extentMinY) << n;
-        EXPECT_LE(std::max(r.startY, r.endY()), m->extentMaxY) << n;
-    }
-}
-
 TEST_F(CarPark, RoadsMeetEndToStart) {
     build();
+    // The end stubs fall inside the counted range and must have been rebuilt as car-park roads.
+    for (int n : {roadStub, trackStub, riverStub})
+        EXPECT_LT(m->road(n).startX, m->extentMaxX) << n;
     for (int n = 0; n < m->roadCount; ++n) {
         const RoadRecord& r = m->road(n);
-        if (r.control >= 811 && r.control <= 898) continue; // bays: below
+        if (r.control >= 811 && r.control <= 898)
+            continue; // bays: below
         for (int s : r.next) {
             ASSERT_TRUE(s >= 0 && s < m->roadCount) << n << " -> " << s;
-            if (isBoundary(n)) continue; // leaving vehicles go no further; entering ones start on s
+            if (isBoundary(n))
+                continue; // leaving vehicles go no further; entering ones start on s
             const RoadRecord& t = m->road(s);
             EXPECT_LE(std::hypot(t.startX - r.endX(), t.startY - r.endY()), closeJoin) << n << " -> " << s;
         }
@@ -115,13 +110,28 @@ TEST_F(CarPark, RoadsMeetEndToStart) {
 
 TEST_F(CarPark, AislesAndBaysAgreeWithTheCarParkWords) {
     build();
+    checkBays();
+}
+
+// The half turn of the dispatcher moves every record, but positions along roads stay: bays still line up.
+TEST_F(CarPark, HalfTurnKeepsBaysLinedUp) {
+    build();
+    for (int n = 0; n < m->roadCount; ++n)
+        flipSegment(m->road(n), -1, -1, m->extentMinX + m->extentMaxX, m->extentMinY + m->extentMaxY);
+    checkBays();
+    auto problems = checkLayout(*m);
+    EXPECT_TRUE(problems.empty()) << layoutReport(*m, problems);
+}
+
+void CarPark::checkBays() {
     const int W = m->laneWidth, origin = m->carPark[0], first = m->carPark[1], lanes = m->carPark[2],
               pitch = m->carPark[3];
     ASSERT_LT(origin, pitch); // a search from the aisle's start never reaches below the first bay
     int aisles = 0, bays = 0;
     for (int R = 0; R < m->roadCount; ++R) {
         const RoadRecord& aisle = m->road(R);
-        if (aisle.control != aisleCode) continue;
+        if (aisle.control != aisleCode)
+            continue;
         ++aisles;
         // The first road searched from the aisle's start and from its end.
         EXPECT_EQ((0 - origin) / pitch - first + R, R - first) << R;
@@ -135,7 +145,8 @@ TEST_F(CarPark, AislesAndBaysAgreeWithTheCarParkWords) {
             ASSERT_LE(bay.control, 898) << B;
             EXPECT_EQ(bay.topLane, lanes - 1) << B;
             EXPECT_GT(bay.length, 305) << B; // cars wait at 281-305 along the bay
-            for (int s : bay.next) EXPECT_EQ(s, R + 1) << B;
+            for (int s : bay.next)
+                EXPECT_EQ(s, R + 1) << B;
             for (int k = 0; k < lanes; ++k) {
                 // In: the car's front reaches the mouth on the aisle just where the space starts.
                 const int mouth = W * k + (first - R + B) * pitch + origin;
@@ -157,7 +168,8 @@ TEST_F(CarPark, AislesAndBaysAgreeWithTheCarParkWords) {
     EXPECT_EQ(bays, blocks * rowsPerBlock * baysPerAisle);
     // No other record carries a car-park code: only aisles and their bays.
     int coded = 0;
-    for (int n = 0; n < m->roadCount; ++n) coded += m->road(n).control >= 801 && m->road(n).control <= 899;
+    for (int n = 0; n < m->roadCount; ++n)
+        coded += m->road(n).control >= 801 && m->road(n).control <= 899;
     EXPECT_EQ(coded, aisles + bays);
 }
 
@@ -165,17 +177,22 @@ TEST_F(CarPark, EveryAisleReachableAndEveryBayLeadsOut) {
     build();
     std::vector<int> entries;
     for (int n : m->boundaryRoads)
-        if (n >= 0) entries.push_back(m->road(n).next[0]);
+        if (n >= 0)
+            entries.push_back(m->road(n).next[0]);
     ASSERT_EQ(entries.size(), 2u);
     auto fromOutside = reachableFrom(entries);
     for (int n = 0; n < m->roadCount; ++n) {
         const RoadRecord& r = m->road(n);
         const bool bay = r.control >= 811 && r.control <= 898;
-        if (r.control == aisleCode) EXPECT_TRUE(fromOutside[static_cast<size_t>(n)]) << "aisle " << n;
-        if (!bay) EXPECT_TRUE(fromOutside[static_cast<size_t>(n)]) << n;
-        if (!bay) continue;
+        if (r.control == aisleCode)
+            EXPECT_TRUE(fromOutside[static_cast<size_t>(n)]) << "aisle " << n;
+        if (!bay)
+            EXPECT_TRUE(fromOutside[static_cast<size_t>(n)]) << n;
+        if (!bay)
+            continue;
         auto fromBay = reachableFrom({r.next[2]});
-        EXPECT_TRUE(fromBay[static_cast<size_t>(m->boundaryRoads[0])] || fromBay[static_cast<size_t>(m->boundaryRoads[1])])
+        EXPECT_TRUE(fromBay[static_cast<size_t>(m->boundaryRoads[0])] ||
+                    fromBay[static_cast<size_t>(m->boundaryRoads[1])])
             << "bay " << n;
     }
 }
@@ -184,7 +201,8 @@ TEST_F(CarPark, BoundaryEntriesAreTheStreetEnds) {
     build();
     int used = 0;
     for (int n : m->boundaryRoads) {
-        if (n < 0) continue;
+        if (n < 0)
+            continue;
         ++used;
         ASSERT_LT(n, m->roadCount);
         const RoadRecord& r = m->road(n);
@@ -225,12 +243,19 @@ TEST_F(CarPark, MergesAndTheRightTurnGiveWay) {
     }
 }
 
-TEST_F(CarPark, HalfTurnKeepsBaysJoined) {
+} // namespace
+
+namespace {
+
+// The checker judges a bay by where its cars come out, so a bay with the wrong code is reported.
+TEST_F(CarPark, CheckerCatchesABayWithTheWrongCode) {
     build();
-    for (int n = 0; n < m->roadCount; ++n)
-        flipSegment(m->road(n), -1, -1, m->extentMinX + m->extentMaxX, m->extentMinY + m->extentMaxY);
-    auto problems = checkLayout(*m);
-    EXPECT_TRUE(problems.empty()) << layoutReport(*m, problems);
+    const CarParkBlock k(1);
+    m->road(k.bay(4, 2)).control = firstBayCode + 5;
+    bool reported = false;
+    for (const auto& p : checkLayout(*m))
+        reported |= p.road == k.bay(4, 2) && p.severity == Severity::Error && p.text.find("space 0 joins") == 0;
+    EXPECT_TRUE(reported) << layoutReport(*m, checkLayout(*m));
 }
 
 } // namespace

@@ -17,17 +17,17 @@ constexpr int carScale = 3;
 
 // Block geometry, world units. Row r's aisle lies at y = firstAisleY - r * rowPitch; its exit aisle rowDepth
 // above it; the next row's aisle corridorWidth above that.
-constexpr int firstAisleX = 1650;
+constexpr int firstAisleX = 2400; // leaves the west entry road 1000 long, so entering cars queue on it
 constexpr int firstAisleY = 11900;
 constexpr int rowPitch = 820;
 constexpr int rowDepth = 560;
 constexpr int corridorWidth = 260;
 constexpr int aisleLength = bayOrigin + baysPerAisle * bayPitch; // the exit aisle starts where slot 9 would lie
-constexpr int spineReach = 450;   // radius of the links from aisle ends down to the exit spine
-constexpr int exitRadius = 250;   // spine onto the street
-constexpr int entryRadius = 250;  // street into the entrance road
-constexpr int entryTurn = 200;    // entrance road into the first aisle
-constexpr int streetY = 13200;    // eastbound carriageway; westbound one lane width further south
+constexpr int spineReach = 450;  // radius of the links from aisle ends down to the exit spine
+constexpr int exitRadius = 200;  // spine onto the street
+constexpr int entryRadius = 200; // street into the entrance road
+constexpr int entryTurn = 200;   // entrance road into the first aisle
+constexpr int streetY = 13200;   // eastbound carriageway; westbound one lane width further south
 constexpr int streetWestX = 1000;
 constexpr int streetEastX = 18000;
 constexpr double rightTurnSplit = 0.5235987756; // 30 degrees: where a right turn meets the far carriageway
@@ -51,8 +51,8 @@ void aisleRecords(Builder& b, const CarParkBlock& k, int r) {
     // West: a half turn to the right from the exit aisle up into the next aisle (the top road above the last).
     const int yNext = yN - corridorWidth, rh = corridorWidth / 2;
     const int next = r + 1 < rowsPerBlock ? k.aisle(r + 1) : k.topRoad();
-    b.arcRaw(k.hairpin(r), k.x, yN, k.x, yNext, k.x, yN - rh, k.x - rh - W, yNext - W, k.x, yN + W, 0, next, next,
-             next, 1, 0, 0, 0, -1);
+    b.arcRaw(k.hairpin(r), k.x, yN, k.x, yNext, k.x, yN - rh, k.x - rh - W, yNext - W, k.x, yN + W, 0, next, next, next,
+             1, 0, 0, 0, -1);
 }
 
 // A right-turning quarter link from the end of an eastbound road down onto the spine; gives way to the spine.
@@ -65,7 +65,8 @@ void spineLink(Builder& b, const CarParkBlock& k, int road, int y, int mergeInto
 void blockRecords(Builder& b, const CarParkBlock& k, const CarParkStreet& s) {
     NetworkModel& m = b.model();
     const int W = m.laneWidth;
-    for (int r = 0; r < rowsPerBlock; ++r) aisleRecords(b, k, r);
+    for (int r = 0; r < rowsPerBlock; ++r)
+        aisleRecords(b, k, r);
 
     const int yT = k.aisleY(rowsPerBlock);
     b.straightRaw(k.topRoad(), k.x, yT, k.aisleEnd(), yT, 0, k.topLink(), 0, 0, 0, -1);
@@ -153,10 +154,18 @@ void streetRecords(Builder& b, const CarParkStreet& s) {
 
 } // namespace
 
-int CarParkBlock::entranceX() const { return x - entryTurn; }
-int CarParkBlock::aisleEnd() const { return x + aisleLength; }
-int CarParkBlock::spineX() const { return aisleEnd() + spineReach; }
-int CarParkBlock::aisleY(int r) const { return firstAisleY - r * rowPitch; }
+int CarParkBlock::entranceX() const {
+    return x - entryTurn;
+}
+int CarParkBlock::aisleEnd() const {
+    return x + aisleLength;
+}
+int CarParkBlock::spineX() const {
+    return aisleEnd() + spineReach;
+}
+int CarParkBlock::aisleY(int r) const {
+    return firstAisleY - r * rowPitch;
+}
 CarParkBlock::CarParkBlock(int block) : index(block), x(firstAisleX + block * blockPitch), base(block * blockRoads) {}
 
 void buildHugeCarPark(Builder& b, LayoutArgs& a) {
@@ -173,7 +182,8 @@ void buildHugeCarPark(Builder& b, LayoutArgs& a) {
     m.extentMaxY = 14000;
 
     const CarParkStreet street;
-    for (int c = 0; c < blocks; ++c) blockRecords(b, CarParkBlock(c), street);
+    for (int c = 0; c < blocks; ++c)
+        blockRecords(b, CarParkBlock(c), street);
     streetRecords(b, street);
 
     m.carPark = {bayOrigin, baysPerAisle, bayLanes, bayPitch};

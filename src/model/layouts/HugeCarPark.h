@@ -16,7 +16,7 @@ constexpr int firstBayCode = 890; // bay codes 811-898 mark the roads a parked c
 constexpr int blocks = 4;
 constexpr int rowsPerBlock = 11;
 constexpr int blockRoads = 174;
-constexpr int blockPitch = 4200;
+constexpr int blockPitch = 4000;
 constexpr int eastboundPieces = 2 * blocks + 1;
 constexpr int westboundPieces = blocks + 1;
 

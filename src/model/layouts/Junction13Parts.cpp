@@ -1,0 +1,106 @@
+// Edge turnarounds, the river of "Junction 13", and the hidden cells where it passes under the roads.
+#include "model/layouts/Junction13Parts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace jamlog {
+
+namespace {
+
+struct RiverReach {
+    int down, up; // downstream record and the upstream record that runs it back
+    int x1, y1, x2, y2;
+    int cx, cy; // 0 for a straight reach
+    int cwDown;
+};
+// Straight down the middle of the layout, then an S-bend of two 45-degree arcs of radius 7071 to the south edge.
+constexpr RiverReach reaches[] = {
+    {700, 707, 15500, 1000, 15500, 8000, 0, 0, 0},
+    {701, 706, 15500, 8000, 15500, 15000, 0, 0, 0},
+    {702, 705, 15500, 15000, 17571, 20000, 22571, 15000, 0},
+    {703, 704, 17571, 20000, 19642, 25000, 12571, 25000, 1},
+};
+
+void reach(Builder& b, int road, int x1, int y1, int x2, int y2, int cx, int cy, int cw, int next, int offset) {
+    if (cx == 0) {
+        b.straightRaw(road, x1, y1, x2, y2, 0, next, 0, 0, offset, -1);
+        return;
+    }
+    const int margin = 2 * b.model().laneWidth;
+    b.arcRaw(road, x1, y1, x2, y2, cx, cy, std::min(x1, x2) - margin, std::min(y1, y2), std::max(x1, x2) + margin,
+             std::max(y1, y2), 0, next, next, next, cw, 0, 0, offset, -1);
+}
+
+// Half of a chord, rounded away from zero, so that the radius is never shorter than half the chord.
+int halfUp(int d) {
+    return d / 2 + d % 2;
+}
+
+} // namespace
+
+void edgeTurnaround(Builder& b, int road, int from, int to) {
+    const NetworkModel& m = b.model();
+    const RoadRecord &f = m.road(from), &t = m.road(to);
+    const int x1 = f.endX(), y1 = f.endY(), x2 = t.startX, y2 = t.startY, W = m.laneWidth;
+    const int cx = x1 + halfUp(x2 - x1), cy = y1 + halfUp(y2 - y1);
+    const int r = static_cast<int>(std::ceil(std::hypot(x2 - x1, y2 - y1) / 2)) + W;
+    int left = cx - r, top = cy - r, right = cx + r, bottom = cy + r;
+    // The turn lies beyond the edge: cut the outline where the carriageways end.
+    if (f.dirXi > 0)
+        left = cx;
+    if (f.dirXi < 0)
+        right = cx;
+    if (f.dirYi > 0)
+        top = cy;
+    if (f.dirYi < 0)
+        bottom = cy;
+    b.arcRaw(road, x1, y1, x2, y2, cx, cy, left, top, right, bottom, 0, to, to, to, 1, 0, 0, 0, -1);
+}
+
+void buildJunction13River(Builder& b, int offset) {
+    constexpr int last = sizeof reaches / sizeof reaches[0] - 1;
+    for (int i = 0; i <= last; ++i) {
+        const RiverReach& q = reaches[i];
+        const int downNext = i < last ? reaches[i + 1].down : reaches[last].up;
+        const int upNext = i > 0 ? reaches[i - 1].up : reaches[0].down;
+        reach(b, q.down, q.x1, q.y1, q.x2, q.y2, q.cx, q.cy, q.cwDown, downNext, offset);
+        reach(b, q.up, q.x2, q.y2, q.x1, q.y1, q.cx, q.cy, 1 - q.cwDown, upNext, offset);
+    }
+}
+
+WorldPoint pointAlong(const RoadRecord& r, double d) {
+    if (!r.arc()) {
+        const double len = std::hypot(r.backX, r.backY);
+        return {r.startX - r.backX * d / len, r.startY - r.backY * d / len};
+    }
+    const double sigma = r.clockwise ? -1 : 1;
+    const double theta = r.angle + sigma * d / r.radius;
+    return {r.centreX + r.radius * std::cos(theta), r.centreY - r.radius * std::sin(theta)};
+}
+
+bool underStraight(const RoadRecord& road, WorldPoint p, int laneWidth) {
+    if (road.arc() || road.length <= 0)
+        return false;
+    const double W = laneWidth, dx = p.x - road.startX, dy = p.y - road.startY;
+    const double along = (dx * road.dirX + dy * road.dirY) / W;
+    const double side = (-dx * road.dirY + dy * road.dirX) / W; // lanes lie to the right of the line
+    return along >= 0 && along <= road.length && side >= -W / 2 && side <= road.topLane * W + W / 2;
+}
+
+void markUnderpasses(NetworkModel& m, int first, int count, int roads) {
+    for (int n = first; n < first + count; ++n) {
+        RoadRecord& river = m.road(n);
+        const int cells = std::min(river.length, maxLaneLength) / 10;
+        for (int c = 0; c < cells; ++c) {
+            const WorldPoint p = pointAlong(river, 10.0 * c + 5);
+            for (int k = 0; k < roads; ++k)
+                if (underStraight(m.road(k), p, m.laneWidth)) {
+                    setCells(river.hiddenBits, c, c, true);
+                    break;
+                }
+        }
+    }
+}
+
+} // namespace jamlog

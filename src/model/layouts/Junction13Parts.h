@@ -1,0 +1,26 @@
+// Pieces of "Junction 13" beyond the assemblies: edge turnarounds, the river, and hidden cells under bridges.
+#pragma once
+#include "model/Primitives.h"
+
+namespace jamlog {
+
+// A half turn just outside the layout from the end of one carriageway to the start of the other, turning right.
+void edgeTurnaround(Builder& b, int road, int from, int to);
+
+// Rivers 700-707: downstream 700-703 from the north edge to the south edge, upstream 704-707 back.
+void buildJunction13River(Builder& b, int offset);
+
+// Marks the hidden cells of records first .. first + count - 1 wherever they pass under a straight road
+// among roads 0 .. roads - 1 (the river under the bridges).
+void markUnderpasses(NetworkModel& m, int first, int count, int roads);
+
+// Point at distance d along a built record, on its line.
+struct WorldPoint {
+    double x, y;
+};
+WorldPoint pointAlong(const RoadRecord& r, double d);
+
+// True when the point lies on the surface of a straight road (its lanes, half a lane either side).
+bool underStraight(const RoadRecord& road, WorldPoint p, int laneWidth);
+
+} // namespace jamlog

@@ -1,0 +1,200 @@
+// "Junction 13": catalogue figures with rivers on and off, a clean check, joins, bridges over the river,
+// courtesy lanes in both interchanges, light groups and boundary entries.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/ModelFixture.h"
+
+#include "model/LayoutChecker.h"
+#include "model/layouts/Junction13Parts.h"
+#include "model/layouts/Layouts.h"
+
+using namespace jamlog;
+
+namespace {
+
+struct Junction13 : ModelFixture {
+    LayoutArgs args;
+    void build(int content, int laneWidth = 130) {
+        m->laneWidth = laneWidth;
+        b.straightRoadEx(roadStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
+        b.straightRoadEx(trackStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
+        b.straightRoadEx(riverStub, 9899, 9999, 0, 699, 699, 699, 0, 0, 0, 0, -1);
+        args.contentFlags = content;
+        args.cars = 200;
+        args.trains = 6;
+        args.boats = 13;
+        args.lights = 3;
+        buildJunction13(b, args);
+    }
+    int hiddenCount(int n) const { return countCells(m->road(n).hiddenBits, 0, cellBits - 1); }
+    bool onEdge(int x, int y) const {
+        return x == m->extentMinX || x == m->extentMaxX || y == m->extentMinY || y == m->extentMaxY;
+    }
+};
+
+TEST_F(Junction13, CatalogueFiguresWithRiversOnAndOff) {
+    struct Case {
+        int in, out;
+    };
+    const Case cases[] = {
+        {contentRoads, contentRoads},
+        {contentRoads | contentRivers, contentRoads | contentRivers},
+        {contentRivers | contentTracks, contentRoads | contentRivers}, // rivers kept whatever tracks say
+        {contentTracks | contentPelican, contentRoads},
+        {0, contentRoads},
+    };
+    for (const Case& c : cases) {
+        resetModel(*m);
+        build(c.in);
+        EXPECT_EQ(args.contentFlags, c.out) << c.in;
+        EXPECT_EQ(args.name, "Junction 13");
+        EXPECT_EQ(args.cars, 1000);
+        EXPECT_EQ(args.trains, 6);
+        EXPECT_EQ(args.boats, 3); // 13 / 4, truncated
+        EXPECT_EQ(m->roadCount, 152);
+        EXPECT_EQ(m->trackCount, 0);
+        EXPECT_EQ(m->riverCount, 8);
+        EXPECT_EQ(m->extentMinX, 1000);
+        EXPECT_EQ(m->extentMinY, 1000);
+        EXPECT_EQ(m->extentMaxX, 31000);
+        EXPECT_EQ(m->extentMaxY, 25000);
+    }
+}
+
+TEST_F(Junction13, CheckerClean) {
+    for (int W : {100, 130}) {
+        resetModel(*m);
+        build(contentRoads | contentRivers, W);
+        auto problems = checkLayout(*m);
+        EXPECT_TRUE(problems.empty()) << "lane width " << W << "\n" << layoutReport(*m, problems);
+    }
+}
+
+TEST_F(Junction13, CheckerCleanAfterTheHalfTurn) {
+    build(contentRoads | contentRivers);
+    const int sx = m->extentMinX + m->extentMaxX, sy = m->extentMinY + m->extentMaxY;
+    for (int n = 0; n < m->roadCount; ++n)
+        flipSegment(m->road(n), -1, -1, sx, sy);
+    for (int n = firstRiver; n < firstRiver + m->riverCount; ++n)
+        flipSegment(m->road(n), -1, -1, sx, sy);
+    auto problems = checkLayout(*m);
+    EXPECT_TRUE(problems.empty()) << layoutReport(*m, problems);
+}
+
+TEST_F(Junction13, RecordsMeetEndToStart) {
+    build(contentRoads | contentRivers);
+    for (int n = 0; n < roadCapacity; ++n) {
+        if (!isBuilt(*m, n) || n == roadStub || n == trackStub || n == riverStub)
+            continue;
+        const RoadRecord& r = m->road(n);
+        EXPECT_TRUE(std::isfinite(r.angle) && r.length > 0) << n;
+        bool boundary = false;
+        for (int x : m->boundaryRoads)
+            boundary |= x == n;
+        for (int x : m->boundaryRivers)
+            boundary |= x == n;
+        for (int s : r.next) {
+            const RoadRecord& t = m->road(s);
+            const double gap = std::hypot(t.startX - r.endX(), t.startY - r.endY());
+            // Boundary records hand entering vehicles to a turnaround or the other direction beside them.
+            EXPECT_LE(gap, boundary ? 300 : 5) << n << " -> " << s;
+        }
+    }
+}
+
+TEST_F(Junction13, RiverPassesUnderTheBridgesOnly) {
+    build(contentRoads | contentRivers);
+    // The northern road crosses the first reach, the motorway the second, the southern road the last.
+    for (int n : {700, 707, 701, 706, 703, 704})
+        EXPECT_GT(hiddenCount(n), 0) << n;
+    EXPECT_EQ(hiddenCount(702), 0);
+    EXPECT_EQ(hiddenCount(705), 0);
+    // Under the motorway: both carriageways of four lanes between the interchanges (y 11935 to 13065).
+    const RoadRecord& r = m->road(701);
+    for (int c = 0; c < r.length / 10; ++c) {
+        const double y = pointAlong(r, 10.0 * c + 5).y;
+        const bool underMotorway = (y > 11940 && y < 12450) || (y > 12550 && y < 13060);
+        if (underMotorway)
+            EXPECT_TRUE(cellSet(r.hiddenBits, c)) << c;
+        if (y < 11900 || (y > 12470 && y < 12530) || y > 13100)
+            EXPECT_FALSE(cellSet(r.hiddenBits, c)) << c;
+    }
+    // Every hidden cell lies under some straight road.
+    for (int n = firstRiver; n < firstRiver + m->riverCount; ++n)
+        for (int c = 0; c < cellBits; ++c) {
+            if (!cellSet(m->road(n).hiddenBits, c))
+                continue;
+            bool covered = false;
+            for (int k = 0; k < m->roadCount && !covered; ++k)
+                covered = underStraight(m->road(k), pointAlong(m->road(n), 10.0 * c + 5), m->laneWidth);
+            EXPECT_TRUE(covered) << n << " cell " << c;
+        }
+}
+
+TEST_F(Junction13, RiverRunsBothWaysToTheEdges) {
+    build(contentRoads | contentRivers);
+    EXPECT_EQ(m->boundaryRivers[0], 703);
+    EXPECT_EQ(m->boundaryRivers[1], 707);
+    EXPECT_EQ(m->road(703).endY(), m->extentMaxY);
+    EXPECT_EQ(m->road(707).endY(), m->extentMinY);
+    EXPECT_EQ(m->road(703).next[0], 704);
+    EXPECT_EQ(m->road(707).next[0], 700);
+    // Each direction keeps to its own side: downstream east of the centre line, upstream west of it.
+    EXPECT_GT(m->road(700).startX, 15500);
+    EXPECT_LT(m->road(707).endX(), 15500);
+    EXPECT_TRUE(m->road(702).arc() && m->road(703).arc());
+    EXPECT_EQ(m->road(702).clockwise + m->road(705).clockwise, 1);
+}
+
+TEST_F(Junction13, CourtesyLanesInBothInterchanges) {
+    build(contentRoads);
+    for (int base : {0, 28}) {
+        EXPECT_EQ(m->road(base + 1).control, 1000 + base + 21) << base;
+        EXPECT_EQ(m->road(base + 4).control, 1000 + base + 23) << base;
+        // The entry slip named by the courtesy code joins the road after the one carrying the code.
+        EXPECT_EQ(m->road(base + 21).next[0], base + 2);
+        EXPECT_EQ(m->road(base + 23).next[0], base + 5);
+        EXPECT_EQ(m->road(base + 1).topLane, 3);
+    }
+    // The copy sits 15000 east of the template, on the same motorway line.
+    EXPECT_EQ(m->road(28).startX - m->road(0).startX, 15000);
+    EXPECT_EQ(m->road(28).startY, m->road(0).startY);
+    EXPECT_EQ(m->road(56).next[0], 28);
+    EXPECT_EQ(m->road(57).next[0], 3);
+}
+
+TEST_F(Junction13, LightJunctionsAndBoundaries) {
+    build(contentRoads);
+    for (int g = 0; g < 4; ++g) {
+        const LightGroup& lg = m->lightGroups[static_cast<size_t>(g)];
+        EXPECT_EQ(lg.mode, 3) << g;
+        EXPECT_EQ(lg.hasLights, 1) << g;
+        for (int arm : lg.arms) {
+            // Every arm of a group ends at its junction box and leads into the box's roads.
+            const int box = 62 + 12 * g;
+            for (int s : m->road(arm).next) {
+                EXPECT_GE(s, box);
+                EXPECT_LT(s, box + 12);
+            }
+        }
+    }
+    EXPECT_EQ(m->lightGroups[4].mode, 0);
+    int used = 0;
+    for (int n : m->boundaryRoads) {
+        if (n < 0)
+            continue;
+        ++used;
+        const RoadRecord& r = m->road(n);
+        EXPECT_TRUE(onEdge(r.endX(), r.endY())) << n;
+        const RoadRecord& entry = m->road(r.next[0]);
+        EXPECT_TRUE(onEdge(entry.startX, entry.startY)) << n;
+        // Entering vehicles start on a turnaround outside the layout that leads straight back in.
+        EXPECT_TRUE(entry.arc()) << n;
+        EXPECT_TRUE(onEdge(entry.endX(), entry.endY())) << n;
+    }
+    EXPECT_EQ(used, 10);
+}
+
+} // namespace
