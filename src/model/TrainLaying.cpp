@@ -14,18 +14,21 @@ constexpr int carriageLengthFactor = 4; // a carriage is four car lengths
 
 // Carriages of one train: the configured count, or with varied lengths c - (k - 4) x c / 9.
 int drawTrainLength(Rng& rng, int c, bool varied) {
-    if (!varied) return c;
+    if (!varied)
+        return c;
     const int k = rng.next() / lengthDrawDivisor;
     return c - (k - 4) * c / 9;
 }
 
 } // namespace
 
-void initialiseTrains(NetworkModel& m, Rng& rng, int trains, int speed, int carLength, int carriages,
-                      int carriageParam, int options) {
+void initialiseTrains(NetworkModel& m, Rng& rng, int trains, int speed, int carLength, int carriages, int carriageParam,
+                      int options) {
     int c = carriages;
-    if ((options & trainOptionShort) && c > shortTrainCarriages) c = shortTrainCarriages;
-    if (c < 1) c = 1;
+    if ((options & trainOptionShort) && c > shortTrainCarriages)
+        c = shortTrainCarriages;
+    if (c < 1)
+        c = 1;
     const bool varied = (options & optionLongTrains) != 0;
     int next = firstCarriage;
     for (int t = 0; t < trains && next < carriageEnd; ++t) {
@@ -46,7 +49,8 @@ void initialiseTrains(NetworkModel& m, Rng& rng, int trains, int speed, int carL
 
 int trainsEnd(const NetworkModel& m) {
     for (int v = carriageEnd - 1; v >= firstCarriage; --v)
-        if (m.vehicles[static_cast<size_t>(v)].kindFlags & carriageLast) return v + 1;
+        if (m.vehicles[static_cast<size_t>(v)].kindFlags & carriageLast)
+            return v + 1;
     return firstCarriage;
 }
 

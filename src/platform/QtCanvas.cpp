@@ -14,7 +14,8 @@ namespace {
 
 QPolygon toPolygon(const CanvasPoint* points, int count) {
     QPolygon poly(count);
-    for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
+    for (int i = 0; i < count; ++i)
+        poly.setPoint(i, points[i].x, points[i].y);
     return poly;
 }
 
@@ -54,7 +55,9 @@ QtCanvas::QtCanvas(QImage& target) : image(target), painter(&target) {
     setBrush(currentBrush);
 }
 
-QtCanvas::~QtCanvas() { painter.end(); }
+QtCanvas::~QtCanvas() {
+    painter.end();
+}
 
 void QtCanvas::setPen(const Pen& p) {
     currentPen = p;
@@ -82,23 +85,29 @@ void QtCanvas::setBrush(const Brush& b) {
 }
 
 void QtCanvas::polygon(const CanvasPoint* points, int count) {
-    if (count < 2) return;
+    if (count < 2)
+        return;
     painter.drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
 }
 
 void QtCanvas::polyline(const CanvasPoint* points, int count) {
-    if (count < 2) return;
+    if (count < 2)
+        return;
     painter.drawPolyline(toPolygon(points, count));
 }
 
-void QtCanvas::line(CanvasPoint from, CanvasPoint to) { painter.drawLine(from.x, from.y, to.x, to.y); }
+void QtCanvas::line(CanvasPoint from, CanvasPoint to) {
+    painter.drawLine(from.x, from.y, to.x, to.y);
+}
 
 void QtCanvas::arc(int left, int top, int right, int bottom, CanvasPoint from, CanvasPoint to) {
     double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
     double a1 = angleOf(cx, cy, from), a2 = angleOf(cx, cy, to);
     double span = a2 - a1;
-    while (span <= 0) span += 360.0; // same ray: the whole circle
-    while (span > 360.0) span -= 360.0;
+    while (span <= 0)
+        span += 360.0; // same ray: the whole circle
+    while (span > 360.0)
+        span -= 360.0;
     painter.drawArc(QRectF(left, top, right - left, bottom - top), static_cast<int>(std::lround(a1 * 16)),
                     static_cast<int>(std::lround(span * 16)));
 }
@@ -109,7 +118,8 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {
     if (currentPen.style == PenStyle::Null) {
-        if (currentBrush.solid) painter.fillRect(QRect(left, top, right - left, bottom - top), painter.brush());
+        if (currentBrush.solid)
+            painter.fillRect(QRect(left, top, right - left, bottom - top), painter.brush());
         return;
     }
     painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
@@ -131,7 +141,9 @@ void QtCanvas::clipToPolygon(const CanvasPoint* points, int count) {
     painter.setClipPath(path);
 }
 
-void QtCanvas::resetClip() { painter.setClipping(false); }
+void QtCanvas::resetClip() {
+    painter.setClipping(false);
+}
 
 void QtCanvas::setFont(const Font& font) {
     QFont f(QString::fromStdString(font.face));
@@ -158,9 +170,11 @@ void QtCanvas::text(int x, int y, const std::string& str) {
     int top = (textAlign == TextAlign::BottomLeft || textAlign == TextAlign::BottomCentre) ? -h : 0;
     painter.save();
     painter.translate(x, y);
-    if (currentFontEscapement != 0) painter.rotate(-currentFontEscapement / 10.0);
+    if (currentFontEscapement != 0)
+        painter.rotate(-currentFontEscapement / 10.0);
     QRect box(left, top, w, h);
-    if (backOpaque) painter.fillRect(box, toQColor(backColour));
+    if (backOpaque)
+        painter.fillRect(box, toQColor(backColour));
     painter.setPen(toQColor(textColour));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
     painter.restore();
@@ -174,7 +188,8 @@ void QtCanvas::setWindowOrigin(int x, int y) {
 }
 
 void QtCanvas::scroll(int dx, int dy) {
-    if (dx == 0 && dy == 0) return;
+    if (dx == 0 && dy == 0)
+        return;
     QImage copy = image.copy();
     painter.save();
     painter.resetTransform();

@@ -5,7 +5,8 @@ namespace jamlog {
 
 CanvasCall& RecordingCanvas::add(CanvasOp op, const CanvasPoint* points, int count) {
     CanvasCall c{op, currentPen, currentBrush, {}, {}, font, align, opaque, textColour, backColour, 0};
-    if (points) c.points.assign(points, points + count);
+    if (points)
+        c.points.assign(points, points + count);
     calls.push_back(std::move(c));
     return calls.back();
 }
@@ -30,7 +31,9 @@ void RecordingCanvas::rectangle(int left, int top, int right, int bottom) {
     add(CanvasOp::Rectangle, p, 2);
 }
 
-void RecordingCanvas::fillSurface(Colour colour) { add(CanvasOp::FillSurface, nullptr, 0).fill = colour; }
+void RecordingCanvas::fillSurface(Colour colour) {
+    add(CanvasOp::FillSurface, nullptr, 0).fill = colour;
+}
 
 void RecordingCanvas::text(int x, int y, const std::string& str) {
     CanvasPoint p{x, y};
@@ -45,7 +48,8 @@ void RecordingCanvas::scroll(int dx, int dy) {
 std::vector<CanvasCall> RecordingCanvas::of(CanvasOp op) const {
     std::vector<CanvasCall> out;
     for (const CanvasCall& c : calls)
-        if (c.op == op) out.push_back(c);
+        if (c.op == op)
+            out.push_back(c);
     return out;
 }
 

@@ -22,8 +22,10 @@ constexpr Colour stateColours[8] = {0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF
 
 void VehiclePainter::moveAndDrawCarriage(int number, int pass) {
     VehicleDrawRecord& d = records[static_cast<size_t>(number)];
-    if (pass == drawPass && step) step(number);
-    if (d.stepResult & drawHidden) return;
+    if (pass == drawPass && step)
+        step(number);
+    if (d.stepResult & drawHidden)
+        return;
     bool erase = pass == erasePass;
     Colour eraseColour = s.snowy() ? s.set.backCol : (s.set.rails == railsClassic ? classicTrackStrip : trackBed);
     Colour colour;
@@ -41,7 +43,8 @@ void VehiclePainter::moveAndDrawCarriage(int number, int pass) {
         int w = (s.set.lanWid * 10 / cw / 2) * s.scale;
         carBody(d, w < 1 ? 1 : w, s.set.bevel && s.scale < bevelBelow);
     }
-    if (s.debugOn(debugNumberVehicles)) numberVehicle(number, d, colour, erase);
+    if (s.debugOn(debugNumberVehicles))
+        numberVehicle(number, d, colour, erase);
     if (erase && !(s.set.rails == railsClassic && !s.snowy())) {
         Colour rail = overRgb(1040, 960, 800, s.brightness);
         int width = (s.set.carWid * 6 / s.scale) / 8;
@@ -63,24 +66,31 @@ void VehiclePainter::boatLights(int number, const VehicleDrawRecord& d, int wb, 
         PenBrushScope scope(c, {PenStyle::Null, 0, 0}, {true, col});
         c.ellipse(at.x - radius, at.y - radius, at.x + radius + 1, at.y + radius + 1);
     };
-    if (!rearCut && !noWhite) light(r, whiteLight);
-    if (frontCut) return;
-    if (!noWhite) light(f, whiteLight);
+    if (!rearCut && !noWhite)
+        light(r, whiteLight);
+    if (frontCut)
+        return;
+    if (!noWhite)
+        light(f, whiteLight);
     light({f.x - a.x + p.x, f.y - a.y + p.y}, portLight);
     light({f.x - a.x - p.x, f.y - a.y - p.y}, starboardLight);
 }
 
 void VehiclePainter::moveAndDrawBoat(int number, int pass) {
     VehicleDrawRecord& d = records[static_cast<size_t>(number)];
-    if (pass == drawPass && step) step(number);
-    if (d.stepResult & drawHidden) return;
+    if (pass == drawPass && step)
+        step(number);
+    if (d.stepResult & drawHidden)
+        return;
     bool erase = pass == erasePass;
     Colour eraseColour = dim(riverColour, s.brightness);
-    Colour colour = erase ? (s.debugOn(debugTraces) ? boatTrace : eraseColour) : dim(shadowed(d.bodyColour), s.brightness);
+    Colour colour =
+        erase ? (s.debugOn(debugTraces) ? boatTrace : eraseColour) : dim(shadowed(d.bodyColour), s.brightness);
     s.drawColour = colour;
     int cw = s.set.carWid == 0 ? 1 : s.set.carWid;
     int wb = s.set.lanWid * s.scale / cw / 2;
-    if (wb < 1) wb = 1;
+    if (wb < 1)
+        wb = 1;
     if (!s.polygonMode) {
         axisLine(d, cw * 3 / s.scale, colour, false);
     } else {
@@ -94,7 +104,8 @@ void VehiclePainter::moveAndDrawBoat(int number, int pass) {
         };
         fill(q, 6, colour);
     }
-    if (s.night() || s.debugOn(debugDayLights)) boatLights(number, d, wb, erase, colour);
+    if (s.night() || s.debugOn(debugDayLights))
+        boatLights(number, d, wb, erase, colour);
 }
 
 } // namespace jamlog

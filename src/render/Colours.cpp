@@ -5,12 +5,16 @@ namespace jamlog {
 
 namespace {
 
-int safe(int brightness) { return brightness == 0 ? 1 : brightness; }
+int safe(int brightness) {
+    return brightness == 0 ? 1 : brightness;
+}
 
 } // namespace
 
 Tint streetTint(int brightness, bool streetLights) {
-    if (!streetLights) return {};
+    // No glow in full daylight, so that lit() leaves colours unchanged there.
+    if (!streetLights || brightness <= fullDaylight)
+        return {};
     int half = brightness / 2;
     return {half, half / 6, 0};
 }
@@ -25,7 +29,9 @@ Colour lit(Colour c, int brightness, Tint t) {
     return rgb(redOf(c) * 10 / b + t.r, greenOf(c) * 10 / b + t.g, blueOf(c) * 10 / b + t.b);
 }
 
-int over(int numerator, int brightness) { return (numerator / safe(brightness)) & 0xFF; }
+int over(int numerator, int brightness) {
+    return (numerator / safe(brightness)) & 0xFF;
+}
 
 Colour overRgb(int r, int g, int b, int brightness, Tint t) {
     return rgb(over(r, brightness) + t.r, over(g, brightness) + t.g, over(b, brightness) + t.b);

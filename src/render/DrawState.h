@@ -5,6 +5,7 @@
 
 #include "platform/Canvas.h"
 #include "render/Colours.h"
+#include "sim/SimSettings.h" // the Debug and Advanced bits shared with the simulation
 
 namespace jamlog {
 
@@ -16,19 +17,13 @@ constexpr int debugTraces = 0x2;
 constexpr int debugNumberVehicles = 0x4;
 constexpr int debugShowGrid = 0x8;
 constexpr int debugNumberRoads = 0x10;
-constexpr int debugHideVehicles = 0x20;
-constexpr int debugNoDayLights = 0x40;
-constexpr int debugFastWander = 0x80;
 constexpr int debugDayLights = 0x200;
-constexpr int debugFastVsl = 0x400;
 constexpr int debugVslForced = 0x800;
-constexpr int debugVsl90 = 0x1000;
 constexpr int debugCarriageState = 0x2000;
 
 // Advanced bit values.
 constexpr int advancedPreciseErasing = 1;
 constexpr int advancedScandinavianLights = 8;
-constexpr int advancedBoatLights = 512;
 
 constexpr int weatherSnowy = 3;
 constexpr int railsClassic = 2;

@@ -42,9 +42,11 @@ void NetworkPainter::drawLamp(CanvasPoint anchor, int raise, const char* glyph, 
 }
 
 void NetworkPainter::drawLightIcons() {
-    if (!s.set.tlState) return;
+    if (!s.set.tlState)
+        return;
     bool roads = (s.content & contentRoads) != 0, tracks = (s.content & contentTracks) != 0;
-    if (!roads && !tracks) return;
+    if (!roads && !tracks)
+        return;
     int height = 210 / s.scale + 9, width = 90 / s.scale + 3;
     Font upright{"Courier New", height, width, 1000, 0}, rotated{"Courier New", height, width, 1000, 900};
     Colour box;
@@ -61,15 +63,19 @@ void NetworkPainter::drawLightIcons() {
     Colour flash = s.flashPhase ? amber : 0;
     for (int g = roads ? 0 : firstRailGroup; g < (tracks ? groupCount : firstRailGroup); ++g) {
         const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
-        if (lg.mode == 0) continue;
-        if (lg.mode == modePeak && !s.set.peakTL) continue;
+        if (lg.mode == 0)
+            continue;
+        if (lg.mode == modePeak && !s.set.peakTL)
+            continue;
         bool rail = g >= firstRailGroup;
         c.setFont(lg.mode == modeRotated ? rotated : upright);
         for (int a = 0; a < 4; ++a) {
             int road = lg.arms[static_cast<size_t>(a)];
-            if (road <= 0 || road >= roadCapacity) continue;
+            if (road <= 0 || road >= roadCapacity)
+                continue;
             CanvasPoint at = iconAnchor(road, rail);
-            if (lg.mode == modeRotated) at = {at.x + 200 / s.scale, at.y - 160 / s.scale};
+            if (lg.mode == modeRotated)
+                at = {at.x + 200 / s.scale, at.y - 160 / s.scale};
             c.setBackgroundOpaque(true);
             drawLamp(at, 0, " ", box);
             c.setBackgroundOpaque(false);
@@ -88,7 +94,8 @@ void NetworkPainter::drawLightIcons() {
                 drawLamp(at, middle, ".", amber);
                 drawLamp(at, top, ".", red);
             }
-            if (lg.mode == modeMarker && a == 1) drawLamp(at, middle, "'", white);
+            if (lg.mode == modeMarker && a == 1)
+                drawLamp(at, middle, "'", white);
         }
     }
     c.setTextAlign(TextAlign::TopCentre);

@@ -21,8 +21,7 @@ bool roadworksActive(const RoadRecord& road);
 
 class NetworkPainter {
 public:
-    NetworkPainter(Canvas& canvas, const NetworkModel& model, DrawState& state)
-        : c(canvas), m(model), s(state) {}
+    NetworkPainter(Canvas& canvas, const NetworkModel& model, DrawState& state) : c(canvas), m(model), s(state) {}
 
     // The whole paint: background, network, icons. The window origin must already be set on the canvas.
     void paint();

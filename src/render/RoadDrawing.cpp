@@ -7,8 +7,8 @@ namespace jamlog {
 
 namespace {
 
-constexpr Colour markingGrey = 1600;    // numerator over B of the lane lines
-constexpr Colour studNumerator = 1920;  // red and amber studs
+constexpr Colour markingGrey = 1600;   // numerator over B of the lane lines
+constexpr Colour studNumerator = 1920; // red and amber studs
 constexpr Colour amberGreen = 1280;
 constexpr Colour indicatorLeftDebug = 0x404080;
 constexpr Colour indicatorRightDebug = 0x408040;
@@ -37,16 +37,19 @@ LaneGeometry NetworkPainter::laneGeometry(int road, int offset) const {
         g.box[1] = px(r.arcBox[1] - grow);
         g.box[2] = px(r.arcBox[2] + grow);
         g.box[3] = px(r.arcBox[3] + grow);
-        if (r.clockwise) std::swap(g.first, g.second);
+        if (r.clockwise)
+            std::swap(g.first, g.second);
     }
     return g;
 }
 
 void NetworkPainter::setRoadClip(int road) {
     const RoadRecord& r = m.road(road);
-    if (!r.arc()) return;
+    if (!r.arc())
+        return;
     CanvasPoint q[4];
-    for (int i = 0; i < 4; ++i) q[i] = px(r.outline[2 * i], r.outline[2 * i + 1]);
+    for (int i = 0; i < 4; ++i)
+        q[i] = px(r.outline[2 * i], r.outline[2 * i + 1]);
     c.clipToPolygon(q, 4);
 }
 
@@ -55,11 +58,13 @@ void NetworkPainter::drawRoadSurface(Colour colour, int width, int road, int off
     // Beds of tracks and rivers are dimmed without street light; everything a car can drive on is lit, so that the
     // lit erase colour of a car matches the surface under it (single-lane roads too, whose offset is 0).
     bool dimmed = road >= firstTrack && (r.edgeStyle == 0 || offset == 0);
-    Colour col = dimmed && s.layout != hugeCarParkLayout ? dim(colour, s.brightness)
-                                                          : lit(colour, s.brightness, s.lampTint);
+    Colour col =
+        dimmed && s.layout != hugeCarParkLayout ? dim(colour, s.brightness) : lit(colour, s.brightness, s.lampTint);
     bool numbering = s.debugOn(debugNumberRoads) && !s.smallWindow;
-    if (numbering && r.indicator == 4) col = indicatorLeftDebug;
-    if (numbering && r.indicator == 8) col = indicatorRightDebug;
+    if (numbering && r.indicator == 4)
+        col = indicatorLeftDebug;
+    if (numbering && r.indicator == 8)
+        col = indicatorRightDebug;
     int k = surfaceWidthDivisor();
     LaneGeometry g = laneGeometry(road, offset);
     if (g.arc) {
@@ -91,7 +96,8 @@ void NetworkPainter::drawLaneLine(int penWidth, int road, int offset) {
 
 void NetworkPainter::drawRoad(int road) {
     const RoadRecord& r = m.road(road);
-    if (r.edgeStyle == 4 && !s.debugOn(debugNumberRoads)) return;
+    if (r.edgeStyle == 4 && !s.debugOn(debugNumberRoads))
+        return;
     setRoadClip(road);
     int top = r.topLane;
     if (s.snowy()) {
@@ -110,10 +116,12 @@ void NetworkPainter::drawRoad(int road) {
         Colour grey = overRgb(markingGrey, markingGrey, markingGrey, s.brightness, t);
         s.drawColour = grey;
         lineStyle = PenStyle::DashDot;
-        for (int i = 0; i < top; ++i) drawLaneLine(1, road, 5 + 10 * i);
+        for (int i = 0; i < top; ++i)
+            drawLaneLine(1, road, 5 + 10 * i);
         lineStyle = PenStyle::Solid;
         if (!shoulder) {
-            if (r.edgeStyle != 7) drawLaneLine(1, road, -5);
+            if (r.edgeStyle != 7)
+                drawLaneLine(1, road, -5);
             if (r.edgeStyle <= 7) {
                 if (top == 0 && r.edgeStyle != 3) {
                     lineStyle = PenStyle::Dash;

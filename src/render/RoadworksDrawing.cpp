@@ -11,10 +11,12 @@ constexpr Colour flashingLamp = 0x008080;
 } // namespace
 
 bool roadworksActive(const RoadRecord& r) {
-    if (r.topLane < 1) return false;
+    if (r.topLane < 1)
+        return false;
     const LaneStrip& lane = r.lanes[r.topLane];
     int cells = (r.length < 0 ? 0 : (r.length > maxLaneLength ? maxLaneLength : r.length)) / 10;
-    if (cells <= 0) return false;
+    if (cells <= 0)
+        return false;
     int marked = countCells(lane.occupancy, 0, cells - 1);
     int free = cells - marked;
     return 100 * marked / (marked + free + 1) >= roadworksPercent;
@@ -22,7 +24,8 @@ bool roadworksActive(const RoadRecord& r) {
 
 void NetworkPainter::drawRoadworks(int road, bool flashing) {
     const RoadRecord& r = m.road(road);
-    if (r.topLane < 1 || !roadworksActive(r)) return;
+    if (r.topLane < 1 || !roadworksActive(r))
+        return;
     int offset = 9 * r.topLane;
     Tint t = s.lampTint;
     int red = over(1920, s.brightness);
@@ -41,8 +44,8 @@ void NetworkPainter::clearRoadworks(int road) {
     const RoadRecord& r = m.road(road);
     setRoadClip(road);
     lineStyle = PenStyle::Geometric;
-    s.drawColour = s.debugOn(debugTraces) ? rgb(0, over(2550, s.brightness), 0)
-                                          : lit(s.tarmacColour, s.brightness, s.lampTint);
+    s.drawColour =
+        s.debugOn(debugTraces) ? rgb(0, over(2550, s.brightness), 0) : lit(s.tarmacColour, s.brightness, s.lampTint);
     drawLaneLine(30 / s.scale, road, 9 * r.topLane);
     lineStyle = PenStyle::Solid;
     c.resetClip();

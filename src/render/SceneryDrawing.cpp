@@ -6,7 +6,8 @@ namespace jamlog {
 void NetworkPainter::drawScenery(int slot) {
     const SceneryItem& it = m.scenery[static_cast<size_t>(slot)];
     int kind = it[0], x = it[1], y = it[2], dx = it[3], dy = it[4];
-    if (kind < 1 || kind > 3) return;
+    if (kind < 1 || kind > 3)
+        return;
     int b = s.brightness;
     Colour wall = overRgb(1400, 1400, 1120, b);
     CanvasPoint from = px(x - dx, y - dy), to = px(x + dx, y + dy);

@@ -3,16 +3,16 @@
 
 #include "render/NetworkDrawing.h"
 
+#include "model/BuildLayout.h"
 #include "model/LayoutRoutine.h"
 
 namespace jamlog {
 
 namespace {
 
-constexpr int vslLimitAbove = 2001;  // limits from here on are the variable limit's "no limit"
+constexpr int vslLimitAbove = 2001;   // limits from here on are the variable limit's "no limit"
 constexpr int limitShownBelow = 1600; // faster limits show "99"
 constexpr int longRoad = 1000;
-constexpr int cameraBit = 8;
 
 struct Vec {
     int x, y;
@@ -22,9 +22,11 @@ struct Vec {
 
 void NetworkPainter::drawSign(int x, int y, int style, const char* text) {
     int k = (s.set.signSize * 18 / 10) / s.scale + 6;
-    if (style & 1) k = k * 3 / 4;
+    if (style & 1)
+        k = k * 3 / 4;
     int grey = 160 - 3 * s.brightness / 2;
-    if (style & 8) grey = over(1600, s.brightness);
+    if (style & 8)
+        grey = over(1600, s.brightness);
     Colour greyC = rgb(grey, grey, grey);
     Colour ring = (style & 1) ? greyC : rgb(grey, 0, 0);
     int level = (style / 10) * grey;
@@ -48,7 +50,8 @@ void NetworkPainter::drawSign(int x, int y, int style, const char* text) {
 }
 
 void NetworkPainter::drawRoadSigns(int road) {
-    if (!hasRoads() || s.smallWindow) return;
+    if (!hasRoads() || s.smallWindow)
+        return;
     const RoadRecord& r = m.road(road);
     Vec d{r.dirXi, r.dirYi}, p{r.dirYi, -r.dirXi};
     int sd = 2 * m.driveOnLeft - 1;
@@ -64,7 +67,8 @@ void NetworkPainter::drawRoadSigns(int road) {
     Colour yellowC = rgb(yellow, yellow, 0);
 
     // An unlimited road shows no signs at all (else every long road would end in a "99" sign).
-    if (!limitSign) return;
+    if (!limitSign)
+        return;
     auto limitRow = [&]() {
         CanvasPoint a = at(st, 3);
         drawSign(a.x, a.y, 10, limit.c_str());
@@ -72,9 +76,11 @@ void NetworkPainter::drawRoadSigns(int road) {
             CanvasPoint e = at(en, -3);
             drawSign(e.x, e.y, 11, "99");
         }
-        if (s.set.gatso && (r.kind & cameraBit)) filledSquare(at(st, 5), s.set.signSize * 2 / s.scale + 1, yellowC);
+        if (s.set.gatso && (r.kind & cameraBit))
+            filledSquare(at(st, 5), s.set.signSize * 2 / s.scale + 1, yellowC);
     };
-    if (s.set.rsl && s.set.slSigns && r.length >= longRoad && fewLanes) limitRow();
+    if (s.set.rsl && s.set.slSigns && r.length >= longRoad && fewLanes)
+        limitRow();
     if (s.set.vsl && s.set.vslSigns && r.topLane >= 3) {
         CanvasPoint a = at(st, 0);
         drawSign(a.x, a.y, 0, limit.c_str());
@@ -86,14 +92,17 @@ void NetworkPainter::drawRoadSigns(int road) {
     if (s.set.rwl && s.set.rwSigns && r.length >= longRoad && fewLanes && roadworksActive(r)) {
         int k = s.set.signSize * 3 / s.scale + 5;
         filledSquare(at(st, 3), k, yellowC);
-        if (unrestricted) filledSquare(at(en, -3), k * 4 / 10, yellowC);
+        if (unrestricted)
+            filledSquare(at(en, -3), k * 4 / 10, yellowC);
         limitRow();
     }
 }
 
 void NetworkPainter::drawAllSigns() {
-    if (!hasRoads() || s.smallWindow) return;
-    for (int i = 0; i < m.roadCount && i < roadCapacity; ++i) drawRoadSigns(i);
+    if (!hasRoads() || s.smallWindow)
+        return;
+    for (int i = 0; i < m.roadCount && i < roadCapacity; ++i)
+        drawRoadSigns(i);
 }
 
 } // namespace jamlog

@@ -31,7 +31,8 @@ void VehiclePainter::fill(const CanvasPoint* points, int count, Colour colour) {
 }
 
 Colour VehiclePainter::shadowed(Colour body) const {
-    if (!s.set.shadows && s.brightness > 2 * s.set.dimming / 3) return 0;
+    if (!s.set.shadows && s.brightness > 2 * s.set.dimming / 3)
+        return 0;
     return body;
 }
 
@@ -48,9 +49,12 @@ int VehiclePainter::carWidthDivisor(const VehicleDrawRecord& d) const {
 }
 
 void VehiclePainter::drawLamp(int x, int y, int dirX, int dirY, int reach, int sideDiv, int thickDiv, int sides) {
-    if (reach == 0) reach = 1;
-    if (sideDiv == 0) sideDiv = 1;
-    if (thickDiv == 0) thickDiv = 1;
+    if (reach == 0)
+        reach = 1;
+    if (sideDiv == 0)
+        sideDiv = 1;
+    if (thickDiv == 0)
+        thickDiv = 1;
     CanvasPoint e = px(x, y);
     int fx = (s.set.glow * dirX / reach) / s.scale, fy = (s.set.glow * dirY / reach) / s.scale;
     int tx = dirY / thickDiv, ty = -dirX / thickDiv;
@@ -64,16 +68,18 @@ void VehiclePainter::drawLamp(int x, int y, int dirX, int dirY, int reach, int s
         return;
     }
     int sx = dirY / sideDiv, sy = -dirX / sideDiv;
-    if (sides & lampSideLeft) bar(sx, sy);
-    if (sides & lampSideRight) bar(-sx, -sy);
+    if (sides & lampSideLeft)
+        bar(sx, sy);
+    if (sides & lampSideRight)
+        bar(-sx, -sy);
 }
 
 void VehiclePainter::carBody(const VehicleDrawRecord& d, int w, bool octagon) {
     CanvasPoint f = px(d.frontX, d.frontY), r = px(d.rearX, d.rearY);
     CanvasPoint p{10 * d.axisY / w, -10 * d.axisX / w};
     if (!octagon) {
-        CanvasPoint q[4] = {{f.x + p.x, f.y + p.y}, {r.x + p.x, r.y + p.y}, {r.x - p.x, r.y - p.y},
-                            {f.x - p.x, f.y - p.y}};
+        CanvasPoint q[4] = {
+            {f.x + p.x, f.y + p.y}, {r.x + p.x, r.y + p.y}, {r.x - p.x, r.y - p.y}, {f.x - p.x, f.y - p.y}};
         fill(q, 4, s.drawColour);
         return;
     }
@@ -81,9 +87,14 @@ void VehiclePainter::carBody(const VehicleDrawRecord& d, int w, bool octagon) {
     CanvasPoint ar{10 * d.axisX / vr, 10 * d.axisY / vr}, qr{10 * d.axisY / vr, -10 * d.axisX / vr};
     CanvasPoint af{10 * d.axisX / vf, 10 * d.axisY / vf}, qf{10 * d.axisY / vf, -10 * d.axisX / vf};
     CanvasPoint q[8] = {
-        {r.x + ar.x + p.x, r.y + ar.y + p.y}, {r.x + qr.x, r.y + qr.y}, {r.x - qr.x, r.y - qr.y},
-        {r.x + ar.x - p.x, r.y + ar.y - p.y}, {f.x - af.x - p.x, f.y - af.y - p.y}, {f.x - qf.x, f.y - qf.y},
-        {f.x + qf.x, f.y + qf.y},             {f.x - af.x + p.x, f.y - af.y + p.y},
+        {r.x + ar.x + p.x, r.y + ar.y + p.y},
+        {r.x + qr.x, r.y + qr.y},
+        {r.x - qr.x, r.y - qr.y},
+        {r.x + ar.x - p.x, r.y + ar.y - p.y},
+        {f.x - af.x - p.x, f.y - af.y - p.y},
+        {f.x - qf.x, f.y - qf.y},
+        {f.x + qf.x, f.y + qf.y},
+        {f.x - af.x + p.x, f.y - af.y + p.y},
     };
     fill(q, 8, s.drawColour);
 }
@@ -110,25 +121,30 @@ void VehiclePainter::eraseCarLamps(const VehicleDrawRecord& d, int w) {
     int sideDiv = w / 5 + 1, thick = s.set.lanWid * 9 / 16;
     uint8_t f = d.lampFlags;
     int ind = f & (lampLeftIndicator | lampRightIndicator);
-    if (f & lampHeadlights) drawLamp(d.frontX, d.frontY, d.axisX, d.axisY, headReach, sideDiv, thick, lampBothSides);
-    if (ind) drawLamp(d.frontX, d.frontY, d.axisX, d.axisY, indicatorReach, sideDiv, thick, ind);
-    if (f & lampRearLights) drawLamp(d.rearX, d.rearY, d.axisX, d.axisY, rearReach, sideDiv, thick, lampBothSides);
-    if (ind) drawLamp(d.rearX, d.rearY, d.axisX, d.axisY, -indicatorReach, sideDiv, thick, ind);
+    if (f & lampHeadlights)
+        drawLamp(d.frontX, d.frontY, d.axisX, d.axisY, headReach, sideDiv, thick, lampBothSides);
+    if (ind)
+        drawLamp(d.frontX, d.frontY, d.axisX, d.axisY, indicatorReach, sideDiv, thick, ind);
+    if (f & lampRearLights)
+        drawLamp(d.rearX, d.rearY, d.axisX, d.axisY, rearReach, sideDiv, thick, lampBothSides);
+    if (ind)
+        drawLamp(d.rearX, d.rearY, d.axisX, d.axisY, -indicatorReach, sideDiv, thick, ind);
     if (f & lampBlue) {
         int t = thick * 3 / 4;
         if (s.scale < zoomedInBelow) {
             drawLamp(d.frontX, d.frontY, d.axisX, d.axisY, -blueReach, sideDiv, t, lampBothSides);
             drawLamp(d.rearX, d.rearY, d.axisX, d.axisY, blueReach, sideDiv, t, lampBothSides);
         } else {
-            drawLamp((d.frontX + d.rearX) / 2, (d.frontY + d.rearY) / 2, d.axisX, d.axisY, blueReach, sideDiv,
-                     thick, lampBothSides);
+            drawLamp((d.frontX + d.rearX) / 2, (d.frontY + d.rearY) / 2, d.axisX, d.axisY, blueReach, sideDiv, thick,
+                     lampBothSides);
         }
     }
 }
 
 void VehiclePainter::carLamps(int number, VehicleDrawRecord& d, int w) {
     d.lampFlags &= static_cast<uint8_t>(~(lampHeadlights | lampRearLights | lampBlue)); // as drawn this time
-    if (!s.set.brake) d.lampFlags = 0;
+    if (!s.set.brake)
+        d.lampFlags = 0;
     int sideDiv = w / 5 + 1, thick = s.set.lanWid * 9 / 16;
     bool frontCut = d.stepResult & drawSquareFront, rearCut = d.stepResult & drawSquareRear;
     bool parked = d.lampFlags & lampParked;
@@ -143,12 +159,12 @@ void VehiclePainter::carLamps(int number, VehicleDrawRecord& d, int w) {
                 drawLamp(d.rearX, d.rearY, d.axisX, d.axisY, blueReach, sideDiv, thick * 3 / 4, phase * 4 + 4);
             d.lampFlags |= lampBlue;
         } else if (phase == 1) {
-            drawLamp((d.frontX + d.rearX) / 2, (d.frontY + d.rearY) / 2, d.axisX, d.axisY, blueReach, sideDiv,
-                     thick, lampBothSides);
+            drawLamp((d.frontX + d.rearX) / 2, (d.frontY + d.rearY) / 2, d.axisX, d.axisY, blueReach, sideDiv, thick,
+                     lampBothSides);
             d.lampFlags |= lampBlue;
         }
     }
-    bool daylightLamps = (s.set.brake && number % lightsEvery == 0 && !s.debugOn(debugNoDayLights)) ||
+    bool daylightLamps = (s.set.brake && number % lightsEvery == 0 && !s.debugOn(debugNoVehicleLights)) ||
                          (s.set.advanced & advancedScandinavianLights);
     bool lampsOn = s.night() || daylightLamps;
     if (!frontCut && !parked && lampsOn) {
@@ -179,18 +195,23 @@ void VehiclePainter::carLamps(int number, VehicleDrawRecord& d, int w) {
 
 void VehiclePainter::moveAndDrawCar(int number, int pass) {
     VehicleDrawRecord& d = records[static_cast<size_t>(number)];
-    if (pass == drawPass && step) step(number);
-    if (d.stepResult & drawHidden) return;
+    if (pass == drawPass && step)
+        step(number);
+    if (d.stepResult & drawHidden)
+        return;
     CanvasPoint rear = px(d.rearX, d.rearY);
     int rx = rear.x + originX, ry = rear.y + originY;
-    if (rx < -9 || rx > s.screenW || ry < -9 || ry > s.screenH) return;
+    if (rx < -9 || rx > s.screenW || ry < -9 || ry > s.screenH)
+        return;
     int w = carWidthDivisor(d);
     bool erase = pass == erasePass;
     Colour eraseColour = s.snowy() ? s.set.backCol : s.tarmacColour;
     Colour base = erase ? eraseColour : shadowed(d.bodyColour);
     s.drawColour = lit(base, s.brightness, s.lampTint);
-    if (erase && s.debugOn(debugTraces)) s.drawColour = carTrace;
-    if (!erase && (d.lampFlags & lampCameraFlash)) s.drawColour = white;
+    if (erase && s.debugOn(debugTraces))
+        s.drawColour = carTrace;
+    if (!erase && (d.lampFlags & lampCameraFlash))
+        s.drawColour = white;
     Colour bodyColour = s.drawColour;
 
     if (!s.polygonMode || s.smallWindow) {
@@ -202,25 +223,31 @@ void VehiclePainter::moveAndDrawCar(int number, int pass) {
     bool precise = (s.set.advanced & advancedPreciseErasing) || (d.lampFlags & lampCameraFlash);
     if (erase && !precise) {
         bool frontCut = d.stepResult & drawSquareFront, rearCut = d.stepResult & drawSquareRear;
-        int m1 = (d.lampFlags & (lampHeadlights | lampLeftIndicator | lampRightIndicator)) && !frontCut
-                     ? 4 * s.set.glow : 20;
+        int m1 = (d.lampFlags & (lampHeadlights | lampLeftIndicator | lampRightIndicator)) && !frontCut ? 4 * s.set.glow
+                                                                                                        : 20;
         int m2 = (d.lampFlags & (lampRearLights | lampLeftIndicator | lampRightIndicator | lampBrake)) && !rearCut
-                     ? 2 * s.set.glow : 10;
+                     ? 2 * s.set.glow
+                     : 10;
         CanvasPoint f = px(d.frontX + m1 * d.axisX / 100, d.frontY + m1 * d.axisY / 100);
         CanvasPoint r = px(d.rearX - m2 * d.axisX / 100, d.rearY - m2 * d.axisY / 100);
         CanvasPoint p{10 * d.axisY / w, -10 * d.axisX / w};
-        CanvasPoint q[4] = {{f.x + p.x, f.y + p.y}, {r.x + p.x, r.y + p.y}, {r.x - p.x, r.y - p.y},
-                            {f.x - p.x, f.y - p.y}};
+        CanvasPoint q[4] = {
+            {f.x + p.x, f.y + p.y}, {r.x + p.x, r.y + p.y}, {r.x - p.x, r.y - p.y}, {f.x - p.x, f.y - p.y}};
+        // The body's own shape first: rounding of a bevelled corner on a diagonal can put a pixel of it just
+        // outside the outlined quadrilateral.
+        carBody(d, w, octagon);
         {
-            PenBrushScope scope(c, {PenStyle::Geometric, 9 / s.scale + 2, bodyColour, PenCap::Round},
+            PenBrushScope scope(c, {PenStyle::Geometric, 9 / s.scale + 2, bodyColour, PenCap::Square},
                                 {true, bodyColour});
             c.polygon(q, 4);
         }
     } else {
         carBody(d, w, octagon);
-        if (erase) eraseCarLamps(d, w);
+        if (erase)
+            eraseCarLamps(d, w);
     }
-    if (s.debugOn(debugNumberVehicles)) numberVehicle(number, d, erase ? bodyColour : d.bodyColour, erase);
+    if (s.debugOn(debugNumberVehicles))
+        numberVehicle(number, d, erase ? bodyColour : d.bodyColour, erase);
     if (erase) {
         if (s.snowy()) {
             s.drawColour = overRgb(1280, 1120, 960, s.brightness);

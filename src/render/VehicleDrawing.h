@@ -28,7 +28,7 @@ public:
     VehiclePainter(Canvas& canvas, const NetworkModel& model, DrawState& state, VehicleDrawTable& records)
         : c(canvas), m(model), s(state), records(records) {}
 
-    VehicleStepHook step; // called in pass 0; no hook: the vehicle is drawn where its record says
+    VehicleStepHook step;         // called in pass 0; no hook: the vehicle is drawn where its record says
     int originX = 0, originY = 0; // the view's pixel origin, for the visibility test of cars
 
     void moveAndDrawCar(int number, int pass);

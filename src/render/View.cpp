@@ -18,13 +18,13 @@ constexpr int maxWheelScale = 45; // zooming out stops above this, so the scale 
 constexpr int maxZoomInScale = 10;
 constexpr int smallWindowWidth = 600;
 
-int nz(int v) { return v == 0 ? 1 : v; }
+int nz(int v) {
+    return v == 0 ? 1 : v;
+}
 
 constexpr MenuEntry zoomMenu[] = {
-    {cmdZoomIn, "Zoom In", nullptr},
-    {cmdZoomOut, "Zoom Out", nullptr},
-    {cmdMaxZoomIn, "Max Zoom In", nullptr},
-    {cmdMaxZoomOut, "Max Zoom Out", nullptr},
+    {cmdZoomIn, "Zoom In", nullptr},        {cmdZoomOut, "Zoom Out", nullptr},
+    {cmdMaxZoomIn, "Max Zoom In", nullptr}, {cmdMaxZoomOut, "Max Zoom Out", nullptr},
     {cmdZoomExit, "Exit Saver", nullptr},
 };
 
@@ -67,23 +67,34 @@ struct DebugToggle {
     int bits;
 };
 constexpr DebugToggle debugToggles[] = {
-    {cmdTraces, debugTraces},         {cmdNumberVehicles, debugNumberVehicles}, {cmdShowGrid, debugShowGrid},
-    {cmdNumberRoads, debugNumberRoads}, {cmdHideVehicles, debugHideVehicles}, {cmdFastVsl, debugFastVsl},
-    {cmdVslForced, debugVslForced},   {cmdVsl90, debugVsl90},
+    {cmdTraces, debugTraces},
+    {cmdNumberVehicles, debugNumberVehicles},
+    {cmdShowGrid, debugShowGrid},
+    {cmdNumberRoads, debugNumberRoads},
+    {cmdHideVehicles, debugHideVehicles},
+    {cmdFastVsl, debugFastVsl},
+    {cmdVslForced, debugVslForced},
+    {cmdVsl90, debugVslTo90},
 };
 
 } // namespace
 
-std::span<const MenuEntry> zoomMenuEntries() { return zoomMenu; }
-std::span<const MenuEntry> mainMenuEntries() { return mainMenu; }
+std::span<const MenuEntry> zoomMenuEntries() {
+    return zoomMenu;
+}
+std::span<const MenuEntry> mainMenuEntries() {
+    return mainMenu;
+}
 
 void View::setScreens(const ScreenMetrics& metrics) {
     screens = metrics;
-    if (metrics.primaryW == metrics.virtualW) s.set.noMM = 1;
+    if (metrics.primaryW == metrics.virtualW)
+        s.set.noMM = 1;
     s.screenW = s.set.noMM ? metrics.primaryW : metrics.virtualW;
     s.screenH = s.set.noMM ? metrics.primaryH : metrics.virtualH;
     aspect = s.screenW * 100 / nz(s.screenH);
-    if (aspect < 120) aspect = 120;
+    if (aspect < 120)
+        aspect = 120;
 }
 
 void View::fitView(int mode) {
@@ -114,17 +125,23 @@ void View::fitView(int mode) {
                 s.scale = 20 / wz;
                 zoom = baseScale / safeScale();
             }
-            if (extentW() < s.scale * sw) s.scale = extentW() / nz(sw);
-            if (s.scale < 5) s.scale = 5;
-            if (s.scale > 20) s.scale = 20;
+            if (extentW() < s.scale * sw)
+                s.scale = extentW() / nz(sw);
+            if (s.scale < 5)
+                s.scale = 5;
+            if (s.scale > 20)
+                s.scale = 20;
             originX = ((s.scale * sw - m.extentMinX - m.extentMaxX) / 2) / s.scale;
             originY = ((s.scale * sh - m.extentMinY - m.extentMaxY) / 2) / s.scale;
         }
     }
-    if (s.scale == 0) s.scale = 1;
+    if (s.scale == 0)
+        s.scale = 1;
     updatePolygonMode();
-    if (s.smallWindow) s.scale = s.scale * 97 / 99;
-    if (s.scale == 0) s.scale = 1;
+    if (s.smallWindow)
+        s.scale = s.scale * 97 / 99;
+    if (s.scale == 0)
+        s.scale = 1;
 }
 
 void View::setViewOffset(int worldX, int worldY) {
@@ -145,24 +162,30 @@ void View::defaultViewValues(int storedScale, int& base, int& outX, int& outY) {
 }
 
 void View::resize(int clientWidth) {
-    if (clientWidth < smallWindowWidth) s.smallWindow = true;
+    if (clientWidth < smallWindowWidth)
+        s.smallWindow = true;
     zoom = clientWidth / 50;
     excessW = screens.virtualW - screens.primaryW;
     excessH = screens.virtualH - screens.primaryH;
     fitView(2);
-    if (!s.set.noMM && !s.smallWindow) host.moveToVirtualOrigin();
+    if (!s.set.noMM && !s.smallWindow)
+        host.moveToVirtualOrigin();
     host.relayoutLegend();
     if (!legendShown) {
         legendShown = true;
-        if (s.set.legend && !s.smallWindow) host.showLegendFirstTime();
+        if (s.set.legend && !s.smallWindow)
+            host.showLegendFirstTime();
     }
 }
 
 int View::panToMouse(int x, int y) {
-    if (cursorState == 0) cursorState = 2;
+    if (cursorState == 0)
+        cursorState = 2;
     int canEnd = s.set.canMse != 0 ? 1 : 0;
-    if (!panActive) return canEnd;
-    if ((s.set.wandering & 1) && (std::abs(x - lastMouseX) <= 1 || std::abs(y - lastMouseY) <= 1)) return canEnd;
+    if (!panActive)
+        return canEnd;
+    if ((s.set.wandering & 1) && (std::abs(x - lastMouseX) <= 1 || std::abs(y - lastMouseY) <= 1))
+        return canEnd;
     int sc = safeScale(), sw = nz(s.screenW), sh = nz(s.screenH);
     // 64-bit products: a large extent times a screen coordinate passes 2^31.
     int newX = static_cast<int>(static_cast<int64_t>(x - sw) * extentW() / sc / sw) - m.extentMinX / sc - x + sw;
@@ -185,38 +208,50 @@ void View::zoomByWheel(int delta, int x, int y) {
     lastMouseX = x;
     lastMouseY = y;
     if (delta >= 1) {
-        if (s.scale < minWheelScale) return;
+        if (s.scale < minWheelScale)
+            return;
         zoom = baseScale / safeScale();
         s.scale -= 1;
     } else if (delta < 0) {
-        if (s.scale > maxWheelScale) return;
+        if (s.scale > maxWheelScale)
+            return;
         zoom = baseScale / safeScale();
         s.scale += 1;
     }
     updatePolygonMode();
     host.invalidate();
-    if (std::abs(delta) < wheelWithoutPan) panToMouse(x, y);
+    if (std::abs(delta) < wheelWithoutPan)
+        panToMouse(x, y);
 }
 
 void View::wander() {
-    if (!(s.set.wandering & 1) || s.smallWindow) return;
+    if (!(s.set.wandering & 1) || s.smallWindow)
+        return;
     int sc = safeScale(), dist = s.set.wanderDist;
-    if (originX > -(m.extentMinX / sc)) wanderStepX = -dist;
-    if (originX < s.screenW - m.extentMaxX / sc) wanderStepX = dist;
-    if (originY > -(m.extentMinY / sc)) wanderStepY = -dist;
-    if (originY < s.screenH - m.extentMaxY / sc) wanderStepY = dist;
+    if (originX > -(m.extentMinX / sc))
+        wanderStepX = -dist;
+    if (originX < s.screenW - m.extentMaxX / sc)
+        wanderStepX = dist;
+    if (originY > -(m.extentMinY / sc))
+        wanderStepY = -dist;
+    if (originY < s.screenH - m.extentMaxY / sc)
+        wanderStepY = dist;
     int dx = static_cast<int64_t>(s.screenW) * sc <= extentW() ? wanderStepX : 0;
     int dy = static_cast<int64_t>(s.screenH) * sc <= extentH() ? wanderStepY : 0;
     originX += dx;
     originY += dy;
-    if (dx || dy) host.scrollWindow(dx, dy);
+    if (dx || dy)
+        host.scrollWindow(dx, dy);
 }
 
 void View::saveView(ProfileStore& store, int layout) {
     std::string section = layoutSection(layout);
     store.WriteProfileInt(section, "OriginX", originX * s.scale + savedOffset);
     store.WriteProfileInt(section, "OriginY", originY * s.scale + savedOffset);
-    store.WriteProfileInt(section, "Scale", (s.screenW + 50) * s.scale / 50);
+    // Stored as the scale times the full-screen zoom plus half a zoom step, so that the re-applied baseScale / zoom
+    // gives the same scale back: (screenW + 50) x scale / 50 overshoots by one from scale 28 on a 1920-pixel screen.
+    int fullZoom = s.screenW / 50;
+    store.WriteProfileInt(section, "Scale", s.scale * fullZoom + fullZoom / 2);
     panActive = 0;
 }
 
@@ -233,7 +268,8 @@ void View::loadView(ProfileStore& store, int layout) {
 }
 
 void View::frontPan() {
-    if (panActive) return;
+    if (panActive)
+        return;
     panActive = 1;
     originX = originY = 1;
 }
@@ -268,7 +304,8 @@ void View::onZoomMenu(int id) {
     case cmdMaxZoomOut:
         zoom = s.screenW / 50 + 1;
         s.scale = ((extentW() + 1500) / 50) / nz(zoom);
-        if (s.scale == 0) s.scale = 1;
+        if (s.scale == 0)
+            s.scale = 1;
         updatePolygonMode();
         frontPan();
         host.invalidate();
@@ -285,7 +322,8 @@ void View::onZoomMenu(int id) {
 bool View::mainMenuChecked(int id) const {
     const RenderSettings& t = s.set;
     for (const DebugToggle& d : debugToggles)
-        if (d.id == id) return (t.debug & d.bits) != 0;
+        if (d.id == id)
+            return (t.debug & d.bits) != 0;
     switch (id) {
     case cmdPause:
         return host.paused();
@@ -334,13 +372,16 @@ void View::onMainMenu(int id) {
         host.streetLightsChanged();
     };
     auto debugLegend = [&](bool toggleBit) {
-        if (toggleBit) t.debug ^= debugLongLegend;
+        if (toggleBit)
+            t.debug ^= debugLongLegend;
         host.relayoutLegend();
         streetLights();
     };
-    if (!toggled) switch (id) {
+    if (!toggled)
+        switch (id) {
         case cmdPause:
-            if (!host.paused()) panActive = 0;
+            if (!host.paused())
+                panActive = 0;
             host.togglePause();
             break;
         case cmdFreezePan:
@@ -405,11 +446,12 @@ void View::onMainMenu(int id) {
             streetLights();
             break;
         case cmdDayLights:
-            t.debug ^= debugDayLights | debugNoDayLights;
+            t.debug ^= debugDayLights | debugNoVehicleLights;
             t.advanced ^= advancedScandinavianLights;
             break;
         case cmdSaveView:
-            if (store) saveView(*store, s.layout);
+            if (store)
+                saveView(*store, s.layout);
             break;
         case cmdMainExit:
             host.postClose();

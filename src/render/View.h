@@ -47,13 +47,41 @@ struct ScreenMetrics {
 
 // Menu command identifiers.
 enum MenuCommand : int {
-    cmdContinue = 148, cmdPause = 149, cmdFreezePan = 150, cmdNextLayout = 151, cmdWandering = 152,
-    cmdQuickUnjam = 153, cmdDebugOn = 155, cmdDisplayZoomIn = 156, cmdDisplayZoomOut = 157, cmdLightsOff = 158,
-    cmdSpeedLimitSigns = 159, cmdAnnotate = 160, cmdLegend = 161, cmdSaveView = 163, cmdDayCycling = 164,
-    cmdAlwaysDark = 165, cmdClockToDawn = 166, cmdClockToDusk = 167, cmdDebugLegend = 169, cmdTraces = 170,
-    cmdNumberVehicles = 171, cmdShowGrid = 172, cmdNumberRoads = 173, cmdHideVehicles = 174, cmdDayLights = 175,
-    cmdFastVsl = 176, cmdVslForced = 177, cmdVsl90 = 178, cmdStreetLights = 179, cmdMainExit = 189,
-    cmdZoomIn = 191, cmdZoomOut = 192, cmdMaxZoomIn = 193, cmdMaxZoomOut = 194, cmdZoomExit = 199,
+    cmdContinue = 148,
+    cmdPause = 149,
+    cmdFreezePan = 150,
+    cmdNextLayout = 151,
+    cmdWandering = 152,
+    cmdQuickUnjam = 153,
+    cmdDebugOn = 155,
+    cmdDisplayZoomIn = 156,
+    cmdDisplayZoomOut = 157,
+    cmdLightsOff = 158,
+    cmdSpeedLimitSigns = 159,
+    cmdAnnotate = 160,
+    cmdLegend = 161,
+    cmdSaveView = 163,
+    cmdDayCycling = 164,
+    cmdAlwaysDark = 165,
+    cmdClockToDawn = 166,
+    cmdClockToDusk = 167,
+    cmdDebugLegend = 169,
+    cmdTraces = 170,
+    cmdNumberVehicles = 171,
+    cmdShowGrid = 172,
+    cmdNumberRoads = 173,
+    cmdHideVehicles = 174,
+    cmdDayLights = 175,
+    cmdFastVsl = 176,
+    cmdVslForced = 177,
+    cmdVsl90 = 178,
+    cmdStreetLights = 179,
+    cmdMainExit = 189,
+    cmdZoomIn = 191,
+    cmdZoomOut = 192,
+    cmdMaxZoomIn = 193,
+    cmdMaxZoomOut = 194,
+    cmdZoomExit = 199,
 };
 
 struct MenuEntry {
@@ -82,7 +110,7 @@ public:
 
     void saveView(ProfileStore& store, int layout);
     void attachStore(ProfileStore* st) { store = st; } // where "Save This View" writes (layout from the state)
-    void loadView(ProfileStore& store, int layout); // at layout start: a saved view, or the default fit
+    void loadView(ProfileStore& store, int layout);    // at layout start: a saved view, or the default fit
 
     // Left-button click: 1 ends the saver, 0 when the menu (if any) was shown.
     int zoomMenuClick() const { return (s.set.mouse && panActive) ? 0 : 1; }

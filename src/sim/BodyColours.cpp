@@ -17,7 +17,8 @@ constexpr std::array<Level, 4> levels{{{6500, 48}, {13100, 96}, {19700, 144}, {2
 uint32_t channel(Rng& rng) {
     const int r = rng.next();
     for (const Level& l : levels)
-        if (r < l.below) return l.value;
+        if (r < l.below)
+            return l.value;
     return 0;
 }
 
@@ -28,7 +29,8 @@ void drawBodyColours(VehicleDrawTable& draw, Rng& rng, int count, bool fire) {
     for (int i = 0; i < count; ++i) {
         const uint32_t red = channel(rng), green = channel(rng);
         uint32_t blue = channel(rng);
-        if (red == green && green == blue) blue = blue == 192 ? 0 : 192;
+        if (red == green && green == blue)
+            blue = blue == 192 ? 0 : 192;
         uint32_t colour = red | green << 8 | blue << 16;
         if (fire) {
             if (i % 200 == 0)

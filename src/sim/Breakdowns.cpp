@@ -17,15 +17,18 @@ BreakdownRing makeBreakdownRing(int bkDownNo) {
 
 void stepBreakdowns(NetworkModel& m, Rng& rng, BreakdownRing& ring, int cars) {
     BreakdownRing::Slot& slot = ring.slots[static_cast<size_t>(ring.index)];
-    if (slot.vehicle >= 0) m.vehicles[static_cast<size_t>(slot.vehicle)].topSpeed = slot.savedTopSpeed;
+    if (slot.vehicle >= 0)
+        m.vehicles[static_cast<size_t>(slot.vehicle)].topSpeed = slot.savedTopSpeed;
     cars = std::clamp(cars, 1, firstCarriage);
     // Halved until it names one of the configured cars (numbers 0 .. cars - 1).
     int r = rng.next();
-    while (r >= cars) r /= 2;
+    while (r >= cars)
+        r /= 2;
     VehicleRecord& v = m.vehicles[static_cast<size_t>(r)];
     const int old = v.topSpeed;
     v.topSpeed = 0;
-    if (old >= minSavedSpeed) slot = {r, old};
+    if (old >= minSavedSpeed)
+        slot = {r, old};
     ring.index = ring.index >= ring.lastIndex ? 0 : ring.index + 1;
 }
 

@@ -17,9 +17,11 @@ int enterCarPark(Ctx& x) {
     VehicleRecord& v = x.v;
     NetworkModel& m = x.m;
     const int origin = m.carPark[0], firstBay = m.carPark[1], lanesPerBay = m.carPark[2], pitch = m.carPark[3];
-    if (pitch <= 0) return codeNoBay;
+    if (pitch <= 0)
+        return codeNoBay;
     const int first = (v.pos - origin) / pitch - firstBay + x.road;
-    if (first >= x.road) return codeNoBay;
+    if (first >= x.road)
+        return codeNoBay;
     int bay = -1, bayLane = -1;
     for (int b = std::max(first, 0); b < x.road && bay < 0; ++b) {
         const RoadRecord& br = m.road(b);
@@ -31,10 +33,13 @@ int enterCarPark(Ctx& x) {
             }
         }
     }
-    if (bay < 0) return codeNoBay;
+    if (bay < 0)
+        return codeNoBay;
     const int mouth = m.laneWidth * bayLane + (firstBay - x.road + bay) * pitch + origin;
-    if (v.pos < mouth) return codeBefore;
-    if (v.pos > mouth + mouthReach) return codePast;
+    if (v.pos < mouth)
+        return codeBefore;
+    if (v.pos > mouth + mouthReach)
+        return codePast;
     vacateAll(m, v);
     v.tailOverhang = 0;
     v.state = parkedState;

@@ -12,7 +12,9 @@ constexpr int duskMargin = 30; // darkening starts this long before sunset
 int advanceClock(int clock);
 
 // The clock at a time of day.
-constexpr int clockAt(int hours, int minutes) { return hours * 60 + minutes; }
+constexpr int clockAt(int hours, int minutes) {
+    return hours * 60 + minutes;
+}
 
 bool beforeMorningRush(const SimSettings& s, int clock);
 bool afterEveningRush(const SimSettings& s, int clock);

@@ -21,23 +21,30 @@ uint8_t roadVehicleLamps(Ctx& x, int oldSpeed) {
     const VehicleRecord& v = x.v;
     const RoadRecord& r = x.m.road(v.road);
     int lamps = x.indicator;
-    if (v.pos >= r.length - nextIndicatorReach && validRoad(v.nextRoad)) lamps |= x.m.road(v.nextRoad).indicator;
-    if (lamps == 0 && v.pos < ownIndicatorReach) lamps |= r.indicator;
+    if (v.pos >= r.length - nextIndicatorReach && validRoad(v.nextRoad))
+        lamps |= x.m.road(v.nextRoad).indicator;
+    if (lamps == 0 && v.pos < ownIndicatorReach)
+        lamps |= r.indicator;
     if (v.topSpeed >= hazardBelowPerFactor * x.a.factor) {
-        if (v.speed * 5 < oldSpeed * 4 || v.speed < 1) lamps |= lampBrake;
+        if (v.speed * 5 < oldSpeed * 4 || v.speed < 1)
+            lamps |= lampBrake;
     } else {
         lamps |= hazardLamps;
     }
     if (r.kind & cameraBit) {
         const int camera = (3 - (r.kind & ~cameraBit)) * cameraSpacing;
         const int d = std::abs(v.pos - v.length - camera);
-        if (d >= flashFrom && d <= flashTo && v.speed * x.a.stepFactor > r.speedLimit) lamps |= lampCameraFlash;
+        if (d >= flashFrom && d <= flashTo && v.speed * x.a.stepFactor > r.speedLimit)
+            lamps |= lampCameraFlash;
     }
-    if (isBay(r) && v.waitCount >= parkedLampsAfter) lamps = lampParked;
+    if (isBay(r) && v.waitCount >= parkedLampsAfter)
+        lamps = lampParked;
     return static_cast<uint8_t>(lamps & 0xFF);
 }
 
-bool hiddenAt(const RoadRecord& r, int distance) { return cellSet(r.hiddenBits, distance / 10); }
+bool hiddenAt(const RoadRecord& r, int distance) {
+    return cellSet(r.hiddenBits, distance / 10);
+}
 
 } // namespace
 
@@ -56,8 +63,8 @@ void finishStep(Ctx& x, int oldSpeed, VehicleDrawRecord& d) {
     if (v.tailOverhang != 0 && validRoad(v.tailRoad)) {
         const RoadRecord& t = x.m.road(v.tailRoad);
         const int tailRear = t.length + v.tailOverhang;
-        straight = placeStraddling(r, v.pos - v.length, lateral * v.lane, t, tailRear, lateral * v.tailLane,
-                                   v.length, W, d);
+        straight =
+            placeStraddling(r, v.pos - v.length, lateral * v.lane, t, tailRear, lateral * v.tailLane, v.length, W, d);
         rearHidden = hiddenAt(t, tailRear);
     } else {
         straight = placeOnRoad(r, d, v.pos - v.length, v.length, lateral * v.lane, W);

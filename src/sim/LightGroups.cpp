@@ -54,22 +54,30 @@ constexpr std::array<PhaseTable, 6> phaseTables{{
 }};
 
 const PhaseTable* tableFor(int mode) {
-    if (mode == lightsPartTimeOn) mode = lightsTwoPhase;
+    if (mode == lightsPartTimeOn)
+        mode = lightsTwoPhase;
     for (const PhaseTable& t : phaseTables)
-        if (t.mode == mode) return &t;
+        if (t.mode == mode)
+            return &t;
     return nullptr;
 }
 
-bool validRoad(int r) { return r >= 0 && r < roadCapacity; }
-
-void writeArm(NetworkModel& m, int road, int state) {
-    if (validRoad(road)) m.road(road).signalState = state;
+bool validRoad(int r) {
+    return r >= 0 && r < roadCapacity;
 }
 
-int armState(const NetworkModel& m, int road) { return validRoad(road) ? m.road(road).signalState : signalGreen; }
+void writeArm(NetworkModel& m, int road, int state) {
+    if (validRoad(road))
+        m.road(road).signalState = state;
+}
+
+int armState(const NetworkModel& m, int road) {
+    return validRoad(road) ? m.road(road).signalState : signalGreen;
+}
 
 int tailbackOf(const NetworkModel& m, int road) {
-    if (!validRoad(road)) return 0;
+    if (!validRoad(road))
+        return 0;
     const RoadRecord& r = m.road(road);
     return lanePercentOccupied(r.lanes[0], r.length - tailbackReach, r.length);
 }
@@ -115,30 +123,39 @@ void twoPhaseTailback(const NetworkModel& m, LightGroup& g, const std::array<int
 
 void stepLightGroup(NetworkModel& m, int group) {
     LightGroup& g = m.lightGroups[static_cast<size_t>(group)];
-    if (g.mode == 0 || g.mode == lightsPartTimeOff) return;
+    if (g.mode == 0 || g.mode == lightsPartTimeOff)
+        return;
     const PhaseTable* t = tableFor(g.mode);
-    if (!t) return; // not a road lights kind
+    if (!t)
+        return; // not a road lights kind
     const int c = g.phase;
     g.phase = c + 1;
     for (int k = 0; k < 4; ++k) {
         int state = signalRed;
         for (const PhaseSpan& s : t->arms[static_cast<size_t>(k)])
-            if (c >= s.from && c <= s.to) state = s.state;
+            if (c >= s.from && c <= s.to)
+                state = s.state;
         writeArm(m, g.arms[k], state);
     }
-    if (t->restartAt == 0 || c == t->restartAt || c > cycleTicks) g.phase = 1;
+    if (t->restartAt == 0 || c == t->restartAt || c > cycleTicks)
+        g.phase = 1;
 }
 
 void tailbackRule(NetworkModel& m, int group) {
     LightGroup& g = m.lightGroups[static_cast<size_t>(group)];
-    if (g.mode == 0 || g.mode == lightsPartTimeOff) return;
+    if (g.mode == 0 || g.mode == lightsPartTimeOff)
+        return;
     std::array<int, 4> p{};
     int total = 0;
-    for (int k = 0; k < 4; ++k) total += p[static_cast<size_t>(k)] = tailbackOf(m, g.arms[k]);
-    if ((p[0] > congested || p[2] > congested) && (p[1] > congested || p[3] > congested)) return;
-    if (g.tailback > 8) g.tailback = 0;
+    for (int k = 0; k < 4; ++k)
+        total += p[static_cast<size_t>(k)] = tailbackOf(m, g.arms[k]);
+    if ((p[0] > congested || p[2] > congested) && (p[1] > congested || p[3] > congested))
+        return;
+    if (g.tailback > 8)
+        g.tailback = 0;
     const int before = g.tailback++;
-    if (before > 4) return;
+    if (before > 4)
+        return;
     if (g.mode == lightsFourPhase || g.mode == lightsFourPhaseNoClearance)
         fourPhaseTailback(m, g, p, total);
     else
@@ -148,40 +165,49 @@ void tailbackRule(NetworkModel& m, int group) {
 void setLightsMode(NetworkModel& m, int mode) {
     for (int i = 0; i < roadLightGroups; ++i) {
         LightGroup& g = m.lightGroups[static_cast<size_t>(i)];
-        if (g.mode < 1 || g.mode > 8) continue;
+        if (g.mode < 1 || g.mode > 8)
+            continue;
         g.mode = mode;
         g.phase = 1;
-        for (int arm : g.arms) writeArm(m, arm, signalRed);
+        for (int arm : g.arms)
+            writeArm(m, arm, signalRed);
     }
 }
 
 void setPeakLights(NetworkModel& m, int mode) {
     for (int i = 0; i < roadLightGroups; ++i) {
         LightGroup& g = m.lightGroups[static_cast<size_t>(i)];
-        if (g.mode != lightsPartTimeOff && g.mode != lightsPartTimeOn) continue;
+        if (g.mode != lightsPartTimeOff && g.mode != lightsPartTimeOn)
+            continue;
         g.mode = mode;
         g.phase = 1;
-        for (int arm : g.arms) writeArm(m, arm, mode == lightsPartTimeOff ? signalLightsDead : signalRed);
+        for (int arm : g.arms)
+            writeArm(m, arm, mode == lightsPartTimeOff ? signalLightsDead : signalRed);
     }
 }
 
 void startLightGroups(NetworkModel& m, int lightsMode, bool noExtraLights) {
     for (int i = 0; i < roadLightGroups; ++i) {
         LightGroup& g = m.lightGroups[static_cast<size_t>(i)];
-        if (g.mode == 0) break;
+        if (g.mode == 0)
+            break;
         if (g.mode == lightsPartTimeOff || g.mode == lightsPartTimeOn) {
             g.mode = lightsPartTimeOff;
             g.phase = 1;
-            for (int arm : g.arms) writeArm(m, arm, signalLightsDead);
+            for (int arm : g.arms)
+                writeArm(m, arm, signalLightsDead);
         }
-        if (g.hasLights) g.mode = noExtraLights ? 0 : lightsMode;
+        if (g.hasLights)
+            g.mode = noExtraLights ? 0 : lightsMode;
     }
-    for (int i = 0; i < roadLightGroups; ++i) stepLightGroup(m, i);
+    for (int i = 0; i < roadLightGroups; ++i)
+        stepLightGroup(m, i);
 }
 
 void stepAllLightGroups(NetworkModel& m, bool tailbackOn) {
     for (int i = 0; i < roadLightGroups; ++i) {
-        if (tailbackOn) tailbackRule(m, i);
+        if (tailbackOn)
+            tailbackRule(m, i);
         stepLightGroup(m, i);
     }
 }

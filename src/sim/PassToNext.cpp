@@ -23,12 +23,14 @@ int passToNext(Ctx& x, int overshoot) {
     RoadRecord& n = x.n();
     const int W = m.laneWidth;
     const LaneStrip& own = r.lanes[v.lane];
-    if (!cellsClear(own, v.pos, own.laneLength + cellSize)) return codeAhead; // 1
-    if (isBoundary(m, x.road, x.boat)) {                                      // 2
+    if (!cellsClear(own, v.pos, own.laneLength + cellSize))
+        return codeAhead;                // 1
+    if (isBoundary(m, x.road, x.boat)) { // 2
         leaveLayout(x);
         return codeLeft;
     }
-    if (!signalLetsPass(m, x.road, x.next, v.driver)) return codeAhead; // 3
+    if (!signalLetsPass(m, x.road, x.next, v.driver))
+        return codeAhead; // 3
     const bool inCarPark = x.carPark > 1;
     const LaneWindow w = laneWindowOf(n);
     int lane = v.lane; // 6, worked out first: step 4 reads it
@@ -36,7 +38,8 @@ int passToNext(Ctx& x, int overshoot) {
         lane = 0;
     else if (w.shift > 0)
         lane = std::max(v.lane - w.shift, 0);
-    if (lane > n.topLane || lane >= maxLanes) return codeNoLane;
+    if (lane > n.topLane || lane >= maxLanes)
+        return codeNoLane;
     LaneStrip& to = n.lanes[lane];
     int g = x.g;
     const bool bayExit = isBay(r); // 4
@@ -49,19 +52,22 @@ int passToNext(Ctx& x, int overshoot) {
         entry = (m.carPark[1] - r.control + bayExitBase) * m.carPark[3] - W * v.lane;
         entry = std::clamp(entry, 0, std::max(to.laneLength, 0));
     } else if (w.shift <= 0 && !inCarPark) {
-        if (v.lane > n.topLane || !cellsClear(n.lanes[v.lane], 0, std::max(x.L, overshoot))) return codeEntry;
+        if (v.lane > n.topLane || !cellsClear(n.lanes[v.lane], 0, std::max(x.L, overshoot)))
+            return codeEntry;
     }
     const bool afterValid = validRoad(v.roadAfterNext);
     if (n.boxCode >= 1 && afterValid) {
         const RoadRecord& after = m.road(v.roadAfterNext);
-        if (!cellsClear(after.lanes[std::min(lane, after.topLane)], 0, 2 * x.L)) return codeBlocked;
+        if (!cellsClear(after.lanes[std::min(lane, after.topLane)], 0, 2 * x.L))
+            return codeBlocked;
     }
     if (n.boxCode < 0 && validRoad(-n.boxCode) && firstMarkedCell(m.road(-n.boxCode).lanes[0]) >= 0) // 5
         return codeBlocked;
     if (n.boxCode >= 1 && !junctionClear(m, x.next, afterValid && m.road(v.roadAfterNext).topLane > 0))
         return codeBlocked;
     // 6: the lane must be clear at the entry point for the gap, and under the body that is placed there.
-    if (!cellsClear(to, entry - x.L, entry + g)) return codeBlocked;
+    if (!cellsClear(to, entry - x.L, entry + g))
+        return codeBlocked;
     const int priority = validRoad(r.control) ? r.control : -1; // 7
     if (priority >= 0 && r.topLane < 2 && r.boxCode == 0 && priorityRoadBusy(m, priority, 3 * x.L, giveWayMinFlow))
         return codeBlocked;

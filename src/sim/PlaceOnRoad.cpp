@@ -10,7 +10,9 @@ namespace {
 
 constexpr int sharpKind = 2; // roads of this kind keep a straddling body on one road
 
-int toInt(double v) { return static_cast<int>(v); }
+int toInt(double v) {
+    return static_cast<int>(v);
+}
 
 } // namespace
 
@@ -44,7 +46,8 @@ bool placeStraddling(const RoadRecord& front, int frontRear, int frontLateral, c
                      int tailLateral, int span, int W, VehicleDrawRecord& d) {
     const bool sharp = front.kind == sharpKind || tail.kind == sharpKind;
     const int onTail = tail.length - tailRear; // part of the body still on the tail road
-    if (sharp && 2 * onTail > span) return placeOnRoad(tail, d, tailRear, span, tailLateral, W);
+    if (sharp && 2 * onTail > span)
+        return placeOnRoad(tail, d, tailRear, span, tailLateral, W);
     const bool straight = placeOnRoad(front, d, frontRear, span, frontLateral, W);
     VehicleDrawRecord t;
     placeOnRoad(tail, t, tailRear, onTail, tailLateral, W);

@@ -67,14 +67,17 @@ void workBlockSignals(NetworkModel& m, bool reliefActive) {
         r.signalState = (percent >= 1 && !reliefActive) ? 1 : 0;
     }
     for (int b : m.boundaryTracks)
-        if (b >= 0 && b < roadCapacity) m.road(b).signalState = boundarySignal;
+        if (b >= 0 && b < roadCapacity)
+            m.road(b).signalState = boundarySignal;
 }
 
 void workRailwaySignals(NetworkModel& m, Rng& rng, RailwayState& state, bool reliefActive) {
-    if (++state.runCounter > runCounterWrap) state.runCounter = 1;
+    if (++state.runCounter > runCounterWrap)
+        state.runCounter = 1;
     const bool relief = reliefActive && !state.tokens;
     workBlockSignals(m, relief);
-    if (state.tokens) upkeepTokens(m);
+    if (state.tokens)
+        upkeepTokens(m);
     workPoints(m, rng, state.runCounter, relief);
 }
 

@@ -7,7 +7,7 @@ namespace jamlog {
 
 // Run state of the railway signalling, kept by the tick beside the model; reset with every build.
 struct RailwayState {
-    int runCounter = 0; // 1..100, one up per railway tick
+    int runCounter = 0;  // 1..100, one up per railway tick
     bool tokens = false; // the layout works single-line sections by train tokens
 };
 
@@ -17,10 +17,10 @@ constexpr int boundarySignal = -2;
 constexpr int cautionSignal = -1;
 
 // Points record kinds (signalPlans word 1).
-constexpr int pointsConflict = 0;   // the guarded conflict of tracks
-constexpr int pointsFacingMax = 7;  // 1..7: facing points, or a road whose successors alternate
-constexpr int pointsMerge = 8;      // trailing junction: one feeder at a time
-constexpr int pointsCrossing = 9;   // diamond crossing of two tracks
+constexpr int pointsConflict = 0;  // the guarded conflict of tracks
+constexpr int pointsFacingMax = 7; // 1..7: facing points, or a road whose successors alternate
+constexpr int pointsMerge = 8;     // trailing junction: one feeder at a time
+constexpr int pointsCrossing = 9;  // diamond crossing of two tracks
 
 // True when the layout asks for train tokens (content bit 5) and has single-line sections.
 bool layoutUsesTokens(const NetworkModel& m, int contentFlags);

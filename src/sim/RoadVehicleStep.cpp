@@ -21,7 +21,9 @@ constexpr int bayCreep = 25;
 constexpr int courtesyReach = 1000; // the last units of a slip road that ask for a courtesy lane change
 constexpr int laneHoldBase = 20, laneHoldPerClass = 15;
 
-bool straddling(const VehicleRecord& v) { return v.tailOverhang != 0; }
+bool straddling(const VehicleRecord& v) {
+    return v.tailOverhang != 0;
+}
 
 // Step 3: a stuck vehicle takes another successor when its next road is blocked.
 void reroute(Ctx& x) {
@@ -30,12 +32,16 @@ void reroute(Ctx& x) {
     const RoadRecord& n = x.n();
     const bool trigger = x.relief || (v.pos == r.length && n.boxCode == 0) ||
                          (x.m.driveOnLeft == 0 && v.lane == 0 && n.indicator == lampLeftIndicator);
-    if (!trigger || v.speed >= rerouteMaxSpeed || r.signalState > 0 || v.pos < r.length - 3 * x.L) return;
-    if (v.lane <= n.topLane && cellsClear(n.lanes[v.lane], 0, 2 * x.L + x.g) && n.boxCode < 1) return;
+    if (!trigger || v.speed >= rerouteMaxSpeed || r.signalState > 0 || v.pos < r.length - 3 * x.L)
+        return;
+    if (v.lane <= n.topLane && cellsClear(n.lanes[v.lane], 0, 2 * x.L + x.g) && n.boxCode < 1)
+        return;
     int other = v.nextRoad;
     for (int k = 0; k < 3; ++k)
-        if (r.next[k] != v.nextRoad) other = r.next[k];
-    if (other == v.nextRoad || !validRoad(other)) return;
+        if (r.next[k] != v.nextRoad)
+            other = r.next[k];
+    if (other == v.nextRoad || !validRoad(other))
+        return;
     v.nextRoad = other;
     v.roadAfterNext = chooseSuccessor(x.m.road(other), x.rng);
     v.routeLaneCap = std::min(r.topLane, x.m.road(other).topLane);
@@ -44,7 +50,8 @@ void reroute(Ctx& x) {
 
 // Step 15: the lowest lane allowed by a lane offset or gain on a road ahead.
 int lowestLaneOn(const NetworkModel& m, int road) {
-    if (!validRoad(road)) return 0;
+    if (!validRoad(road))
+        return 0;
     return laneWindowOf(m.road(road)).minLane;
 }
 
@@ -55,8 +62,8 @@ bool runSteps(Ctx& x) {
     const int W = x.m.laneWidth;
     x.L = v.length;
     x.g = v.topSpeed > 0 ? x.L + v.speed * v.headway / v.topSpeed : x.L; // 2
-    reroute(x);                                                            // 3
-    if (isRing(r)) {                                                       // 4
+    reroute(x);                                                          // 3
+    if (isRing(r)) {                                                     // 4
         x.g = x.g / (v.waitCount / 5 + 1) + 2 * W;
         v.waitCount = v.speed < 1 ? v.waitCount + 1 : 1;
     }
@@ -65,7 +72,8 @@ bool runSteps(Ctx& x) {
     int s = std::min(v.topSpeed, (v.speed + x.a.accel / (v.driver + 1)) * sf);
     if (x.a.speedLimits && v.driver >= 2) {
         s = std::min(s, r.speedLimit);
-        if (v.pos >= r.length - 3 * x.L) s = std::min(s, n.speedLimit);
+        if (v.pos >= r.length - 3 * x.L)
+            s = std::min(s, n.speedLimit);
     }
     x.T = v.pos + s / sf;
     const int code = r.control; // 6
@@ -73,17 +81,23 @@ bool runSteps(Ctx& x) {
     const int slip = code >= slipCodeBase && validRoad(code - slipCodeBase) ? code - slipCodeBase : -1;
     const int priority = validRoad(code) ? code : -1;
     x.E = r.length; // 7
-    if (isRing(r) && !isRing(n) && n.topLane == 0) x.E -= W;
+    if (isRing(r) && !isRing(n) && n.topLane == 0)
+        x.E -= W;
     const LaneWindow w = laneWindowOf(n); // 8
     x.minLane = w.minLane;
     x.maxLane = w.maxLane;
-    if ((v.kindFlags & 1) && x.maxLane > x.m.longVehicleMaxLane) x.maxLane = x.m.longVehicleMaxLane;
-    if (x.relief) x.g /= 2; // 9
-    if ((x.carPark & 1) && (v.state & lookingForPark) && enterCarPark(x) >= -1) return true; // 10
-    const bool inCarPark = x.carPark > 1;                                                     // 11
-    if (inCarPark) x.maxLane = 5;
-    if (x.T > x.E && v.lane >= x.minLane && v.lane <= x.maxLane && passToNext(x, x.T - x.E) >= -1) return true; // 12
-    if (inCarPark && v.pos >= bayWaitFrom && v.pos <= bayWaitTo) {                                              // 13
+    if ((v.kindFlags & 1) && x.maxLane > x.m.longVehicleMaxLane)
+        x.maxLane = x.m.longVehicleMaxLane;
+    if (x.relief)
+        x.g /= 2; // 9
+    if ((x.carPark & 1) && (v.state & lookingForPark) && enterCarPark(x) >= -1)
+        return true;                      // 10
+    const bool inCarPark = x.carPark > 1; // 11
+    if (inCarPark)
+        x.maxLane = 5;
+    if (x.T > x.E && v.lane >= x.minLane && v.lane <= x.maxLane && passToNext(x, x.T - x.E) >= -1)
+        return true;                                               // 12
+    if (inCarPark && v.pos >= bayWaitFrom && v.pos <= bayWaitTo) { // 13
         ++v.waitCount;
         if (v.waitCount < (x.rng.next() / 9 + 24) * x.m.parkWait) {
             v.speed = 0;
@@ -105,20 +119,25 @@ bool runSteps(Ctx& x) {
                 ++lane;
         }
     }
-    if (lane > x.maxLane || (validRoad(v.roadAfterNext) && lane > x.m.road(v.roadAfterNext).laneCap)) x.g /= 4; // 16
-    if (keepLane) {                                                                                            // 17
-        if (x.g + x.L > r.length) x.g = r.length - x.L - 50;
+    if (lane > x.maxLane || (validRoad(v.roadAfterNext) && lane > x.m.road(v.roadAfterNext).laneCap))
+        x.g /= 4;   // 16
+    if (keepLane) { // 17
+        if (x.g + x.L > r.length)
+            x.g = r.length - x.L - 50;
     } else {
         const int chosen = chooseLane(r, lane, x.L, x.g, v.pos, x.T, x.maxLane, x.minLane);
-        if (chosen >= 0 && !(chosen > lane && chosen > x.maxLane) && r.boxCode == 0 && !inCarPark) lane = chosen;
+        if (chosen >= 0 && !(chosen > lane && chosen > x.maxLane) && r.boxCode == 0 && !inCarPark)
+            lane = chosen;
     }
     x.g = std::max(x.g, 0); // a negative gap would let the advance run over the vehicle ahead
     const int lenR = r.length;
     const int ahead = x.T - lenR + x.g; // 18
     if (ahead >= 1 && !isRing(r) && !isBoundary(x.m, x.road, x.boat)) {
         int nl = lane;
-        if (inCarPark || w.shift < 0) nl = 0;
-        else if (w.shift > 0) nl = std::max(lane - w.shift, 0);
+        if (inCarPark || w.shift < 0)
+            nl = 0;
+        else if (w.shift > 0)
+            nl = std::max(lane - w.shift, 0);
         if (nl <= n.topLane && !cellsClear(n.lanes[nl], 0, x.T - lenR + 2 * x.g)) {
             const int c = firstMarkedCell(n.lanes[nl]);
             const int limit = (c >= 0 ? c * cellSize : n.lanes[nl].laneLength) - x.g + lenR;
@@ -169,13 +188,15 @@ bool runSteps(Ctx& x) {
 
 uint8_t stepVehicle(NetworkModel& m, Rng& rng, int number, const VehicleStepArgs& args, VehicleDrawRecord& draw,
                     int& inOut) {
-    if (number < 0 || number >= vehicleCapacity) return resultOutside;
+    if (number < 0 || number >= vehicleCapacity)
+        return resultOutside;
     if (number >= firstCarriage && number < firstBoat) {
         draw.lampFlags = 0;
         const TrainStepArgs t{args.stepFactor, args.accel, args.entryAllowed};
         stepCarriage(m, rng, number, t, inOut, &draw);
         m.vehicles[static_cast<size_t>(number)].waitCount = 0;
-        if (!vehicleInside(m.vehicles[static_cast<size_t>(number)])) draw.stepResult = resultOutside;
+        if (!vehicleInside(m.vehicles[static_cast<size_t>(number)]))
+            draw.stepResult = resultOutside;
         return draw.stepResult;
     }
     VehicleRecord& v = m.vehicles[static_cast<size_t>(number)];
@@ -183,9 +204,11 @@ uint8_t stepVehicle(NetworkModel& m, Rng& rng, int number, const VehicleStepArgs
     draw.lampFlags = 0;
     const int oldSpeed = v.speed;
     if (v.state & vehicleOutside) { // 1
-        if (args.entryAllowed) enterLayout(x);
+        if (args.entryAllowed)
+            enterLayout(x);
         draw.stepResult = resultOutside;
-        if (!x.boat) inOut = v.speed < 1 ? 1 : 0;
+        if (!x.boat)
+            inOut = v.speed < 1 ? 1 : 0;
         return resultOutside;
     }
     if (!validRoad(v.road) || !validRoad(v.nextRoad)) {
@@ -198,11 +221,13 @@ uint8_t stepVehicle(NetworkModel& m, Rng& rng, int number, const VehicleStepArgs
     runSteps(x);
     finishStep(x, oldSpeed, draw);
     if (x.boat) {
-        if (v.speed < 1) inOut = 1;
+        if (v.speed < 1)
+            inOut = 1;
         v.waitCount = 0;
     } else {
         inOut = v.speed < 1 ? 1 : 0;
-        if ((draw.lampFlags & lampParked) && vehicleInside(v)) inOut = 0; // a parked car counts as moving
+        if ((draw.lampFlags & lampParked) && vehicleInside(v))
+            inOut = 0; // a parked car counts as moving
     }
     return draw.stepResult;
 }

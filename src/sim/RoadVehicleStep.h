@@ -25,6 +25,8 @@ uint8_t stepVehicle(NetworkModel& m, Rng& rng, int number, const VehicleStepArgs
                     int& inOut);
 
 // True when the vehicle is inside the layout.
-inline bool vehicleInside(const VehicleRecord& v) { return (v.state & vehicleOutside) == 0; }
+inline bool vehicleInside(const VehicleRecord& v) {
+    return (v.state & vehicleOutside) == 0;
+}
 
 } // namespace jamlog

@@ -17,8 +17,7 @@ struct SimSettings {
     int esl = 1, vsl = 1, slSigns = 1, vslSigns = 1, rwSigns = 1, rsl = 1, rwl = 1, vSlow = 0, breakdowns = 1,
         gatso = 1;
     // Timed
-    int traffic = 1, dayLight = 1, legend = 1, tlOff = 0, tlAuto = 1, bHols = 1, peakTL = 1, dynRW = 1,
-        varyTrains = 1;
+    int traffic = 1, dayLight = 1, legend = 1, tlOff = 0, tlAuto = 1, bHols = 1, peakTL = 1, dynRW = 1, varyTrains = 1;
     // Custom
     int rndIntvl = 5, bkDownNo = 2, carInc = 10, lvm = 2, slPercent = 20, vslBusy = 40, carrs = 4, faster = 120,
         slower = 35, stnWait = 20, parkWait = 240;

@@ -9,7 +9,9 @@ constexpr int fastMinuteMs = 60000 - 256 * 233; // the fast random-layout debug 
 constexpr int fastWanderDivisor = 129;
 } // namespace
 
-int moveInterval(int updSpd) { return updSpd <= 99 ? 100 - updSpd : 1; }
+int moveInterval(int updSpd) {
+    return updSpd <= 99 ? 100 - updSpd : 1;
+}
 
 TimerTable timerTable(const SimSettings& s) {
     const int wander = 10 * s.wanderIntvl / ((s.debug & debugFastWander) ? fastWanderDivisor : 1);

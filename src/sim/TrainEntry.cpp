@@ -1,7 +1,7 @@
 // Carriages entering the layout at a boundary track (heads) or behind the carriage in front, and leaving it.
+#include "sim/Occupancy.h"
 #include "sim/TrainStepParts.h"
 #include "sim/TrainTrack.h"
-#include "sim/Occupancy.h"
 
 namespace jamlog::rail {
 
@@ -12,19 +12,25 @@ constexpr int slotDraws = 100;
 constexpr int followDistance = 400; // a carriage enters once the one in front is this far in
 constexpr int carParkUserBit = 4;
 
-bool validRoad(int n) { return n >= 0 && n < roadCapacity; }
+bool validRoad(int n) {
+    return n >= 0 && n < roadCapacity;
+}
 
 // The track a head enters on: a random successor of a boundary track drawn from the list.
 int drawEntryTrack(NetworkModel& m, Rng& rng) {
     int road = -1;
-    for (int i = 0; i < slotDraws && road == -1; ++i) road = m.boundaryTracks[static_cast<size_t>(rng.next() / slotDivisor)];
-    if (road == -1) road = m.boundaryTracks[0];
+    for (int i = 0; i < slotDraws && road == -1; ++i)
+        road = m.boundaryTracks[static_cast<size_t>(rng.next() / slotDivisor)];
+    if (road == -1)
+        road = m.boundaryTracks[0];
     if (road < firstTrack) {
         const int first = m.boundaryTracks[0];
-        if (!validRoad(first)) return -1;
+        if (!validRoad(first))
+            return -1;
         road = chooseSuccessor(m.road(first), rng);
     }
-    if (!validRoad(road)) return -1;
+    if (!validRoad(road))
+        return -1;
     return chooseSuccessor(m.road(road), rng);
 }
 
@@ -33,15 +39,19 @@ int drawEntryTrack(NetworkModel& m, Rng& rng) {
 int enterTrack(CarriageCtx& x) {
     int entry;
     if (x.head) {
-        if (!x.a.entryAllowed || x.relief) return trainOutside;
+        if (!x.a.entryAllowed || x.relief)
+            return trainOutside;
         // The whole train must be outside: a head never re-enters while its tail is still in the layout.
         const int last = lastCarriageOf(x.m, x.number);
-        if (!(x.m.vehicles[static_cast<size_t>(last)].state & vehicleOutside)) return trainOutside;
+        if (!(x.m.vehicles[static_cast<size_t>(last)].state & vehicleOutside))
+            return trainOutside;
         entry = drawEntryTrack(x.m, x.rng);
-        if (!isThroughTrack(x.m, entry) || firstMarkedCell(lane0(x.m, entry)) >= 0) return trainOutside;
+        if (!isThroughTrack(x.m, entry) || markedFrom(lane0(x.m, entry), 0))
+            return trainOutside;
     } else {
         const VehicleRecord& f = x.front();
-        if ((f.state & vehicleOutside) || f.pos <= followDistance) return trainOutside;
+        if ((f.state & vehicleOutside) || f.pos <= followDistance)
+            return trainOutside;
         entry = f.road;
     }
     VehicleRecord& v = x.v;

@@ -8,11 +8,15 @@ namespace jamlog {
 
 void noteCarriage(TrainFigures& f, const NetworkModel& m, int number, int flag) {
     const VehicleRecord& v = m.vehicles[static_cast<size_t>(number)];
-    if (!(v.kindFlags & carriageHead) || (v.state & vehicleOutside)) return;
+    if (!(v.kindFlags & carriageHead) || (v.state & vehicleOutside))
+        return;
     ++f.counted;
-    if (flag == trainStanding) ++f.stuck;
-    if (flag == trainHeld) ++f.held;
-    if (v.speed < 1 && m.road(v.road).control >= firstTrack) ++f.inTerminus;
+    if (flag == trainStanding)
+        ++f.stuck;
+    if (flag == trainHeld)
+        ++f.held;
+    if (v.speed < 1 && m.road(v.road).control >= firstTrack)
+        ++f.inTerminus;
 }
 
 TrainFigures stepTrains(NetworkModel& m, Rng& rng, const TrainTickArgs& args, VehicleDrawTable* draws) {

@@ -16,7 +16,9 @@ struct Points {
     int kind, a, b, c, d, e, f, g;
 };
 
-Points read(const Table10& p) { return {p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8]}; }
+Points read(const Table10& p) {
+    return {p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8]};
+}
 
 void setSuccessors(RoadRecord& r, int n0, int n1, int n2) {
     r.next[0] = n0;
@@ -25,13 +27,17 @@ void setSuccessors(RoadRecord& r, int n0, int n1, int n2) {
 }
 
 void showStop(NetworkModel& m, int track) {
-    if (isTrackNumber(track)) m.road(track).signalState = 1;
+    if (isTrackNumber(track))
+        m.road(track).signalState = 1;
 }
 
-bool empty(const NetworkModel& m, int track) { return !holdsCarriage(m, track); }
+bool empty(const NetworkModel& m, int track) {
+    return !holdsCarriage(m, track);
+}
 
 void roadAlternation(NetworkModel& m, const Points& p, int runCounter) {
-    if (p.a < 0 || p.a >= roadCapacity) return;
+    if (p.a < 0 || p.a >= roadCapacity)
+        return;
     RoadRecord& r = m.road(p.a);
     if (runCounter % p.kind == 0)
         setSuccessors(r, p.b, p.c, p.d);
@@ -40,12 +46,14 @@ void roadAlternation(NetworkModel& m, const Points& p, int runCounter) {
 }
 
 void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bool relief) {
-    if (!isTrackNumber(p.a)) return;
+    if (!isTrackNumber(p.a))
+        return;
     RoadRecord& a = m.road(p.a);
     if (empty(m, p.a) && runCounter % p.kind == 0) {
         int free[3], n = 0;
         for (int route : {p.b, p.c, p.d})
-            if (isThroughTrack(m, route) && !trackBusy(m, route)) free[n++] = route;
+            if (isThroughTrack(m, route) && !trackBusy(m, route))
+                free[n++] = route;
         if (n > 0) {
             const int route = free[rng.next() * n / (Rng::maxValue + 1)];
             setSuccessors(a, route, route, route);
@@ -53,7 +61,8 @@ void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bo
     }
     const int route = a.next[0];
     const bool flank = holdsCarriage(m, p.e) || holdsCarriage(m, p.f) || holdsCarriage(m, p.g);
-    if (relief) return;
+    if (relief)
+        return;
     if (trackBusy(m, route) || flank)
         a.signalState = 1;
     else if (route != p.b && a.signalState == 0)
@@ -63,37 +72,47 @@ void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bo
 void trailingJunction(NetworkModel& m, Rng& rng, Table10& rec, const Points& p, bool relief) {
     const int feeders[6] = {p.b, p.c, p.d, p.e, p.f, p.g};
     int owner = rec[spareWord];
-    if (owner != 0 && !holdsCarriageNearEnd(m, owner, farEnd)) owner = 0;
+    if (owner != 0 && !holdsCarriageNearEnd(m, owner, farEnd))
+        owner = 0;
     if (owner == 0) {
         int waiting[6], n = 0;
         for (int f : feeders)
-            if (isTrackNumber(f) && holdsCarriageNearEnd(m, f, farEnd)) waiting[n++] = f;
-        if (n > 0) owner = waiting[rng.next() * n / (Rng::maxValue + 1)];
+            if (isTrackNumber(f) && holdsCarriageNearEnd(m, f, farEnd))
+                waiting[n++] = f;
+        if (n > 0)
+            owner = waiting[rng.next() * n / (Rng::maxValue + 1)];
     }
     rec[spareWord] = owner;
-    if (relief || owner == 0) return;
+    if (relief || owner == 0)
+        return;
     for (int f : feeders)
-        if (f != owner) showStop(m, f);
+        if (f != owner)
+            showStop(m, f);
 }
 
 void diamondCrossing(NetworkModel& m, const Points& p, int runCounter, bool relief) {
-    if (relief) return;
+    if (relief)
+        return;
     const bool aBusy = holdsCarriage(m, p.a), bBusy = holdsCarriage(m, p.b);
-    if (bBusy) showStop(m, p.c);
-    if (aBusy) showStop(m, p.d);
+    if (bBusy)
+        showStop(m, p.c);
+    if (aBusy)
+        showStop(m, p.d);
     if (!aBusy && !bBusy && holdsCarriageNearEnd(m, p.c, farEnd) && holdsCarriageNearEnd(m, p.d, farEnd))
         showStop(m, runCounter % 2 ? p.c : p.d);
 }
 
 void guardedConflict(NetworkModel& m, const Points& p) {
     const bool farEndEmpty = !holdsCarriageNearEnd(m, p.f, farEnd);
-    if (!(empty(m, p.a) && empty(m, p.b) && empty(m, p.e) && farEndEmpty)) showStop(m, p.d);
+    if (!(empty(m, p.a) && empty(m, p.b) && empty(m, p.e) && farEndEmpty))
+        showStop(m, p.d);
     if (holdsCarriage(m, p.c)) {
         showStop(m, p.b);
         showStop(m, p.f);
         showStop(m, p.g);
     }
-    if (isTrackNumber(p.b) && m.road(p.b).signalState <= 0 && empty(m, p.d)) showStop(m, p.d);
+    if (isTrackNumber(p.b) && m.road(p.b).signalState <= 0 && empty(m, p.d))
+        showStop(m, p.d);
 }
 
 } // namespace
@@ -101,7 +120,8 @@ void guardedConflict(NetworkModel& m, const Points& p) {
 void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive) {
     for (int i = 0; i < maxPointsRecords; ++i) {
         Table10& rec = m.signalPlans[static_cast<size_t>(i)];
-        if (rec[0] == 0) break;
+        if (rec[0] == 0)
+            break;
         const Points p = read(rec);
         if (p.kind >= 1 && p.kind <= pointsFacingMax) {
             if (p.c < firstTrack)

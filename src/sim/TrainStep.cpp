@@ -15,14 +15,16 @@ namespace rail {
 
 namespace {
 
-constexpr int stationZone = 150;    // a head waits once within this distance of a platform's end
-constexpr int entryPauseFrom = 21;  // a freshly entered head stands at 21..199 while the track ahead is used
+constexpr int stationZone = 150;   // a head waits once within this distance of a platform's end
+constexpr int entryPauseFrom = 21; // a freshly entered head stands at 21..199 while the track ahead is used
 constexpr int entryPauseTo = 199;
 constexpr int entryLookFrom = 200;
-constexpr int cautionStep = 10;     // under relief a head creeps this far per step behind another train
+constexpr int cautionStep = 10; // under relief a head creeps this far per step behind another train
 constexpr int cautionClear = 400;
 
-bool isPlatform(const RoadRecord& r) { return r.edgeStyle >= 1; }
+bool isPlatform(const RoadRecord& r) {
+    return r.edgeStyle >= 1;
+}
 
 // The track a carriage takes at the end of its road: a head draws a successor, a carriage behind follows the road
 // that the carriage in front took from here, so that a train never splits at a junction.
@@ -30,9 +32,12 @@ int nextTrack(CarriageCtx& x, const RoadRecord& r) {
     if (!x.head) {
         const VehicleRecord& f = x.front();
         const int here = x.v.road;
-        if (f.tailOverhang < 0 && f.tailRoad == here) return f.road;
-        if (f.tailOverhang < 0 && f.prevRoad == here) return f.tailRoad;
-        if (f.road == r.next[0] || f.road == r.next[1] || f.road == r.next[2]) return f.road;
+        if (f.tailOverhang < 0 && f.tailRoad == here)
+            return f.road;
+        if (f.tailOverhang < 0 && f.prevRoad == here)
+            return f.tailRoad;
+        if (f.road == r.next[0] || f.road == r.next[1] || f.road == r.next[2])
+            return f.road;
     }
     return chooseSuccessor(r, x.rng);
 }
@@ -70,8 +75,10 @@ int headSpeed(CarriageCtx& x, const RoadRecord& r, int E, bool stop) {
     }
 
     // Never faster than the cap: the stop short of a terminus must not cut into a station wait.
-    if (r.control > 0 && E - p <= 3 * W / 2) s = std::min(s, (E - W - p) * x.a.stepFactor);
-    if (stop && E - p <= 3 * W && !isBoundaryTrack(x.m, x.v.road)) s = 0;
+    if (r.control > 0 && E - p <= 3 * W / 2)
+        s = std::min(s, (E - W - p) * x.a.stepFactor);
+    if (stop && E - p <= 3 * W && !isBoundaryTrack(x.m, x.v.road))
+        s = 0;
     return s;
 }
 
@@ -80,7 +87,10 @@ int headSpeed(CarriageCtx& x, const RoadRecord& r, int E, bool stop) {
 bool passOnto(CarriageCtx& x, int next, int E, int overshoot, int gap) {
     VehicleRecord& v = x.v;
     LaneStrip& lane = lane0(x.m, next);
-    if (!cellsClear(lane, 0, overshoot)) return false;
+    // As a road vehicle passes: its own lane clear from its front onward, and the start of the next track clear
+    // (at least its first cell, however small the overshoot).
+    if (!cellsClear(lane0(x.m, v.road), v.pos, E + cellSize) || !cellsClear(lane, 0, std::max(overshoot, cellSize)))
+        return false;
     const int oldRoad = v.road, oldPos = v.pos, oldTail = v.tailRoad;
     vacateCarriage(x.m, v);
     const int q = occupyAdvance(lane, v.length, gap, 0, overshoot);
@@ -103,9 +113,9 @@ void advance(CarriageCtx& x, int target, int gap) {
     LaneStrip& lane = lane0(x.m, v.road);
     const int p = v.pos;
     vacate(lane, v.length, p);
-    if (x.head && !x.relief && p >= entryPauseFrom && p <= entryPauseTo && firstMarkedCell(lane, entryLookFrom / cellSize) >= 0)
+    if (x.head && !x.relief && p >= entryPauseFrom && p <= entryPauseTo && markedFrom(lane, entryLookFrom))
         target = p;
-    if (x.head && x.relief && v.road >= 0 && x.m.road(v.road).signalState <= 0 && firstMarkedCell(lane, p / cellSize) >= 0)
+    if (x.head && x.relief && v.road >= 0 && x.m.road(v.road).signalState <= 0 && markedFrom(lane, p))
         target = cellsClear(lane, p, p + cautionClear) ? p + cautionStep : p;
     const int q = occupyAdvance(lane, v.length, gap, p, target);
     v.speed = std::max(0, q - p);
@@ -133,12 +143,15 @@ int moveCarriage(CarriageCtx& x) {
     const int T = v.pos + s / std::max(x.a.stepFactor, 1);
 
     if (T > E) {
-        if (isBoundaryTrack(x.m, v.road)) return leaveLayout(x);
+        if (isBoundaryTrack(x.m, v.road))
+            return leaveLayout(x);
         const int next = nextTrack(x, r);
-        if ((!stop || !x.head) && isThroughTrack(x.m, next) && passOnto(x, next, E, T - E, gap)) return v.pos;
+        if ((!stop || !x.head) && isThroughTrack(x.m, next) && passOnto(x, next, E, T - E, gap))
+            return v.pos;
     }
     advance(x, T, gap);
-    if (v.speed < 1 && v.pos > v.length) endOfLine(x);
+    if (v.speed < 1 && v.pos > v.length)
+        endOfLine(x);
     return v.pos;
 }
 

@@ -14,18 +14,23 @@ constexpr int headWaitAfterReversal = 2; // makes the head wait as at a station 
 void endOfLine(CarriageCtx& x) {
     VehicleRecord& v = x.v;
     const RoadRecord& r = x.m.road(v.road);
-    if (!isDeadEnd(r.next[0]) || x.held) return;
+    if (!isDeadEnd(r.next[0]) || x.held)
+        return;
     int& count = v.laneTicks;
     count = count >= 0 ? -1 : count - 1;
-    if (count >= -x.m.stationWait) return;
+    if (count >= -x.m.stationWait)
+        return;
     // Carriages follow their head round: none moves while the carriage in front is still on this track.
-    if (!x.head && x.front().road == v.road) return;
+    if (!x.head && x.front().road == v.road)
+        return;
     const int target = r.control;
-    if (!isThroughTrack(x.m, target)) return;
+    if (!isThroughTrack(x.m, target))
+        return;
     const int n = v.routeLaneCap, L = v.length, W = x.m.laneWidth;
     const int place = n * L + W + (n - 1) * W / 3;
     LaneStrip& lane = lane0(x.m, target);
-    if (place > usableEnd(x.m.road(target)) || !cellsClear(lane, place - L, place)) return;
+    if (place > usableEnd(x.m.road(target)) || !cellsClear(lane, place - L, place))
+        return;
     vacateCarriage(x.m, v);
     v.road = target;
     v.pos = place;

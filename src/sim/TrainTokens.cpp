@@ -10,28 +10,37 @@ namespace {
 
 using namespace rail;
 
-constexpr int tokenRoads = 4;      // table9 words 1..4
+constexpr int tokenRoads = 4; // table9 words 1..4
 constexpr int tokenHead = 5;
 constexpr int tokenLast = 6;
 constexpr int tokenSection = 7;
 constexpr int tokenProgress = 8;
-constexpr int approachFrom = 500;  // an entry road counts as approached once occupied from here on
+constexpr int approachFrom = 500; // an entry road counts as approached once occupied from here on
 constexpr int pointsPairs[2][2] = {{6, 7}, {8, 9}};
 
-int sectionRoads(const Table10& s) { return s[0] < tokenRoads ? s[0] : tokenRoads; }
-int sectionRoad(const Table10& s, int k) { return s[static_cast<size_t>(2 + k)]; }
-VehicleRecord& vehicle(NetworkModel& m, int n) { return m.vehicles[static_cast<size_t>(n)]; }
+int sectionRoads(const Table10& s) {
+    return s[0] < tokenRoads ? s[0] : tokenRoads;
+}
+int sectionRoad(const Table10& s, int k) {
+    return s[static_cast<size_t>(2 + k)];
+}
+VehicleRecord& vehicle(NetworkModel& m, int n) {
+    return m.vehicles[static_cast<size_t>(n)];
+}
 
 void clearMark(NetworkModel& m, int carriage, int token) {
-    if (carriage < firstCarriage || carriage >= carriageEnd) return;
+    if (carriage < firstCarriage || carriage >= carriageEnd)
+        return;
     VehicleRecord& v = vehicle(m, carriage);
-    if (v.headway == token + 1) v.headway = 0;
+    if (v.headway == token + 1)
+        v.headway = 0;
 }
 
 void voidToken(NetworkModel& m, int i) {
     Table9& t = m.table9[static_cast<size_t>(i)];
     const int section = t[tokenSection];
-    if (section >= 0 && section < static_cast<int>(m.table1.size()) && m.table1[static_cast<size_t>(section)] == t[tokenHead])
+    if (section >= 0 && section < static_cast<int>(m.table1.size()) &&
+        m.table1[static_cast<size_t>(section)] == t[tokenHead])
         m.table1[static_cast<size_t>(section)] = 0;
     clearMark(m, t[tokenHead], i);
     clearMark(m, t[tokenLast], i);
@@ -49,13 +58,16 @@ void releaseRoads(NetworkModel& m, int i) {
     const VehicleRecord& v = vehicle(m, last);
     int at = -1;
     for (int k = 0; k < tokenRoads; ++k)
-        if (t[static_cast<size_t>(1 + k)] == v.road) at = k;
-    if (at >= 0 && at + 1 > t[tokenProgress]) t[tokenProgress] = at + 1;
+        if (t[static_cast<size_t>(1 + k)] == v.road)
+            at = k;
+    if (at >= 0 && at + 1 > t[tokenProgress])
+        t[tokenProgress] = at + 1;
     const int overhung = v.tailOverhang < 0 ? v.tailRoad : -1;
     int left = 0;
     for (int k = 0; k < tokenRoads; ++k) {
         int32_t& road = t[static_cast<size_t>(1 + k)];
-        if (road == 0) continue;
+        if (road == 0)
+            continue;
         const bool passed = at >= 0 ? k < at : t[tokenProgress] > 0;
         if (passed && road != overhung)
             road = 0;
@@ -63,13 +75,15 @@ void releaseRoads(NetworkModel& m, int i) {
             ++left;
     }
     t[0] = left;
-    if (left == 0) voidToken(m, i);
+    if (left == 0)
+        voidToken(m, i);
 }
 
 int headOn(const NetworkModel& m, int road) {
     for (int n = firstCarriage; n < carriageEnd; ++n) {
         const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
-        if ((v.kindFlags & carriageHead) && !(v.state & vehicleOutside) && v.road == road) return n;
+        if ((v.kindFlags & carriageHead) && !(v.state & vehicleOutside) && v.road == road)
+            return n;
     }
     return -1;
 }
@@ -77,7 +91,8 @@ int headOn(const NetworkModel& m, int road) {
 // True when the head holds the token of a section entered from `entry`.
 bool holdsTokenFrom(const NetworkModel& m, int head, int entry) {
     for (size_t s = 0; s < m.trainTableB.size() && m.trainTableB[s][0] != 0; ++s)
-        if (m.trainTableB[s][1] == entry && m.table1[s] == head) return true;
+        if (m.trainTableB[s][1] == entry && m.table1[s] == head)
+            return true;
     return false;
 }
 
@@ -85,35 +100,41 @@ bool holdsTokenFrom(const NetworkModel& m, int head, int entry) {
 int exitRoad(const NetworkModel& m, const Table10& s) {
     const int last = sectionRoad(s, sectionRoads(s) - 1);
     for (const auto& pair : pointsPairs)
-        if (s[static_cast<size_t>(pair[0])] == last && last != 0) return s[static_cast<size_t>(pair[1])];
+        if (s[static_cast<size_t>(pair[0])] == last && last != 0)
+            return s[static_cast<size_t>(pair[1])];
     return isTrackNumber(last) ? m.road(last).next[0] : -1;
 }
 
 bool sectionFree(const NetworkModel& m, const Table10& s) {
     for (int k = 0; k < sectionRoads(s); ++k)
-        if (trackBusy(m, sectionRoad(s, k))) return false;
+        if (trackBusy(m, sectionRoad(s, k)))
+            return false;
     const int exit = exitRoad(m, s);
     return isDeadEnd(exit) || !holdsCarriage(m, exit);
 }
 
 int freeTokenSlot(const NetworkModel& m) {
     for (size_t i = 0; i < m.table9.size(); ++i)
-        if (m.table9[i][0] <= 0) return static_cast<int>(i);
+        if (m.table9[i][0] <= 0)
+            return static_cast<int>(i);
     return -1;
 }
 
 bool admit(NetworkModel& m, int section, int head) {
     const Table10& s = m.trainTableB[static_cast<size_t>(section)];
     const int i = freeTokenSlot(m);
-    if (i < 0) return false;
+    if (i < 0)
+        return false;
     for (const auto& pair : pointsPairs) {
         const int points = s[static_cast<size_t>(pair[0])], to = s[static_cast<size_t>(pair[1])];
-        if (points != 0 && isTrackNumber(points)) m.road(points).next[0] = m.road(points).next[1] = m.road(points).next[2] = to;
+        if (points != 0 && isTrackNumber(points))
+            m.road(points).next[0] = m.road(points).next[1] = m.road(points).next[2] = to;
     }
     Table9& t = m.table9[static_cast<size_t>(i)];
     t.fill(0);
     t[0] = sectionRoads(s);
-    for (int k = 0; k < sectionRoads(s); ++k) t[static_cast<size_t>(1 + k)] = sectionRoad(s, k);
+    for (int k = 0; k < sectionRoads(s); ++k)
+        t[static_cast<size_t>(1 + k)] = sectionRoad(s, k);
     const int last = lastCarriageOf(m, head);
     t[tokenHead] = head;
     t[tokenLast] = last;
@@ -128,17 +149,22 @@ bool admit(NetworkModel& m, int section, int head) {
 
 void upkeepTokens(NetworkModel& m) {
     for (size_t i = 0; i < m.table9.size(); ++i)
-        if (m.table9[i][0] > 0) releaseRoads(m, static_cast<int>(i));
+        if (m.table9[i][0] > 0)
+            releaseRoads(m, static_cast<int>(i));
     auto& sections = m.trainTableB;
     for (size_t s = 0; s < sections.size() && sections[s][0] != 0; ++s)
-        if (isTrackNumber(sections[s][1])) m.road(sections[s][1]).signalState = 1;
+        if (isTrackNumber(sections[s][1]))
+            m.road(sections[s][1]).signalState = 1;
     for (size_t s = 0; s < sections.size() && sections[s][0] != 0; ++s) {
         const int entry = sections[s][1];
-        if (!isTrackNumber(entry)) continue;
+        if (!isTrackNumber(entry))
+            continue;
         const LaneStrip& lane = lane0(m, entry);
-        if (lanePercentOccupied(lane, approachFrom, lane.laneLength) < 1) continue;
+        if (lanePercentOccupied(lane, approachFrom, lane.laneLength) < 1)
+            continue;
         const int head = headOn(m, entry);
-        if (head < 0) continue;
+        if (head < 0)
+            continue;
         if (holdsTokenFrom(m, head, entry) || (sectionFree(m, sections[s]) && admit(m, static_cast<int>(s), head)))
             m.road(entry).signalState = 0;
     }

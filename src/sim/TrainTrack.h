@@ -8,19 +8,30 @@ namespace jamlog::rail {
 constexpr int lastThroughTrack = 698; // tracks above this (the sink 699) end the line
 constexpr int farEnd = 1000;          // "the last 1000 units" of a track, read by the points
 
-inline bool isTrackNumber(int n) { return n >= firstTrack && n <= lastThroughTrack; }
+inline bool isTrackNumber(int n) {
+    return n >= firstTrack && n <= lastThroughTrack;
+}
 // A track a carriage may run onto: not the stub 599, not beyond 698, with a lane.
 bool isThroughTrack(const NetworkModel& m, int n);
 // A successor that ends the line: the stubs 599 and 699 (or anything that is no track).
-inline bool isDeadEnd(int n) { return !isTrackNumber(n) || n == trackStub; }
+inline bool isDeadEnd(int n) {
+    return !isTrackNumber(n) || n == trackStub;
+}
 bool isBoundaryTrack(const NetworkModel& m, int n);
 
 // The usable end of a track: its length, but never beyond what its lane strip covers.
 int usableEnd(const RoadRecord& r);
 
-inline LaneStrip& lane0(NetworkModel& m, int n) { return m.road(n).lanes[0]; }
-inline const LaneStrip& lane0(const NetworkModel& m, int n) { return m.road(n).lanes[0]; }
+inline LaneStrip& lane0(NetworkModel& m, int n) {
+    return m.road(n).lanes[0];
+}
+inline const LaneStrip& lane0(const NetworkModel& m, int n) {
+    return m.road(n).lanes[0];
+}
 
+// True when a cell of the lane from `from` up to its length is marked. Cells beyond the length may keep marks of
+// an earlier layout (a rebuild clears only what the new length covers), so they are never read.
+bool markedFrom(const LaneStrip& lane, int from);
 bool holdsCarriage(const NetworkModel& m, int track);
 // True when a carriage lies within the last `span` units of the track.
 bool holdsCarriageNearEnd(const NetworkModel& m, int track, int span);

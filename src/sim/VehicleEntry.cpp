@@ -8,16 +8,16 @@ namespace jamlog::step {
 
 namespace {
 
-constexpr int roadSlotDivisor = 1725; // rand() / 1725: slots 0 to 18 of the road list
+constexpr int roadSlotDivisor = 1725;  // rand() / 1725: slots 0 to 18 of the road list
 constexpr int riverSlotDivisor = 3277; // rand() / 3277: slots 0 to 9 of the river list
 constexpr int slotDraws = 100;
 constexpr int entryClearReach = 1000; // lane 0 of the entry road must be free this far
 
-template <size_t N>
-int drawBoundary(Rng& rng, const std::array<int32_t, N>& list, int divisor) {
+template <size_t N> int drawBoundary(Rng& rng, const std::array<int32_t, N>& list, int divisor) {
     for (int i = 0; i < slotDraws; ++i) {
         const size_t slot = static_cast<size_t>(rng.next() / divisor);
-        if (slot < N && list[slot] >= 0) return list[slot];
+        if (slot < N && list[slot] >= 0)
+            return list[slot];
     }
     return list[0];
 }
@@ -25,7 +25,8 @@ int drawBoundary(Rng& rng, const std::array<int32_t, N>& list, int divisor) {
 } // namespace
 
 bool isBoundary(const NetworkModel& m, int road, bool boat) {
-    if (boat) return std::find(m.boundaryRivers.begin(), m.boundaryRivers.end(), road) != m.boundaryRivers.end();
+    if (boat)
+        return std::find(m.boundaryRivers.begin(), m.boundaryRivers.end(), road) != m.boundaryRivers.end();
     return std::find(m.boundaryRoads.begin(), m.boundaryRoads.end(), road) != m.boundaryRoads.end();
 }
 
@@ -47,7 +48,8 @@ LaneWindow laneWindowOf(const RoadRecord& next) {
 }
 
 void markOverhang(NetworkModel& m, const VehicleRecord& v, bool value) {
-    if (v.tailOverhang >= 0 || !validRoad(v.tailRoad) || v.tailLane < 0 || v.tailLane >= maxLanes) return;
+    if (v.tailOverhang >= 0 || !validRoad(v.tailRoad) || v.tailLane < 0 || v.tailLane >= maxLanes)
+        return;
     LaneStrip& lane = m.road(v.tailRoad).lanes[v.tailLane];
     const int end = lane.laneLength;
     if (value)
@@ -57,7 +59,8 @@ void markOverhang(NetworkModel& m, const VehicleRecord& v, bool value) {
 }
 
 void vacateAll(NetworkModel& m, VehicleRecord& v) {
-    if (validRoad(v.road) && v.lane >= 0 && v.lane < maxLanes) vacate(m.road(v.road).lanes[v.lane], v.length, v.pos);
+    if (validRoad(v.road) && v.lane >= 0 && v.lane < maxLanes)
+        vacate(m.road(v.road).lanes[v.lane], v.length, v.pos);
     markOverhang(m, v, false);
 }
 
@@ -65,20 +68,25 @@ void enterLayout(Ctx& x) {
     VehicleRecord& v = x.v;
     const int b = x.boat ? drawBoundary(x.rng, x.m.boundaryRivers, riverSlotDivisor)
                          : drawBoundary(x.rng, x.m.boundaryRoads, roadSlotDivisor);
-    if (!validRoad(b)) return;
+    if (!validRoad(b))
+        return;
     // Three random successors in turn from the boundary road, so that `road` is the first real road.
     int road = b, next = chooseSuccessor(x.m.road(b), x.rng);
-    if (!validRoad(next)) return;
+    if (!validRoad(next))
+        return;
     int after = chooseSuccessor(x.m.road(next), x.rng);
-    if (!validRoad(after)) return;
+    if (!validRoad(after))
+        return;
     road = next;
     next = after;
     after = chooseSuccessor(x.m.road(next), x.rng);
-    if (!validRoad(after)) return;
+    if (!validRoad(after))
+        return;
     v.road = road;
     v.nextRoad = next;
     v.roadAfterNext = after;
-    if (!cellsClear(x.m.road(road).lanes[0], 0, entryClearReach)) return; // try again in a later step
+    if (!cellsClear(x.m.road(road).lanes[0], 0, entryClearReach))
+        return; // try again in a later step
     v.routeLaneCap = std::min(x.m.road(next).laneCap, x.m.road(after).laneCap);
     v.pos = v.lane = 0;
     v.tailOverhang = 0;

@@ -13,12 +13,18 @@ constexpr int slipCodeBase = 1000;
 constexpr int laneShiftBelow = -10;
 constexpr int roundaboutRing = 1;
 constexpr int parkedState = 4;
-constexpr int carParkUser = 4;  // state bit 2
+constexpr int carParkUser = 4;    // state bit 2
 constexpr int lookingForPark = 2; // state bit 1
 
-inline bool validRoad(int r) { return r >= 0 && r < roadCapacity; }
-inline bool isRing(const RoadRecord& r) { return (r.kind & ~8) == roundaboutRing; }
-inline bool isBay(const RoadRecord& r) { return r.control >= bayCodeMin && r.control <= bayCodeMax; }
+inline bool validRoad(int r) {
+    return r >= 0 && r < roadCapacity;
+}
+inline bool isRing(const RoadRecord& r) {
+    return (r.kind & ~8) == roundaboutRing;
+}
+inline bool isBay(const RoadRecord& r) {
+    return r.control >= bayCodeMin && r.control <= bayCodeMax;
+}
 bool isBoundary(const NetworkModel& m, int road, bool boat);
 
 // Lane window on a road for vehicles heading onto it (before the long-vehicle limit).

@@ -1,4 +1,5 @@
 // Erase-step-draw on pixels: after the erase pass of every vehicle nothing of a body or lamp colour is left.
+#include <cstdio>
 #include <set>
 
 #include "RenderFixture.h"
@@ -30,7 +31,8 @@ struct ErasePixelTest : RenderFixture, ::testing::WithParamInterface<std::tuple<
     uint8_t stepMover(int n) {
         Mover& v = movers[static_cast<size_t>(n)];
         v.pos += 37;
-        if (v.pos > m->road(v.road).length) v.pos = v.length;
+        if (v.pos > m->road(v.road).length)
+            v.pos = v.length;
         place(n);
         return 0;
     }
@@ -39,15 +41,20 @@ struct ErasePixelTest : RenderFixture, ::testing::WithParamInterface<std::tuple<
         std::set<QRgb> out;
         out.insert(QtCanvas::toQColor(lit(bodyColour, st.brightness, st.lampTint)).rgb());
         out.insert(QtCanvas::toQColor(bodyColour).rgb());
-        for (Colour c : lampColours) out.insert(QtCanvas::toQColor(c).rgb());
+        for (Colour c : lampColours)
+            out.insert(QtCanvas::toQColor(c).rgb());
         return out;
     }
 
-    static int count(const QImage& img, const std::set<QRgb>& colours) {
+    static int count(const QImage& img, const std::set<QRgb>& colours, bool report = false) {
         int n = 0;
         for (int y = 0; y < img.height(); ++y) {
             const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-            for (int x = 0; x < img.width(); ++x) n += colours.count(line[x] | 0xFF000000u) != 0;
+            for (int x = 0; x < img.width(); ++x)
+                if (colours.count(line[x] | 0xFF000000u)) {
+                    if (n++ == 0 && report)
+                        std::printf("vehicle colour %06x at %d,%d\n", line[x] & 0xFFFFFF, x, y);
+                }
         }
         return n;
     }
@@ -88,15 +95,17 @@ TEST_P(ErasePixelTest, NothingLeftBehind) {
         }
     }
     ASSERT_GT(count(img, colours), 500) << "the vehicles were drawn";
-    std::string name = "erase_" + std::to_string(precise) + "_" + std::to_string(brightness) + "_" +
-                       std::to_string(scale);
+    std::string name =
+        "erase_" + std::to_string(precise) + "_" + std::to_string(brightness) + "_" + std::to_string(scale);
     dump(img, name + "_drawn", QRect(0, 0, 420, 420), 2);
-    for (int n = 0; n < static_cast<int>(movers.size()); ++n) vp.moveAndDrawCar(n, erasePass);
+    for (int n = 0; n < static_cast<int>(movers.size()); ++n)
+        vp.moveAndDrawCar(n, erasePass);
     dump(img, name + "_erased", QRect(0, 0, 420, 420), 2);
-    EXPECT_EQ(count(img, colours), 0);
+    EXPECT_EQ(count(img, colours, true), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(PreciseDayNightScale, ErasePixelTest,
-                         ::testing::Combine(::testing::Bool(), ::testing::Values(10, 60), ::testing::Values(8, 12, 20)));
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(10, 60),
+                                            ::testing::Values(8, 12, 20)));
 
 } // namespace

@@ -20,7 +20,8 @@ struct RenderFixture : ModelFixture {
     void buildSample() {
         using namespace jamlog;
         fourArmRoundabout(b, 0, 1, 600, {12, 13, 14, 15});
-        for (int r = 12; r < 16; ++r) b.straightRoad(r, 1000 + r, 1100 + r, 0, r, r, r, -1);
+        for (int r = 12; r < 16; ++r)
+            b.straightRoad(r, 1000 + r, 1100 + r, 0, r, r, r, -1);
         b.straightRoad(16, 601, 1901, 2, 16, 16, 16, -1); // three-lane motorway, eastbound
         b.straightRoad(17, 1903, 603, 2, 17, 17, 17, -1);
         b.twoWay(18, 19, 608, 1908, 0, 18, 19, 0, 0, 0, 0); // single-lane two-way road
@@ -51,9 +52,11 @@ struct RenderFixture : ModelFixture {
     // Writes the image to $JAMLOG_PNG_DIR/name.png when that variable is set, for looking at by eye.
     static void dump(const QImage& img, const std::string& name, QRect crop = {}, int enlarge = 1) {
         const char* dir = std::getenv("JAMLOG_PNG_DIR");
-        if (!dir) return;
+        if (!dir)
+            return;
         QImage part = crop.isNull() ? img : img.copy(crop);
-        if (enlarge > 1) part = part.scaled(part.size() * enlarge);
+        if (enlarge > 1)
+            part = part.scaled(part.size() * enlarge);
         part.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
     }
 };

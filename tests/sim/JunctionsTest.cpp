@@ -27,7 +27,8 @@ struct JunctionsTest : SimFixture {
     void occupy(int road, int laneNo = 0) { markRange(lane(road, laneNo), 500, 700); }
     void clearAll() {
         for (int r = base + 1; r <= base + 12; ++r)
-            for (int k = 0; k < 2; ++k) clearRange(lane(r, k), 0, 4000);
+            for (int k = 0; k < 2; ++k)
+                clearRange(lane(r, k), 0, 4000);
     }
 };
 
@@ -53,7 +54,8 @@ TEST_F(JunctionsTest, EachMovementWaitsForExactlyItsConflicts) {
         const int road = at(arm, c.movement);
         for (int a = 0; a < 4; ++a)
             for (int mv = 0; mv < 3; ++mv) {
-                if (at(a, mv) == road) continue;
+                if (at(a, mv) == road)
+                    continue;
                 clearAll();
                 occupy(at(a, mv));
                 const bool listed = std::find(c.conflicts.begin(), c.conflicts.end(),

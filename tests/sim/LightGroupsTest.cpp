@@ -13,7 +13,8 @@ namespace {
 struct LightGroupsTest : SimFixture {
     void SetUp() override {
         SimFixture::SetUp();
-        for (int k = 0; k < 4; ++k) b.straightRoad(k, 101 + 2 * k, 501 + 2 * k, 0, k, k, k, -1); // 4000 long
+        for (int k = 0; k < 4; ++k)
+            b.straightRoad(k, 101 + 2 * k, 501 + 2 * k, 0, k, k, k, -1); // 4000 long
         LightGroup& g = m->lightGroups[0];
         g.arms[0] = 0, g.arms[1] = 1, g.arms[2] = 2, g.arms[3] = 3;
         g.hasLights = 1;
@@ -28,20 +29,28 @@ struct LightGroupsTest : SimFixture {
         std::string out;
         for (int t = 0; t < ticks; ++t) {
             stepLightGroup(*m, 0);
-            for (int k = 0; k < 4; ++k) out += symbol(state(k));
+            for (int k = 0; k < 4; ++k)
+                out += symbol(state(k));
             out += ' ';
         }
         return out;
     }
     static char symbol(int s) {
         switch (s) {
-        case 1: return 'R';
-        case 2: return 'A';
-        case 0: return 'G';
-        case -1: return 'a';
-        case -4: return 'f';
-        case -3: return 'x';
-        default: return '?';
+        case 1:
+            return 'R';
+        case 2:
+            return 'A';
+        case 0:
+            return 'G';
+        case -1:
+            return 'a';
+        case -4:
+            return 'f';
+        case -3:
+            return 'x';
+        default:
+            return '?';
         }
     }
     void fill(int arm, int percent) {
@@ -86,7 +95,8 @@ TEST_F(LightGroupsTest, LightsOffShowGreenAndPelicanStopsForTicksSixteenToTwenty
 }
 
 TEST_F(LightGroupsTest, PartTimeLightsOffAndUnusedGroupsAreLeftAlone) {
-    for (int k = 0; k < 4; ++k) m->road(k).signalState = 7;
+    for (int k = 0; k < 4; ++k)
+        m->road(k).signalState = 7;
     EXPECT_EQ(cycle(lightsPartTimeOff, 2), "???? ???? ");
     EXPECT_EQ(group().phase, 1);
 }
@@ -149,7 +159,8 @@ TEST_F(LightGroupsTest, TwoPhaseTailbackRules) {
         {0, 0, 0, 1, 8},    // no queues: unchanged
     };
     for (const Case& c : cases) {
-        for (int k = 0; k < 4; ++k) clearRange(m->road(k).lanes[0], 0, 4000);
+        for (int k = 0; k < 4; ++k)
+            clearRange(m->road(k).lanes[0], 0, 4000);
         fill(0, c.p1);
         fill(1, c.p2);
         m->road(0).signalState = c.arm1;

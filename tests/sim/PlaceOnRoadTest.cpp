@@ -45,7 +45,7 @@ TEST_F(PlaceOnRoadTest, ArcCounterClockwiseAndClockwise) {
     EXPECT_FALSE(placeOnRoad(r, d, 0, static_cast<int>(quarter), 0, 130));
     EXPECT_EQ(d.rearX, 11000);
     EXPECT_EQ(d.rearY, 10000);
-    const double beta = static_cast<int>(quarter) / 1000.0; // just short of a quarter turn
+    const double beta = static_cast<int>(quarter) / 1000.0;               // just short of a quarter turn
     EXPECT_EQ(d.frontX, 10000 + static_cast<int>(1000 * std::cos(beta))); // ends north of the centre (y up)
     EXPECT_EQ(d.frontY, 10000 - static_cast<int>(1000 * std::sin(beta)));
     EXPECT_EQ(d.frontY, 9001);

@@ -26,7 +26,8 @@ struct Counts {
 inline std::string expectedCells(const NetworkModel& m, std::vector<std::array<uint32_t, cellWords>>& cells) {
     cells.assign(static_cast<size_t>(roadCapacity) * maxLanes, {});
     auto mark = [&](int road, int lane, int from, int to, int who) -> std::string {
-        if (road < 0 || road >= roadCapacity || lane < 0 || lane >= maxLanes) return "bad road or lane";
+        if (road < 0 || road >= roadCapacity || lane < 0 || lane >= maxLanes)
+            return "bad road or lane";
         auto& bits = cells[static_cast<size_t>(road * maxLanes + lane)];
         const int c0 = std::max(from / 10, 0), c1 = std::min(to / 10 - 1, cellBits - 1);
         for (int c = c0; c <= c1; ++c) {
@@ -38,15 +39,18 @@ inline std::string expectedCells(const NetworkModel& m, std::vector<std::array<u
         return "";
     };
     for (int n = 0; n < vehicleCapacity; ++n) {
-        if (n >= firstCarriage && n < firstBoat) continue;
+        if (n >= firstCarriage && n < firstBoat)
+            continue;
         const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
-        if (!vehicleInside(v)) continue;
+        if (!vehicleInside(v))
+            continue;
         std::string e = mark(v.road, v.lane, v.pos - v.length, v.pos, n);
         if (e.empty() && v.tailOverhang < 0) {
             const int end = m.road(v.tailRoad).lanes[v.tailLane].laneLength;
             e = mark(v.tailRoad, v.tailLane, end + v.tailOverhang, end, n);
         }
-        if (!e.empty()) return e;
+        if (!e.empty())
+            return e;
     }
     return "";
 }
@@ -55,10 +59,12 @@ inline std::string expectedCells(const NetworkModel& m, std::vector<std::array<u
 inline std::string checkBitmaps(const NetworkModel& m) {
     std::vector<std::array<uint32_t, cellWords>> cells;
     std::string e = expectedCells(m, cells);
-    if (!e.empty()) return e;
+    if (!e.empty())
+        return e;
     for (int road = 0; road < roadCapacity; ++road) {
         const RoadRecord& r = m.road(road);
-        if (r.topLane < 0 || r.topLane >= maxLanes) continue;
+        if (r.topLane < 0 || r.topLane >= maxLanes)
+            continue;
         for (int k = 0; k <= r.topLane; ++k) {
             const auto& want = cells[static_cast<size_t>(road * maxLanes + k)];
             for (int w = 0; w < cellWords; ++w)
@@ -71,7 +77,8 @@ inline std::string checkBitmaps(const NetworkModel& m) {
 }
 
 // Steps vehicles [0, cars) and boats [firstBoat, boatsEnd) for `steps` rounds, lights every `lightEvery` rounds,
-// checks every vehicle step and, every checkBitmapsEvery rounds, the bitmaps. Returns the first failure, or an empty string.
+// checks every vehicle step and, every checkBitmapsEvery rounds, the bitmaps. Returns the first failure, or an empty
+// string.
 inline std::string runChecked(NetworkModel& m, Rng& rng, VehicleDrawTable& draw, int cars, int boatsEnd, int steps,
                               Counts& counts, const VehicleStepArgs& base = {}, int lightEvery = 120,
                               int checkBitmapsEvery = 1) {
@@ -81,7 +88,8 @@ inline std::string runChecked(NetworkModel& m, Rng& rng, VehicleDrawTable& draw,
         return std::find(list.begin(), list.end(), road) != list.end();
     };
     for (int s = 0; s < steps; ++s) {
-        if (lightEvery > 0 && s % lightEvery == 0) stepAllLightGroups(m, true);
+        if (lightEvery > 0 && s % lightEvery == 0)
+            stepAllLightGroups(m, true);
         for (int pass = 0; pass < 2; ++pass) {
             const int from = pass == 0 ? 0 : firstBoat, to = pass == 0 ? cars : boatsEnd;
             for (int n = from; n < to; ++n) {
@@ -91,15 +99,18 @@ inline std::string runChecked(NetworkModel& m, Rng& rng, VehicleDrawTable& draw,
                 stepVehicle(m, rng, n, base, draw[static_cast<size_t>(n)], flag);
                 ++counts.steps;
                 const std::string who = "step " + std::to_string(s) + " vehicle " + std::to_string(n) + ": ";
-                if (!vehicleInside(before) && vehicleInside(v)) ++counts.entered;
+                if (!vehicleInside(before) && vehicleInside(v))
+                    ++counts.entered;
                 if (vehicleInside(before) && !vehicleInside(v)) {
                     ++counts.left;
                     if (!isBoundary(before.road, n >= firstBoat))
                         return who + "left the layout from road " + std::to_string(before.road);
                 }
                 if (vehicleInside(before) && vehicleInside(v)) {
-                    if (v.road == before.road && v.pos < before.pos) return who + "moved backwards";
-                    if (v.speed < 0) return who + "negative speed";
+                    if (v.road == before.road && v.pos < before.pos)
+                        return who + "moved backwards";
+                    if (v.speed < 0)
+                        return who + "negative speed";
                     if (before.topSpeed == 0 && v.topSpeed == 0) {
                         if (v.road != before.road || v.pos != before.pos || v.lane != before.lane)
                             return who + "moved while broken down";
@@ -107,18 +118,22 @@ inline std::string runChecked(NetworkModel& m, Rng& rng, VehicleDrawTable& draw,
                             draw[static_cast<size_t>(n)].lampFlags != lampParked)
                             return who + "broken down without hazard lights";
                     }
-                    if (v.pos > m.road(v.road).lanes[v.lane].laneLength) return who + "beyond its lane";
+                    if (v.pos > m.road(v.road).lanes[v.lane].laneLength)
+                        return who + "beyond its lane";
                 }
             }
         }
         if (checkBitmapsEvery > 0 && s % checkBitmapsEvery == 0) {
             const std::string e = checkBitmaps(m);
-            if (!e.empty()) return "after round " + std::to_string(s) + ": " + e;
+            if (!e.empty())
+                return "after round " + std::to_string(s) + ": " + e;
         }
     }
     counts.inside = 0;
-    for (int n = 0; n < cars; ++n) counts.inside += vehicleInside(m.vehicles[static_cast<size_t>(n)]);
-    for (int n = firstBoat; n < boatsEnd; ++n) counts.inside += vehicleInside(m.vehicles[static_cast<size_t>(n)]);
+    for (int n = 0; n < cars; ++n)
+        counts.inside += vehicleInside(m.vehicles[static_cast<size_t>(n)]);
+    for (int n = firstBoat; n < boatsEnd; ++n)
+        counts.inside += vehicleInside(m.vehicles[static_cast<size_t>(n)]);
     return "";
 }
 

@@ -25,8 +25,8 @@ struct RoadInvariantsTest : SimFixture, ::testing::WithParamInterface<uint32_t> 
             const RoadRecord& across = m->road(base + k);
             const int dx = (across.endX() - across.startX) * 3000 / std::max(1, across.length);
             const int dy = (across.endY() - across.startY) * 3000 / std::max(1, across.length);
-            b.straightRaw(k, across.startX - dx, across.startY - dy, across.startX, across.startY, 0, base + k, 0, 0,
-                          0, -1);
+            b.straightRaw(k, across.startX - dx, across.startY - dy, across.startX, across.startY, 0, base + k, 0, 0, 0,
+                          -1);
             RoadRecord& a = m->road(k);
             a.next[0] = base + k;
             a.next[1] = base + 4 + k;
@@ -48,7 +48,7 @@ TEST_P(RoadInvariantsTest, LineOfTwoLaneRoads) {
     buildLine();
     giveVehicles(60);
     invariants::Counts counts;
-    const std::string e = invariants::runChecked(*m, rng, *draw, 60, firstBoat, 4000, counts, {}, 0, 4);
+    const std::string e = invariants::runChecked(*m, rng, *draw, 60, firstBoat, 3000, counts, {}, 0, 4);
     EXPECT_EQ(e, "");
     EXPECT_GT(counts.entered, 60); // vehicles go round: they leave and enter again
     EXPECT_GT(counts.left, 0);

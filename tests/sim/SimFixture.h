@@ -51,7 +51,8 @@ struct SimFixture : ModelFixture {
             static constexpr int lengths[4] = {150, 300, 200, 400};
             v.length = lengths[r.next() >> 13];
             v.driver = r.next() >> 13;
-            if (pushyEvery50 && n % 50 == 0) v.driver = 0;
+            if (pushyEvery50 && n % 50 == 0)
+                v.driver = 0;
             v.headway = v.length / 2;
             v.kindFlags = v.length > 200 ? 1 : 0;
         }

@@ -17,33 +17,40 @@ void buildTracks(Builder& b, std::initializer_list<TrackRow> rows) {
 void hideMouth(NetworkModel& m, int track, int length, bool atStart) {
     RoadRecord& r = m.road(track);
     const int cells = std::min(length, r.length) / 10;
-    if (cells <= 0) return;
+    if (cells <= 0)
+        return;
     if (atStart)
         setCells(r.hiddenBits, 0, cells - 1, true);
     else
         setCells(r.hiddenBits, r.length / 10 - cells, r.length / 10 - 1, true);
 }
 
-template <size_t N>
-void append(std::array<Table10, N>& table, std::initializer_list<int> words) {
+template <size_t N> void append(std::array<Table10, N>& table, std::initializer_list<int> words) {
     for (Table10& rec : table) {
-        if (rec[0] != 0) continue;
+        if (rec[0] != 0)
+            continue;
         rec.fill(0);
         std::copy(words.begin(), words.begin() + std::min(words.size(), rec.size()), rec.begin());
         return;
     }
 }
 
-void addRecord(std::array<Table10, 50>& table, std::initializer_list<int> words) { append(table, words); }
-void addPoints(NetworkModel& m, std::initializer_list<int> words) { append(m.signalPlans, words); }
+void addRecord(std::array<Table10, 50>& table, std::initializer_list<int> words) {
+    append(table, words);
+}
+void addPoints(NetworkModel& m, std::initializer_list<int> words) {
+    append(m.signalPlans, words);
+}
 
 void addTwins(NetworkModel& m, int a, int b) {
     for (int t : {a, b}) {
         const int other = t == a ? b : a;
         bool added = false;
         for (Table10& rec : m.trainTableC) {
-            if (rec[0] == 0) break;
-            if (rec[1] != t) continue;
+            if (rec[0] == 0)
+                break;
+            if (rec[1] != t)
+                continue;
             for (size_t k = 2; k < rec.size() && !added; ++k)
                 if (rec[k] == 0) {
                     rec[k] = other;
@@ -51,7 +58,8 @@ void addTwins(NetworkModel& m, int a, int b) {
                 }
             added = true;
         }
-        if (!added) addRecord(m.trainTableC, {1, t, other});
+        if (!added)
+            addRecord(m.trainTableC, {1, t, other});
     }
 }
 

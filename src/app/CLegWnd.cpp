@@ -1,0 +1,161 @@
+// The legend window: placement by corner, mouse moves, the title by release and the statistics lines.
+#include "app/CLegWnd.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/QtCanvas.h"
+#include "render/NetworkDrawing.h"
+
+namespace jamlog {
+
+namespace {
+constexpr int legendPixelSize = 13; // the legend's font; its line height is about 16 pixels
+constexpr const char* legendFace = "DejaVu Sans";
+constexpr int darkerLegendBit = 256;
+constexpr int titleX = 3, titleY = 1;
+
+QFont legendFont() {
+    QFont f(legendFace);
+    f.setPixelSize(legendPixelSize);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+} // namespace
+
+CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), store(st) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setCursor(Qt::ArrowCursor);
+    setGeometry(0, 0, 100, 100);
+    const RenderSettings set = renderSettingsFrom(record);
+    coloursFactor = record.get("Screen", "Colours") != 0 ? 1 : 0;
+    darker = (set.advanced & darkerLegendBit) != 0;
+    debugLegend = (set.debug & debugLongLegend) != 0;
+    annotate = set.annotate != 0;
+    release = st.GetProfileInt("Version", "Release", 2);
+    extraKit = st.GetProfileInt("Version", "ExtraKit", 0);
+    displayVersion = st.GetProfileString("Version", "DisplayVersion", "Unknown");
+    const QFontMetrics fm(legendFont());
+    lineHeight = fm.height();
+    charWidth = fm.averageCharWidth();
+    static const char* const builds[] = {"TEST BUILD", "BETA BUILD", "RC BUILD"};
+    if (release >= 0 && release <= 2)
+        text[1] = builds[release];
+    colour = legendColours(legendBackground(set.backCol, fullDaylight, darker, coloursFactor));
+}
+
+QSize CLegWnd::primarySize() const {
+    if (screen.isValid())
+        return screen;
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(1920, 1080);
+}
+
+void CLegWnd::layoutLegend(int elapsedMinutes) {
+    const QSize primary = primarySize();
+    const LegendRect r = legendAtCorner(legendSize(lineHeight, charWidth, debugLegend), elapsedMinutes % 4,
+                                        primary.width(), primary.height());
+    setGeometry(r.x, r.y, r.width, r.height);
+    store.WriteProfileInt("Screen", "FontHeight", lineHeight);
+    store.WriteProfileInt("Screen", "FontWidth", charWidth);
+    update();
+}
+
+void CLegWnd::layoutStarted(const RunState& st) {
+    text[0] = st.layoutName.substr(0, legendSlotChars);
+    update();
+}
+
+void CLegWnd::brightnessChanged(const DrawState& s) {
+    colour = legendColours(legendBackground(s.set.backCol, s.brightness, darker, coloursFactor));
+    coloursFactor = 1; // black only until the first change
+    update();
+}
+
+void CLegWnd::refreshText(const RunState& st, const SimSettings& sim, const DrawState& s, const NetworkModel& m) {
+    LegendFigures f;
+    f.neverConfigured = store.GetProfileInt("Config", "AveSpd", 0) == 0;
+    f.loading = st.annotations[2] == ".Loading...";
+    const int tracks = m.trackCount - m.trackAdjust;
+    f.trainLayout = m.roadCount == 0 || m.roadCount <= tracks;
+    f.fewTracks = tracks * 9 <= m.roadCount || sim.tracks == 0;
+    f.carsNow = st.counts.counted;
+    f.carsStuck = st.counts.stopped;
+    f.carsMax = st.activeCars;
+    f.trainsNow = st.counts.trains.counted;
+    f.trainsStuck = st.counts.trains.stuck;
+    f.inTerminus = st.counts.trains.inTerminus;
+    f.carrs = sim.carrs;
+    f.vlTrains = sim.vlTrains != 0;
+    f.jams = st.jams;
+    f.relief = quickReliefOn(sim.relief) ? 2 : (st.reliefActive ? 1 : 0);
+    f.elapsedMin = st.minuteCount;
+    f.clock = st.clock;
+    f.debugLegend = debugLegend;
+    f.bright = s.brightness;
+    f.tlState = s.set.tlState;
+    f.scale = s.scale;
+    f.vsl = sim.vsl;
+    f.frameRate = (st.tickCount - lastTicks) / std::max(1, sim.annotIntvl);
+    lastTicks = st.tickCount;
+    f.screenW = s.screenW;
+    f.screenH = s.screenH;
+    fillLegendSlots(text, f);
+    update();
+}
+
+void CLegWnd::drawAnnotations(Canvas& c, const NetworkModel& m, DrawState& s, int zoom) const {
+    if (!annotate || s.smallWindow || !(s.content & 1))
+        return;
+    for (int r = 0; r < m.roadCount && r < roadCapacity; ++r)
+        drawSpeedAnnotation(c, m, s, r, zoom);
+}
+
+void CLegWnd::paintInto(QImage& image) const {
+    QtCanvas c(image);
+    c.fillSurface(colour.background);
+    Font font;
+    font.face = legendFace;
+    font.height = legendPixelSize;
+    c.setFont(font);
+    const std::string title = legendTitle(release, displayVersion, extraKit, image.height());
+    if (!title.empty()) {
+        c.setBackgroundColour(colour.background);
+        c.setTextColour(colour.title);
+        c.text(titleX, titleY, title);
+    }
+    redrawLegendLines(c, colour, store.GetProfileInt("Screen", "FontHeight", 16), text, debugLegend);
+}
+
+QImage CLegWnd::render() const {
+    QImage image(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+    paintInto(image);
+    return image;
+}
+
+void CLegWnd::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, render());
+}
+
+void CLegWnd::mouseReleaseEvent(QMouseEvent* event) {
+    const QSize primary = primarySize();
+    const LegendRect at{x(), y(), width(), height()};
+    LegendRect to = at;
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = event->globalPosition().toPoint();
+        to = legendCentredAt(at, p.x(), p.y());
+    } else if (event->button() == Qt::RightButton) {
+        to = legendNextCorner(at, primary.width(), primary.height());
+    } else {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    move(to.x, to.y);
+}
+
+} // namespace jamlog

@@ -1,0 +1,54 @@
+// The legend popup of a view: a topmost tool window in a corner of the primary screen with the title and the
+// statistics lines; it walks round the corners and follows the mouse buttons.
+#pragma once
+#include <QWidget>
+
+#include "render/Legend.h"
+#include "settings/ProfileStore.h"
+#include "settings/SettingsRecord.h"
+#include "sim/Simulation.h"
+
+namespace jamlog {
+
+class CLegWnd : public QWidget {
+    Q_OBJECT
+public:
+    CLegWnd(const SettingsRecord& record, ProfileStore& store);
+
+    void layoutLegend(int elapsedMinutes);
+    void layoutStarted(const RunState& st);
+    void brightnessChanged(const DrawState& s); // the background follows the light level
+    void recolour(const DrawState& s) { brightnessChanged(s); }
+    void refreshText(const RunState& st, const SimSettings& sim, const DrawState& s, const NetworkModel& m);
+    void drawAnnotations(Canvas& c, const NetworkModel& m, DrawState& s, int zoom) const;
+    void setDebugLegend(bool on) { debugLegend = on; }
+    // The screen the legend walks round (the primary screen unless set: a window or a host's window).
+    void setScreenSize(QSize size) { screen = size; }
+
+    const LegendSlots& slots() const { return text; }
+    const LegendColours& colours() const { return colour; }
+    QImage render() const; // the legend as painted, for tests
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QSize primarySize() const;
+    void paintInto(QImage& image) const;
+
+    ProfileStore& store;
+    LegendSlots text;
+    LegendColours colour;
+    int coloursFactor = 1; // `Colours`: 0 starts the legend black
+    bool darker = false;
+    bool debugLegend = false;
+    bool annotate = false;
+    int release = 2, extraKit = 0;
+    std::string displayVersion;
+    int lineHeight = 16, charWidth = 8;
+    int lastTicks = 0;
+    QSize screen;
+};
+
+} // namespace jamlog

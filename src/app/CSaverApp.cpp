@@ -1,0 +1,111 @@
+// The run modes. Host and preview ids are checked against the display before anything is written, so that a bad
+// id ends with one line and exit status 2 and leaves the settings untouched.
+#include "app/CSaverApp.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+
+#include "app/CMessageDlg.h"
+#include "app/CSaverWnd.h"
+#include "app/HostWindow.h"
+#include "platform/QtProfileStore.h"
+#include "settings/StartupVersion.h"
+
+namespace jamlog {
+
+namespace {
+
+int monthNow() {
+    const QDate d = QDate::currentDate();
+    return monthNumber(d.year(), d.month());
+}
+
+bool showMessage(const MessageText& m, bool& checked) {
+    CMessageDlg dlg(m.heading, m.text, m.checkLabel);
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    checked = dlg.checked();
+    return ok;
+}
+
+// Preview and host: the view drawn into a foreign window until it goes away or the host signals.
+int runInForeignWindow(const CommandLine& c, HostWindow& host, ProfileStore& store, int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (c.mode == RunMode::preview)
+        store.WriteProfileInt("Settings", "Running", runningPreviewMode);
+    CDrawWnd::Options o;
+    o.seed = c.seed;
+    o.embedded = true;
+    auto view = std::make_unique<CDrawWnd>(store, o);
+    view->resize(host.width(), host.height());
+    view->show();
+    host.attach(*view);
+    dieBySignalAfterFlush(*view);
+    const int status = app.exec();
+    view->flushCounters();
+    view.reset();
+    if (c.mode == RunMode::preview && store.GetProfileInt("Settings", "Running", 0) == runningPreviewMode)
+        store.WriteProfileInt("Settings", "Running", 0);
+    return status;
+}
+
+} // namespace
+
+void configurationMessages(ProfileStore& store, int month, bool interactive) {
+    bool checked = false;
+    if (store.GetProfileInt("Version", "Suppress First", 0) != 1) {
+        if (!interactive || showMessage(welcomeMessage(), checked))
+            store.WriteProfileInt("Version", "Suppress First", checked ? 1 : 0);
+    }
+    bool remind = false;
+    if (month > store.GetProfileInt("Version", "Date", 1) + store.GetProfileInt("Version", "Release", 0)) {
+        store.WriteProfileInt("Version", "Date", month);
+        remind = true;
+    } else {
+        remind = store.GetProfileInt("Version", "Suppress Reminder", 1) == 0;
+    }
+    checked = false;
+    if (remind && (!interactive || showMessage(reminderMessage(), checked)))
+        store.WriteProfileInt("Version", "Suppress Reminder", checked ? 1 : 0);
+}
+
+int runSaverApp(const CommandLine& c, int argc, char** argv) {
+    std::unique_ptr<HostWindow> host;
+    if (c.mode == RunMode::preview || c.mode == RunMode::host) {
+        // The picture goes to the window through xcb; Qt itself needs no display and no scale factor.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        host = std::make_unique<HostWindow>(c.windowId);
+        if (!host->ok()) {
+            std::fprintf(stderr, "%s\n", host->error().c_str());
+            return 2;
+        }
+    }
+    QtProfileStore store;
+    startupVersion(store, QFileInfo(QString::fromLocal8Bit(argv[0])).baseName().toStdString(), monthNow());
+    if (host)
+        return runInForeignWindow(c, *host, store, argc, argv);
+
+    QApplication app(argc, argv);
+    bool fullScreen = c.mode == RunMode::fullScreen;
+    if (c.mode == RunMode::configuration) {
+        store.WriteProfileInt("Settings", "Running", runningConfigurationMode);
+        configurationMessages(store, monthNow(), true);
+        // Until the configuration dialog exists its initialisation's reset of the marker is done here, and the
+        // configuration shows the view in a window.
+        store.WriteProfileInt("Settings", "Running", 0);
+    }
+    CDrawWnd::Options o;
+    o.seed = c.seed;
+    o.fitToWidget = !fullScreen;
+    o.withSplash = fullScreen;
+    auto wnd = std::make_unique<CSaverWnd>(store, o, fullScreen);
+    wnd->setAttribute(Qt::WA_QuitOnClose);
+    wnd->start();
+    const int status = app.exec();
+    wnd->flushCounters();
+    return status;
+}
+
+} // namespace jamlog

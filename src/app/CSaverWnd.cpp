@@ -1,0 +1,177 @@
+// Input of the saver window: what ends a full-screen run, panning and zooming, and the pop-up menus built from
+// the view's menu tables with their check marks.
+#include "app/CSaverWnd.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWheelEvent>
+#include <cstdlib>
+#include <map>
+
+namespace jamlog {
+
+CSaverWnd::CSaverWnd(ProfileStore& store, const Options& options, bool full, QWidget* parent)
+    : CDrawWnd(store, options, parent), fullScreen(full) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    if (fullScreen) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        setWindowTitle(QString());
+    } else {
+        setWindowTitle("Jamlog 2010 Screen Saver - Running");
+    }
+    updateCursor();
+}
+
+void CSaverWnd::start() {
+    if (fullScreen) {
+        QScreen* primary = QGuiApplication::primaryScreen();
+        if (primary != nullptr) {
+            const QRect all = drawState().set.noMM ? primary->geometry() : primary->virtualGeometry();
+            setGeometry(QRect(QPoint(0, 0), all.size()));
+        }
+        show();
+        raise();
+        activateWindow();
+    } else {
+        resize(1024, 640);
+        show();
+    }
+}
+
+void CSaverWnd::endSaver() {
+    if (fullScreen)
+        postClose();
+}
+
+void CSaverWnd::updateCursor() {
+    if (fullScreen && drawState().set.debug == 0)
+        setCursor(Qt::BlankCursor);
+    else
+        setCursor(Qt::ArrowCursor);
+}
+
+void CSaverWnd::enterEvent(QEnterEvent* event) {
+    updateCursor();
+    CDrawWnd::enterEvent(event);
+}
+
+void CSaverWnd::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        // Losing activation once held ends the saver; a window that was never active has nothing to lose.
+        // A pop-up menu or the legend taking the focus is part of the saver, not another window.
+        const QWidget* now = QApplication::activeWindow();
+        const bool ours = menuOpen || QApplication::activePopupWidget() != nullptr ||
+                          (now != nullptr && (now->windowFlags() & Qt::Tool) == Qt::Tool);
+        if (isActiveWindow())
+            wasActive = true;
+        else if (wasActive && !ours)
+            endSaver();
+    }
+    CDrawWnd::changeEvent(event);
+}
+
+void CSaverWnd::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (firstX < 0 && firstY < 0) {
+        firstX = p.x();
+        firstY = p.y();
+    }
+    const bool counted = view().panToMouse(p.x(), p.y()) == 1;
+    if (counted && std::abs(p.x() - firstX) + std::abs(p.y() - firstY) > mouseEndDistance)
+        endSaver();
+}
+
+void CSaverWnd::mousePressEvent(QMouseEvent* event) {
+    const QPoint global = event->globalPosition().toPoint();
+    switch (event->button()) {
+    case Qt::LeftButton:
+        if (view().zoomMenuClick() == 0)
+            showZoomMenu(global);
+        else
+            endSaver();
+        break;
+    case Qt::MiddleButton:
+        endSaver();
+        break;
+    case Qt::RightButton:
+        showMainMenu(global);
+        break;
+    default:
+        break;
+    }
+}
+
+void CSaverWnd::mouseDoubleClickEvent(QMouseEvent* event) {
+    const Qt::MouseButtons held = event->buttons();
+    if ((event->button() == Qt::LeftButton && held == Qt::LeftButton) ||
+        (event->button() == Qt::RightButton && held == Qt::RightButton))
+        endSaver();
+}
+
+void CSaverWnd::wheelEvent(QWheelEvent* event) {
+    const QPoint p = event->position().toPoint();
+    view().zoomByWheel(event->angleDelta().y(), p.x(), p.y());
+}
+
+void CSaverWnd::keyPressEvent(QKeyEvent* event) {
+    endSaver();
+    CDrawWnd::keyPressEvent(event);
+}
+
+void CSaverWnd::showZoomMenu(const QPoint& at) {
+    QMenu menu(this);
+    for (const MenuEntry& e : zoomMenuEntries()) {
+        if (!fullScreen && e.id == cmdZoomExit)
+            continue; // the window is closed by its user
+        menu.addAction(e.text)->setData(e.id);
+    }
+    menuOpen = true;
+    QAction* chosen = menu.exec(at);
+    menuOpen = false;
+    if (chosen != nullptr)
+        view().onZoomMenu(chosen->data().toInt());
+    view().afterMenuShown();
+    updateCursor();
+}
+
+void CSaverWnd::showMainMenu(const QPoint& at) {
+    QMenu menu(this);
+    std::map<std::string, QMenu*> subMenus;
+    for (const MenuEntry& e : mainMenuEntries()) {
+        if (!fullScreen && e.id == cmdMainExit)
+            continue;
+        QMenu* into = &menu;
+        if (e.subMenu != nullptr) {
+            if (std::string(e.subMenu) == "Debug" && !view().mainMenuShowsDebug())
+                continue;
+            QMenu*& sub = subMenus[e.subMenu];
+            if (sub == nullptr)
+                sub = menu.addMenu(e.subMenu);
+            into = sub;
+        }
+        QAction* a = into->addAction(e.text);
+        a->setData(e.id);
+        a->setCheckable(view().mainMenuChecked(e.id));
+        a->setChecked(view().mainMenuChecked(e.id));
+    }
+    menuOpen = true;
+    QAction* chosen = menu.exec(at);
+    menuOpen = false;
+    if (chosen != nullptr) {
+        view().onMainMenu(chosen->data().toInt());
+        afterMainCommand();
+    }
+    view().afterMenuShown();
+    updateCursor();
+}
+
+void CSaverWnd::afterMainCommand() {
+    refreshLegendText();
+    invalidate();
+}
+
+} // namespace jamlog

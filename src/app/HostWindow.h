@@ -1,0 +1,51 @@
+// Drawing a view into a foreign X window (the screen-saver host's, or a preview parent): the window's geometry
+// and resizes are read from X itself, and the view's back buffer is put into the window with xcb put-image, so
+// the picture is right at any scale factor and any window depth. The view never takes input.
+#pragma once
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+struct xcb_connection_t;
+
+namespace jamlog {
+
+class CDrawWnd;
+
+class HostWindow : public QObject {
+    Q_OBJECT
+public:
+    // Connects to the display and checks the window; 0 names the root window of the default screen.
+    // On failure ok() is false and error() holds the one-line reason; nothing has been drawn.
+    explicit HostWindow(uint32_t window);
+    ~HostWindow() override;
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+    int width() const { return w; }
+    int height() const { return h; }
+
+    // Follows the window with `view` (already sized to it) until the window goes away.
+    void attach(CDrawWnd& view);
+
+private:
+    void readEvents();
+    void putFrame();
+
+    xcb_connection_t* connection = nullptr;
+    uint32_t window = 0;
+    uint32_t gc = 0;
+    int w = 0, h = 0, depth = 0;
+    uint32_t maxRequestBytes = 0;
+    std::string error_;
+    CDrawWnd* view = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier;
+    QTimer frames;
+};
+
+// SIGTERM from the host: flush `view`'s counters, then die by the signal's default action.
+void dieBySignalAfterFlush(CDrawWnd& view);
+
+} // namespace jamlog

@@ -1,0 +1,85 @@
+// Maps the settings a build reads onto the dispatcher's parameters.
+#include "app/LayoutParams.h"
+
+#include "model/InitialRecords.h"
+#include "model/LayoutCatalogue.h"
+#include "model/LayoutRoutine.h"
+
+namespace jamlog {
+
+namespace {
+constexpr int advancedNoTurnOnRed = 16; // Advanced bit 4
+} // namespace
+
+BuildParams buildParamsFrom(const SettingsRecord& s, int layout) {
+    BuildParams p;
+    p.layout = layout;
+    p.contentFlags = s.get("Effects", "Roads") * contentRoads + s.get("Effects", "Tracks") * contentTracks +
+                     s.get("Effects", "Rivers") * contentRivers + s.get("Effects", "Pelican") * contentPelican;
+    p.cars = s.get("Config", "Cars");
+    p.trains = s.get("Config", "Trains");
+    p.boats = s.get("Config", "Boats");
+    p.carrs = s.get("Custom", "Carrs");
+    p.baseSpeed = 10 * s.get("Config", "AveSpd");
+    p.driver = s.get("Config", "Driver");
+    p.vSlow = s.get("Speed", "VSlow");
+    p.lights = s.get("Config", "TLights") + 1;
+    p.carLen = s.get("Design", "CarLen");
+    p.lanWid = s.get("Design", "LanWid");
+    p.faster = s.get("Custom", "Faster");
+    p.slower = s.get("Custom", "Slower");
+    p.lvm = s.get("Custom", "LVM");
+    p.stnWait = s.get("Custom", "StnWait");
+    p.parkWait = s.get("Custom", "ParkWait");
+    p.advanced = s.get("Params", "Advanced");
+    p.options = (s.get("Effects", "VLTrains") > 0 ? optionLongTrains : 0) |
+                ((p.advanced & advancedNoTurnOnRed) ? optionAdvanced4 : 0) |
+                (s.get("Effects", "Fire") ? optionFire : 0);
+    p.designer = s.get("Settings", "Pro") != 0;
+    return p;
+}
+
+BuildParams buildParamsFrom(const LayoutRequest& q) {
+    BuildParams p;
+    p.layout = q.layout;
+    p.contentFlags = q.switches;
+    p.cars = q.cars;
+    p.trains = q.trains;
+    p.boats = q.boats;
+    p.carrs = q.carrs;
+    p.baseSpeed = q.baseSpeed;
+    p.driver = q.driver;
+    p.vSlow = q.vSlow;
+    p.lights = q.lights;
+    p.carLen = q.carLen;
+    p.lanWid = q.lanWid;
+    p.faster = q.faster;
+    p.slower = q.slower;
+    p.lvm = q.lvm;
+    p.stnWait = q.stnWait;
+    p.parkWait = q.parkWait;
+    p.options = q.options;
+    p.advanced = 0; // the request carries no tweak bits: boats get the normal speeds
+    p.designer = q.pro != 0;
+    return p;
+}
+
+LayoutService layoutService() {
+    LayoutService s;
+    s.build = [](NetworkModel& m, Rng& rng, const LayoutRequest& q) {
+        const BuildResult r = buildLayout(m, rng, buildParamsFrom(q));
+        LayoutOutcome out;
+        out.switches = r.contentFlags;
+        out.cars = r.cars;
+        out.trains = r.trains;
+        out.boats = r.boats;
+        out.trainsEnd = r.trainsEnd;
+        out.boatsEnd = r.boatsEnd;
+        out.name = r.name;
+        return out;
+    };
+    s.family = layoutFamily;
+    return s;
+}
+
+} // namespace jamlog

@@ -1,0 +1,44 @@
+// Minute-by-minute runs over the virtual clock.
+#include "sim/MinuteRun.h"
+
+#include "sim/VirtualClock.h"
+
+namespace jamlog {
+
+MinuteFigures minuteFiguresOf(const Simulation& sim) {
+    const RunState& s = sim.state();
+    MinuteFigures f;
+    f.minute = s.minuteCount;
+    f.carsNow = s.counts.counted;
+    f.carsStuck = s.counts.stopped;
+    f.jams = s.jams;
+    f.relief = s.reliefActive;
+    f.boatsNow = s.boatsInside;
+    f.trainsNow = s.counts.trains.counted;
+    f.carsMax = s.activeCars;
+    f.stuckPct = s.counts.stopped * 100 / (s.counts.counted + 1);
+    f.simTime = s.clock;
+    f.light = s.lightLevel;
+    f.lights = s.lights.mode;
+    f.layout = s.layout;
+    f.entered = s.entered;
+    f.left = s.left;
+    return f;
+}
+
+std::vector<MinuteFigures> runSimulationMinutes(Simulation& sim, int startClock, int minutes,
+                                                const std::function<void(const MinuteFigures&)>& afterMinute) {
+    sim.create(startClock);
+    VirtualClock clock(sim);
+    std::vector<MinuteFigures> out;
+    out.reserve(static_cast<size_t>(minutes > 0 ? minutes : 0));
+    for (int i = 0; i < minutes; ++i) {
+        clock.runUntilFired(timerMinute);
+        out.push_back(minuteFiguresOf(sim));
+        if (afterMinute)
+            afterMinute(out.back());
+    }
+    return out;
+}
+
+} // namespace jamlog

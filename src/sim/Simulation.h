@@ -1,0 +1,141 @@
+// The simulation of one view: the run state, the start of a run and the timer dispatcher. Platform-free; the view
+// owns it with the model and the draw records and calls onTimer from its timers.
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+
+#include "model/NetworkModel.h"
+#include "model/Rng.h"
+#include "sim/Breakdowns.h"
+#include "sim/DrawHooks.h"
+#include "sim/RailwaySignals.h"
+#include "sim/RandomCycling.h"
+#include "sim/Relief.h"
+#include "sim/SimSettings.h"
+#include "sim/TimerTable.h"
+#include "sim/VehicleDrawRecord.h"
+
+namespace jamlog {
+
+// What a run asks of the layout dispatcher.
+struct LayoutRequest {
+    int layout = 14;
+    int switches = 0; // content flags in
+    int cars = 200, trains = 40, boats = 50;
+    int carrs = 4, baseSpeed = 1120, driver = 0, vSlow = 0, lights = 3, carLen = 200, lanWid = 130;
+    int faster = 120, slower = 35, lvm = 2, stnWait = 20, parkWait = 240;
+    int options = 0; // flip 1, Advanced bit 4 as 2, Fire 4, VLTrains 8
+    int advanced = 0;
+    int pro = 0;
+};
+
+// What the dispatcher reports back.
+struct LayoutOutcome {
+    int switches = 0; // content flags out
+    int cars = 0, trains = 0, boats = 0;
+    int trainsEnd = firstCarriage; // one past the last carriage
+    int boatsEnd = firstBoat;      // one past the last boat
+    std::string name;
+};
+
+struct LayoutService {
+    std::function<LayoutOutcome(NetworkModel&, Rng&, const LayoutRequest&)> build;
+    int (*family)(int layout) = nullptr;
+};
+
+constexpr int annotationLines = 14;
+constexpr int maxRoadVehicles = firstCarriage;
+
+// Layout switch bits besides the content flags.
+constexpr int switchRoads = 1, switchTracks = 2, switchRivers = 4, switchTokens = 32, switchNoExtras = 64,
+              switchPelican = 128;
+
+struct RunState {
+    int clock = 0;       // minutes since midnight
+    int minuteCount = 0; // minute ticks since creation
+    int secondCount = 0;
+    int tickCount = 0;
+    int lightLevel = 14, dayLevel = 14;
+    int configuredCars = 200, activeCars = 200, releaseCounter = 0;
+    int trainsEnd = firstCarriage, activeTrainsEnd = firstCarriage, boatsEnd = firstBoat;
+    TickCounts counts;
+    int boatsInside = 0;
+    int reliefActive = 0;
+    int jamTicks = 0, jams = 0, reliefMinutes = 0;
+    LightsState lights;
+    int flashPhase = 0;
+    int switches = 0;
+    int layout = 14;
+    std::string layoutName;
+    RandomDrawn drawn;
+    uint32_t background = 0x007000;
+    long entered = 0, left = 0; // road vehicles entering and leaving the layout in movement ticks
+    int runs = 0;               // runs started
+    std::array<std::string, annotationLines> annotations;
+};
+
+class Simulation {
+public:
+    Simulation(NetworkModel& model, VehicleDrawTable& draw, const SimSettings& stored, LayoutService layouts,
+               DrawHooks* hooks = nullptr, RunEvents* events = nullptr);
+
+    // The seed of every run start (the platform gives the time; headless runs a replayable sequence).
+    void setSeedSource(std::function<uint32_t()> source) { seedSource = std::move(source); }
+
+    // View creation: the clock at the time of day, the light level and the first run.
+    void create(int clockMinutes);
+
+    // Builds the current layout and starts a run; restart 1 pre-populates, restart 0 reloads some settings. The view
+    // passes Cars for restarts, a fifth of the active cars when the dialog's preview is rebuilt (restart 0).
+    void startRun(int cars, bool restart);
+
+    // The dispatcher of the view's timers.
+    void onTimer(int id);
+
+    // Menu commands and random cycling.
+    void nextLayout();
+    void quickRelief();
+    void lightsSwitch();
+
+    TimerTable timers() const { return timerTable(work); }
+    const RunState& state() const { return st; }
+    SimSettings& settings() { return work; }
+    const SimSettings& settings() const { return work; }
+    NetworkModel& model() { return m; }
+    Rng& random() { return rng; }
+    bool roadLayout() const;
+
+    // Public for the tests of each job.
+    void moveTick();
+    void lightTick();
+    void minuteTick();
+
+private:
+    void prePopulate();
+    void stepRoadVehicles(bool draw);
+    void stepCarriages();
+    void stepBoats();
+    void afterMove();
+    void reseed();
+    void applyLightsMode();
+
+    NetworkModel& m;
+    VehicleDrawTable& draws;
+    SimSettings stored; // as loaded: what a reload reads
+    SimSettings work;   // the view's working values
+    LayoutService layouts;
+    DrawHooks nullHooks;
+    RunEvents nullEvents;
+    DrawHooks& hooks;
+    RunEvents& events;
+    Rng rng;
+    RunState st;
+    RailwayState railway;
+    BreakdownRing ring;
+    bool constructed = false;
+    std::function<uint32_t()> seedSource;
+    uint32_t seedCounter = 1;
+};
+
+} // namespace jamlog

@@ -1,0 +1,159 @@
+// The layout dispatcher: dispatch by number, end stubs, the half turn, short-road limits, designer extent,
+// turnOnRed, the car-park option and which vehicle kinds are initialised.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/BuildLayout.h"
+#include "model/InitialRecords.h"
+#include "model/LayoutRoutine.h"
+
+using namespace jamlog;
+
+namespace {
+
+struct Dispatch : ::testing::Test {
+    std::unique_ptr<NetworkModel> m = std::make_unique<NetworkModel>();
+    std::unique_ptr<NetworkModel> flipped = std::make_unique<NetworkModel>();
+    BuildParams p;
+    void SetUp() override {
+        clearModel(*m);
+        clearModel(*flipped);
+    }
+    BuildResult build(int layout, NetworkModel& into) {
+        p.layout = layout;
+        Rng rng(3);
+        return buildLayout(into, rng, p);
+    }
+    BuildResult build(int layout) { return build(layout, *m); }
+};
+
+} // namespace
+
+TEST_F(Dispatch, NumbersOutsideTheTableBuildClassicLayout) {
+    for (int n : {0, 30, -1, 1000}) {
+        const BuildResult r = build(n);
+        EXPECT_EQ(r.name, "Classic Layout") << n;
+        EXPECT_EQ(r.layout, 0);
+        EXPECT_EQ(m->roadCount, 149);
+    }
+    EXPECT_EQ(build(17).name, "Clahm Junction");
+    EXPECT_EQ(build(2).name, "Classic Layout"); // not built: the classic layout stands in
+}
+
+TEST_F(Dispatch, EndStubsAndModelCopiesOfTheSettings) {
+    p.lvm = 3;
+    p.stnWait = 33;
+    p.parkWait = 77;
+    p.lanWid = 150;
+    build(17); // holds no roads or rivers; its tracks run through 599 and overwrite that stub
+    for (int stub : {roadStub, riverStub}) {
+        const RoadRecord& r = m->road(stub);
+        EXPECT_EQ(r.startX, 98000);
+        EXPECT_EQ(r.startY, 99000);
+        EXPECT_EQ(r.endX(), 99000);
+        EXPECT_EQ(r.topLane, 0);
+        EXPECT_EQ(r.control, -1);
+        EXPECT_EQ(r.next[0], stub == riverStub ? riverStub : trackStub);
+    }
+    EXPECT_EQ(m->longVehicleMaxLane, 3);
+    EXPECT_EQ(m->stationWait, 33);
+    EXPECT_EQ(m->parkWait, 77);
+    EXPECT_EQ(m->laneWidth, 150);
+}
+
+TEST_F(Dispatch, HalfTurnMapsEveryPointAboutTheExtentCentre) {
+    p.options = 0;
+    build(0, *m);
+    p.options = optionFlip;
+    build(0, *flipped);
+    const int sx = 1000 + 27000,
+              sy = 1000 + 22000; // a road (1000,1000)-(2000,1000) becomes (27000,22000)-(26000,22000)
+    EXPECT_EQ(flipped->extentMinX, 1000);
+    EXPECT_EQ(flipped->extentMaxY, 22000);
+    for (int n = 0; n < m->roadCount; ++n) {
+        const RoadRecord &a = m->road(n), &b = flipped->road(n);
+        EXPECT_EQ(b.startX, sx - a.startX) << n;
+        EXPECT_EQ(b.startY, sy - a.startY) << n;
+        EXPECT_EQ(b.endX(), sx - a.endX()) << n;
+        EXPECT_EQ(b.endY(), sy - a.endY()) << n;
+        EXPECT_EQ(b.clockwise, a.clockwise) << n; // a half turn is no mirror
+        if (a.arc())
+            EXPECT_EQ(b.centreX, sx - a.centreX) << n;
+    }
+    for (int t = firstTrack; t < firstTrack + m->trackCount; ++t)
+        EXPECT_EQ(flipped->road(t).startX, sx - m->road(t).startX) << t;
+    EXPECT_EQ(flipped->road(roadStub).startX, m->road(roadStub).startX); // uncounted records stay
+    for (size_t i = 0; i < m->scenery.size(); ++i) {
+        if (m->scenery[i][0] == 0)
+            continue;
+        EXPECT_EQ(flipped->scenery[i][1], sx - m->scenery[i][1]);
+        EXPECT_EQ(flipped->scenery[i][2], sy - m->scenery[i][2]);
+        EXPECT_EQ(flipped->scenery[i][3], -m->scenery[i][3]);
+    }
+}
+
+TEST_F(Dispatch, ShortRoadsGetHalfTheBaseSpeed) {
+    p.baseSpeed = 900;
+    build(0);
+    int shortRoads = 0;
+    for (int n = 0; n < m->roadCount; ++n) {
+        const RoadRecord& r = m->road(n);
+        if (r.length < shortRoadLength) {
+            ++shortRoads;
+            EXPECT_EQ(r.speedLimit, 450) << n;
+        } else {
+            EXPECT_NE(r.speedLimit, 450) << n;
+        }
+    }
+    EXPECT_GT(shortRoads, 0);
+    EXPECT_EQ(m->road(roadStub).speedLimit, noSpeedLimit);
+}
+
+TEST_F(Dispatch, KeepRightLayoutsTurnOnRedUnlessDisabled) {
+    p.options = 0;
+    build(1);
+    EXPECT_EQ(m->driveOnLeft, 0);
+    EXPECT_EQ(m->turnOnRed, 1);
+    p.options = optionAdvanced4;
+    build(1);
+    EXPECT_EQ(m->turnOnRed, 0);
+    p.options = 0;
+    build(0);
+    EXPECT_EQ(m->driveOnLeft, 1);
+    EXPECT_EQ(m->turnOnRed, 0);
+}
+
+TEST_F(Dispatch, DesignerModeGrowsTheExtent) {
+    p.designer = true;
+    build(17);
+    EXPECT_EQ(m->extentMinX, 2000);
+    EXPECT_EQ(m->extentMinY, 1000);
+    EXPECT_EQ(m->extentMaxX, 31000);
+    EXPECT_EQ(m->extentMaxY, 21000);
+}
+
+TEST_F(Dispatch, VehicleKindsFollowTheContent) {
+    BuildResult r = build(17); // tracks only
+    EXPECT_EQ(m->vehicles[0].length, 0);
+    EXPECT_EQ(m->vehicles[0].state, vehicleOutside);
+    EXPECT_GT(r.trainsEnd, firstCarriage);
+    EXPECT_EQ(m->vehicles[firstBoat].length, 0);
+
+    p.cars = 300;
+    r = build(0);
+    EXPECT_EQ(r.cars, 1500);
+    EXPECT_GT(m->vehicles[1499].length, 0);
+    EXPECT_EQ(m->vehicles[1500].length, 0);
+    EXPECT_EQ(m->vehicles[0].driver, 0); // Fire is on by default: vehicle 0 is an emergency driver
+    EXPECT_EQ(r.countedTracks, m->trackCount - m->trackAdjust);
+}
+
+TEST_F(Dispatch, CarParkLayoutSendsEveryCarToThePark) {
+    const BuildResult r = build(19);
+    ASSERT_TRUE(r.contentFlags & contentCarPark);
+    for (int i = 0; i < r.cars && i < firstCarriage; ++i) {
+        EXPECT_EQ(m->vehicles[size_t(i)].state, 5) << i;
+        EXPECT_LE(m->vehicles[size_t(i)].length, p.carLen * 5 / 4) << i;
+    }
+}
