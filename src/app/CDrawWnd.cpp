@@ -9,13 +9,13 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include "app/AppLayouts.h"
 #include "app/CLegWnd.h"
 #include "app/CSplashWnd.h"
 #include "platform/QtCanvas.h"
 #include "render/Legend.h"
 #include "render/NetworkDrawing.h"
 #include "render/VehicleDrawing.h"
+#include "sim/CatalogueLayouts.h"
 #include "sim/TimerTable.h"
 
 namespace jamlog {
@@ -51,7 +51,7 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
             legend->setAttribute(Qt::WA_DontShowOnScreen);
     }
 
-    sim = std::make_unique<Simulation>(*model, *draws, simSettingsFromRecord(record), appLayoutService(), this, this);
+    sim = std::make_unique<Simulation>(*model, *draws, simSettingsFromRecord(record), catalogueLayouts(), this, this);
     if (options.seed) {
         uint32_t next = *options.seed;
         sim->setSeedSource([next]() mutable { return next++; });

@@ -39,47 +39,4 @@ BuildParams buildParamsFrom(const SettingsRecord& s, int layout) {
     return p;
 }
 
-BuildParams buildParamsFrom(const LayoutRequest& q) {
-    BuildParams p;
-    p.layout = q.layout;
-    p.contentFlags = q.switches;
-    p.cars = q.cars;
-    p.trains = q.trains;
-    p.boats = q.boats;
-    p.carrs = q.carrs;
-    p.baseSpeed = q.baseSpeed;
-    p.driver = q.driver;
-    p.vSlow = q.vSlow;
-    p.lights = q.lights;
-    p.carLen = q.carLen;
-    p.lanWid = q.lanWid;
-    p.faster = q.faster;
-    p.slower = q.slower;
-    p.lvm = q.lvm;
-    p.stnWait = q.stnWait;
-    p.parkWait = q.parkWait;
-    p.options = q.options;
-    p.advanced = 0; // the request carries no tweak bits: boats get the normal speeds
-    p.designer = q.pro != 0;
-    return p;
-}
-
-LayoutService layoutService() {
-    LayoutService s;
-    s.build = [](NetworkModel& m, Rng& rng, const LayoutRequest& q) {
-        const BuildResult r = buildLayout(m, rng, buildParamsFrom(q));
-        LayoutOutcome out;
-        out.switches = r.contentFlags;
-        out.cars = r.cars;
-        out.trains = r.trains;
-        out.boats = r.boats;
-        out.trainsEnd = r.trainsEnd;
-        out.boatsEnd = r.boatsEnd;
-        out.name = r.name;
-        return out;
-    };
-    s.family = layoutFamily;
-    return s;
-}
-
 } // namespace jamlog

@@ -16,12 +16,6 @@ constexpr int stubStart = 9899, stubEnd = 9999;
 constexpr int designerMargin = 1000;
 constexpr int maxBoats = vehicleCapacity - firstBoat;
 
-void buildStubs(Builder& b) {
-    b.straightRoadEx(roadStub, stubStart, stubEnd, 0, trackStub, trackStub, trackStub, 0, 0, 0, 0, -1);
-    b.straightRoadEx(trackStub, stubStart, stubEnd, 0, trackStub, trackStub, trackStub, 0, 0, 0, 0, -1);
-    b.straightRoadEx(riverStub, stubStart, stubEnd, 0, riverStub, riverStub, riverStub, 0, 0, 0, 0, -1);
-}
-
 // Half turn of every counted record and scenery item about the centre of the extent; the extent stays.
 void halfTurn(NetworkModel& m) {
     const int sx = m.extentMinX + m.extentMaxX, sy = m.extentMinY + m.extentMaxY;
@@ -57,12 +51,18 @@ void limitShortRoads(NetworkModel& m, int baseSpeed) {
 
 } // namespace
 
+void buildEndStubs(Builder& b) {
+    b.straightRoadEx(roadStub, stubStart, stubEnd, 0, trackStub, trackStub, trackStub, 0, 0, 0, 0, -1);
+    b.straightRoadEx(trackStub, stubStart, stubEnd, 0, trackStub, trackStub, trackStub, 0, 0, 0, 0, -1);
+    b.straightRoadEx(riverStub, stubStart, stubEnd, 0, riverStub, riverStub, riverStub, 0, 0, 0, 0, -1);
+}
+
 BuildResult buildLayout(NetworkModel& m, Rng& rng, const BuildParams& p) {
     m.laneWidth = p.lanWid;
     resetModel(m); // counts, trackAdjust, car park, drive side, tables and vehicle records
 
     Builder b(m);
-    buildStubs(b);
+    buildEndStubs(b);
     m.longVehicleMaxLane = p.lvm;
     m.stationWait = p.stnWait;
     m.parkWait = p.parkWait;

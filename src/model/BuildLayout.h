@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/NetworkModel.h"
+#include "model/Primitives.h"
 #include "model/Rng.h"
 
 namespace jamlog {
@@ -42,5 +43,8 @@ constexpr int shortRoadLength = 1000; // roads below this length get half the ba
 constexpr int cameraBit = 8;
 
 BuildResult buildLayout(NetworkModel& m, Rng& rng, const BuildParams& p);
+
+// The three dead-end stubs 499, 599 and 699 every layout starts from (the dispatcher's first build).
+void buildEndStubs(Builder& b);
 
 } // namespace jamlog

@@ -8,6 +8,7 @@
 #include "app/Tools.h"
 #include "model/InitialRecords.h"
 #include "model/LayoutRoutine.h"
+#include "sim/CatalogueLayouts.h"
 
 using namespace jamlog;
 
@@ -44,7 +45,7 @@ TEST(CheckLayoutsTool, ServiceBuildsTheRequestedLayout) {
     q.switches = contentRoads;
     q.cars = 100;
     Rng rng(1);
-    const LayoutService s = layoutService();
+    const LayoutService s = catalogueLayouts();
     const LayoutOutcome out = s.build(*m, rng, q);
     EXPECT_EQ(out.name, "T: Junctions");
     EXPECT_EQ(out.cars, 300);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "model/BuildLayout.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -16,10 +17,7 @@ namespace {
 struct Classic : ModelFixture {
     LayoutArgs a;
     void build(int flags, int lights = 2) {
-        for (int stub : {roadStub, trackStub, riverStub}) {
-            int next = stub == riverStub ? riverStub : trackStub;
-            b.straightRoadEx(stub, 9899, 9999, 0, next, next, next, 0, 0, 0, 0, -1);
-        }
+        buildEndStubs(b);
         a.contentFlags = flags;
         a.cars = 200;
         a.trains = 40;

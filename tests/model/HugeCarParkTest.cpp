@@ -5,6 +5,7 @@
 #include <deque>
 #include <vector>
 
+#include "model/BuildLayout.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -21,9 +22,7 @@ struct CarPark : ModelFixture {
     LayoutArgs args;
     void build(int laneWidth = 130) {
         m->laneWidth = laneWidth;
-        b.straightRoadEx(roadStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(trackStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(riverStub, 9899, 9999, 0, 699, 699, 699, 0, 0, 0, 0, -1);
+        buildEndStubs(b);
         args.contentFlags = contentRoads | contentTracks | contentRivers | contentPelican;
         args.cars = 200;
         args.trains = 7;

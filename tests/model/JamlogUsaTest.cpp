@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "model/BuildLayout.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -21,10 +22,7 @@ struct Usa : ModelFixture {
     LayoutArgs a;
     void SetUp() override {
         ModelFixture::SetUp();
-        for (int stub : {roadStub, trackStub, riverStub}) {
-            int next = stub == riverStub ? riverStub : trackStub;
-            b.straightRoadEx(stub, 9899, 9999, 0, next, next, next, 0, 0, 0, 0, -1);
-        }
+        buildEndStubs(b);
         a.contentFlags = contentRoads | contentTracks | contentRivers | contentPelican;
         a.cars = 200;
         a.trains = 40;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "model/BuildLayout.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -18,9 +19,7 @@ struct Junction13 : ModelFixture {
     LayoutArgs args;
     void build(int content, int laneWidth = 130) {
         m->laneWidth = laneWidth;
-        b.straightRoadEx(roadStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(trackStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(riverStub, 9899, 9999, 0, 699, 699, 699, 0, 0, 0, 0, -1);
+        buildEndStubs(b);
         args.contentFlags = content;
         args.cars = 200;
         args.trains = 6;

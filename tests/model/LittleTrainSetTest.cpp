@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "model/BuildLayout.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -19,10 +20,7 @@ namespace {
 struct LittleTrains : ModelFixture {
     LayoutArgs a;
     void build(int flags) {
-        for (int stub : {roadStub, trackStub, riverStub}) {
-            int next = stub == riverStub ? riverStub : trackStub;
-            b.straightRoadEx(stub, 9899, 9999, 0, next, next, next, 0, 0, 0, 0, -1);
-        }
+        buildEndStubs(b);
         a.contentFlags = flags;
         a.cars = 219;
         a.trains = 43;

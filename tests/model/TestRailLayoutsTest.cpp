@@ -1,6 +1,7 @@
 // The two test railways: catalogue figures, a clean layout check, and the tables that make tokens and reversal work.
 #include <gtest/gtest.h>
 
+#include "model/BuildLayout.h"
 #include "model/LayoutChecker.h"
 #include "model/layouts/Layouts.h"
 #include "support/ModelFixture.h"
@@ -11,9 +12,7 @@ namespace {
 struct TestRailLayouts : ModelFixture {
     LayoutArgs a;
     void build(LayoutRoutine routine) {
-        b.straightRoadEx(roadStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(trackStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(riverStub, 9899, 9999, 0, 699, 699, 699, 0, 0, 0, 0, -1);
+        buildEndStubs(b);
         a.contentFlags = contentRoads | contentTracks | contentRivers;
         a.trains = 40;
         routine(b, a);

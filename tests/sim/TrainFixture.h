@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "model/BuildLayout.h"
 #include "model/InitialRecords.h"
 #include "model/LayoutRoutine.h"
 #include "model/TrainLaying.h"
@@ -24,9 +25,7 @@ struct TrainFixture : ::testing::Test {
         jamlog::resetModel(*m);
         m->laneWidth = 130;
         m->stationWait = 5;
-        b.straightRoadEx(jamlog::roadStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(jamlog::trackStub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
-        b.straightRoadEx(jamlog::riverStub, 9899, 9999, 0, 699, 699, 699, 0, 0, 0, 0, -1);
+        jamlog::buildEndStubs(b);
     }
     void build(jamlog::LayoutRoutine routine) {
         args.contentFlags = jamlog::contentTracks;
