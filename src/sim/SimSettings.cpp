@@ -111,4 +111,14 @@ SimSettings simSettingsFrom(const SettingSource& get) {
     return s;
 }
 
+void restoreExtras(SimSettings& s, const SimSettings& stored) {
+    s.breakdowns = stored.breakdowns;
+    s.dayLight = stored.dayLight;
+    s.stLights = stored.stLights;
+    s.weather = stored.weather;
+    s.slSigns = stored.slSigns;
+    s.vslSigns = stored.vslSigns;
+    s.rwSigns = stored.rwSigns;
+}
+
 } // namespace jamlog

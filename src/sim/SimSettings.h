@@ -76,4 +76,8 @@ template <class Record> SimSettings simSettingsFromRecord(const Record& r) {
     return s;
 }
 
+// Puts back the stored extras a random draw may have changed (breakdowns, daylight, street lights, weather,
+// the three sign switches).
+void restoreExtras(SimSettings& s, const SimSettings& stored);
+
 } // namespace jamlog

@@ -51,13 +51,7 @@ void Simulation::startRun(int cars, bool restart) {
     st.annotations[1] = ".Information";
     st.annotations[2] = ".Loading...";
     if (!restart) {
-        s.breakdowns = stored.breakdowns;
-        s.dayLight = stored.dayLight;
-        s.stLights = stored.stLights;
-        s.weather = stored.weather;
-        s.slSigns = stored.slSigns;
-        s.vslSigns = stored.vslSigns;
-        s.rwSigns = stored.rwSigns;
+        restoreExtras(s, stored);
         st.background = stored.backCols[0];
         if (st.switches & switchNoExtras) {
             s.fire = stored.fire;

@@ -167,13 +167,7 @@ void Simulation::nextLayout() {
     s.rivers = stored.rivers;
     if (s.weather > 2) {
         st.background = stored.backCols[0];
-        s.breakdowns = stored.breakdowns;
-        s.dayLight = stored.dayLight;
-        s.stLights = stored.stLights;
-        s.weather = stored.weather;
-        s.slSigns = stored.slSigns;
-        s.vslSigns = stored.vslSigns;
-        s.rwSigns = stored.rwSigns;
+        restoreExtras(s, stored);
     }
     if (st.switches & switchNoExtras) {
         s.fire = stored.fire;
