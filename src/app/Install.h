@@ -7,14 +7,29 @@ namespace jamlog {
 
 struct InstallEdit {
     std::string text;   // the new file contents
-    std::string report; // what changed, one line per change
+    std::string report; // what changed, one line per change; empty when nothing did
+    std::string error;  // not empty: the edit cannot be made and nothing is to be written
 };
 
 // The edit of a file's contents (empty when the file does not exist) for the executable at `exe`.
 InstallEdit installedConfig(const std::string& existing, bool fileExists, const std::string& exe);
 
-// Finds the executable, edits ~/.xscreensaver and asks a running daemon to start a test run. The report or a
-// one-line error goes to the terminal; nothing is written on error. Returns the exit status.
+// The command line of jamlog's programs entry: the executable, quoted for the shell when it has to be, and --root.
+std::string hackCommand(const std::string& exe);
+
+// The absolute path of the running executable as it was started: `argv0` itself when it holds a slash, else the
+// first match along `pathVariable`; empty when neither finds a file.
+std::string executablePath(const std::string& argv0, const std::string& pathVariable, const std::string& workingDir);
+
+struct InstallOutcome {
+    bool ok = false;
+    std::string message; // the report of what changed, or a one-line error (nothing was written)
+};
+
+// Edits `configPath` (~/.xscreensaver) for the executable at `exe`, and asks a running daemon for a test run.
+InstallOutcome installScreenSaver(const std::string& exe, const std::string& configPath);
+
+// --install: the above for this executable and the user's file; the report or the error goes to the terminal.
 int runInstall(const char* argv0);
 
 } // namespace jamlog
