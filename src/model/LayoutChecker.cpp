@@ -1,6 +1,7 @@
 // Layout checks: links, joins, geometry, extent, light and boundary tables, and trapped records.
 #include "model/LayoutChecker.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -17,7 +18,14 @@ std::string fmt(const char* f, long a = 0, long b = 0, long c = 0) {
     return buf;
 }
 
-bool isStub(int n) { return n == roadStub || n == trackStub || n == riverStub; }
+bool isStub(int n) {
+    return n == roadStub || n == trackStub || n == riverStub;
+}
+
+// Roads fill 0..roadCount (which may pass 500 in a car park); tracks and rivers have their own ranges.
+bool roadsOverflow(const NetworkModel& m) {
+    return m.roadCount > firstTrack;
+}
 
 void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
     const RoadRecord& r = m.road(n);
@@ -30,7 +38,8 @@ void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out
         out.push_back({n, Severity::Error, "coordinates beyond any layout"});
     if (r.topLane < 0 || r.topLane >= maxLanes || r.laneCap < 0 || r.laneCap > r.topLane)
         out.push_back({n, Severity::Error, fmt("lanes out of range: topLane %ld laneCap %ld", r.topLane, r.laneCap)});
-    if (r.arc() && r.radius <= 0) out.push_back({n, Severity::Error, "arc with no radius"});
+    if (r.arc() && r.radius <= 0)
+        out.push_back({n, Severity::Error, "arc with no radius"});
     auto outside = [&](int x, int y) {
         return x < m.extentMinX || x > m.extentMaxX || y < m.extentMinY || y > m.extentMaxY;
     };
@@ -64,8 +73,18 @@ void checkBayExit(const NetworkModel& m, int n, std::vector<LayoutProblem>& out)
     }
 }
 
+// A vehicle leaves the layout at the end of a boundary record of its kind and enters on one of its successors,
+// so a boundary record's successors are entry roads, never driven onto from its end.
+bool isBoundaryOfItsKind(const NetworkModel& m, int n) {
+    auto listed = [n](const auto& list) { return std::find(list.begin(), list.end(), n) != list.end(); };
+    if (n < firstTrack || roadsOverflow(m))
+        return listed(m.boundaryRoads);
+    return n < firstRiver ? listed(m.boundaryTracks) : listed(m.boundaryRivers);
+}
+
 void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
     const RoadRecord& r = m.road(n);
+    const bool entryLinks = isBoundaryOfItsKind(m, n);
     if (isParkingBay(m, r) && r.next[0] >= 0 && r.next[0] < roadCapacity && isBuilt(m, r.next[0]) &&
         r.next[1] == r.next[0] && r.next[2] == r.next[0]) {
         checkBayExit(m, n, out);
@@ -73,7 +92,8 @@ void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& o
     }
     for (int i = 0; i < 3; ++i) {
         int s = r.next[i];
-        if (i > 0 && s == r.next[i - 1]) continue;
+        if (i > 0 && s == r.next[i - 1])
+            continue;
         if (s < 0 || s >= roadCapacity) {
             out.push_back({n, Severity::Error, fmt("successor %ld out of range", s)});
             continue;
@@ -82,7 +102,8 @@ void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& o
             out.push_back({n, Severity::Error, fmt("successor %ld is never built", s)});
             continue;
         }
-        if (isStub(s)) continue; // sidings, dead ends and the stubs themselves run into a stub by design
+        if (isStub(s) || entryLinks)
+            continue; // sidings, dead ends and the stubs run into a stub by design
         const RoadRecord& t = m.road(s);
         double gap = std::hypot(double(t.startX) - r.endX(), double(t.startY) - r.endY());
         if (gap > maxJoinGap)
@@ -94,13 +115,16 @@ void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& o
 void markReachable(const NetworkModel& m, int lo, int hi, const int32_t* exits, int exitCount,
                    std::vector<char>& reach) {
     for (int e = 0; e < exitCount; ++e)
-        if (exits[e] >= lo && exits[e] < hi) reach[static_cast<size_t>(exits[e])] = 1;
+        if (exits[e] >= lo && exits[e] < hi)
+            reach[static_cast<size_t>(exits[e])] = 1;
     for (int n = lo; n < hi; ++n)
-        if (isStub(n)) reach[static_cast<size_t>(n)] = 1;
+        if (isStub(n))
+            reach[static_cast<size_t>(n)] = 1;
     for (bool grew = true; grew;) {
         grew = false;
         for (int n = lo; n < hi; ++n) {
-            if (reach[static_cast<size_t>(n)] || !isBuilt(m, n)) continue;
+            if (reach[static_cast<size_t>(n)] || !isBuilt(m, n))
+                continue;
             for (int s : m.road(n).next)
                 if (s >= 0 && s < roadCapacity && reach[static_cast<size_t>(s)]) {
                     reach[static_cast<size_t>(n)] = 1;
@@ -122,16 +146,20 @@ void checkBoundaryList(const NetworkModel& m, const std::array<int32_t, N>& list
 } // namespace
 
 bool isBuilt(const NetworkModel& m, int n) {
-    if (n < 0 || n >= roadCapacity) return false;
-    if (isStub(n) || n < m.roadCount) return true;
-    if (n >= firstTrack && n < firstTrack + m.trackCount) return true;
+    if (n < 0 || n >= roadCapacity)
+        return false;
+    if (isStub(n) || n < m.roadCount)
+        return true;
+    if (n >= firstTrack && n < firstTrack + m.trackCount)
+        return true;
     return n >= firstRiver && n < firstRiver + m.riverCount;
 }
 
 std::vector<LayoutProblem> checkLayout(const NetworkModel& m) {
     std::vector<LayoutProblem> out;
     for (int n = 0; n < roadCapacity; ++n) {
-        if (!isBuilt(m, n)) continue;
+        if (!isBuilt(m, n))
+            continue;
         checkGeometry(m, n, out);
         checkSuccessors(m, n, out);
     }
@@ -140,17 +168,16 @@ std::vector<LayoutProblem> checkLayout(const NetworkModel& m) {
     checkBoundaryList(m, m.boundaryRivers, "boundary river", out);
     for (int g = 0; g < static_cast<int>(m.lightGroups.size()); ++g) {
         const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
-        if (lg.mode == 0) continue;
+        if (lg.mode == 0)
+            continue;
         for (int32_t arm : lg.arms)
             if (arm != -1 && arm != 0 && !isBuilt(m, arm))
                 out.push_back({-1, Severity::Error, fmt("light group %ld arm %ld names no built record", g, arm)});
     }
 
-    // Roads fill 0..roadCount (which may pass 500 in a car park); tracks and rivers have their own ranges.
     std::vector<char> reach(roadCapacity, 0);
-    const bool roadsOverflow = m.roadCount > firstTrack;
-    markReachable(m, 0, roadsOverflow ? roadCapacity : firstTrack, m.boundaryRoads.data(), 20, reach);
-    if (!roadsOverflow) {
+    markReachable(m, 0, roadsOverflow(m) ? roadCapacity : firstTrack, m.boundaryRoads.data(), 20, reach);
+    if (!roadsOverflow(m)) {
         markReachable(m, firstTrack, firstRiver, m.boundaryTracks.data(), 10, reach);
         markReachable(m, firstRiver, roadCapacity, m.boundaryRivers.data(), 10, reach);
     }
@@ -162,7 +189,8 @@ std::vector<LayoutProblem> checkLayout(const NetworkModel& m) {
 
 std::string layoutReport(const NetworkModel& m, const std::vector<LayoutProblem>& problems) {
     long errors = 0, warnings = 0;
-    for (const auto& p : problems) (p.severity == Severity::Error ? errors : warnings)++;
+    for (const auto& p : problems)
+        (p.severity == Severity::Error ? errors : warnings)++;
     std::string s = fmt("%ld roads, %ld tracks, %ld rivers", m.roadCount, m.trackCount, m.riverCount) +
                     fmt(": %ld errors, %ld warnings\n", errors, warnings);
     for (const auto& p : problems) {

@@ -18,7 +18,7 @@ struct Hidden {
 };
 // Cells where a road passes under another level of the junction.
 constexpr Hidden hiddenCells[] = {
-    {1, 185, 224}, {1, 265, 334}, {1, 375, 409}, {4, 185, 224}, {4, 265, 334}, {4, 375, 409},
+    {1, 185, 224}, {1, 265, 334}, {1, 375, 409}, {4, 185, 224},  {4, 265, 334},  {4, 375, 409},
     {7, 137, 163}, {7, 274, 426}, {7, 537, 563}, {10, 137, 163}, {10, 274, 426}, {10, 537, 563},
 };
 
@@ -27,32 +27,53 @@ struct RingPiece {
 };
 // Fine points; arcs turn about the centres (7500, 5000), (7500, 8000), (6500, 8000) and (6500, 5000), radius 500.
 constexpr RingPiece ring[] = {
-    {12, 65045, 75045, 0, 0, 13, 13, 13},
-    {13, 75045, 80050, 7854, 4646, 21, 21, 14},
-    {14, 80050, 80080, 0, 0, 15, 15, 15},
-    {15, 80080, 75085, 7854, 8354, 27, 27, 16},
-    {16, 75085, 65085, 0, 0, 17, 17, 17},
-    {17, 65085, 60080, 6146, 8354, 23, 23, 18},
-    {18, 60080, 60050, 0, 0, 19, 19, 19},
-    {19, 60050, 65045, 6146, 4646, 25, 25, 12},
+    {12, 65045, 75045, 0, 0, 13, 13, 13}, {13, 75045, 80050, 7854, 4646, 21, 21, 14},
+    {14, 80050, 80080, 0, 0, 15, 15, 15}, {15, 80080, 75085, 7854, 8354, 27, 27, 16},
+    {16, 75085, 65085, 0, 0, 17, 17, 17}, {17, 65085, 60080, 6146, 8354, 23, 23, 18},
+    {18, 60080, 60050, 0, 0, 19, 19, 19}, {19, 60050, 65045, 6146, 4646, 25, 25, 12},
 };
+
+// Tapers in steps of 0.4 lane widths. An exit slip starts a little way along the diverging lane and ends one step
+// to its left; an entry slip ends two steps to its left, at the edge of the carriageway it merges into; the links
+// are cut back one step at both ends.
+struct Taper {
+    int start, end;
+};
+constexpr Taper exitTaper{2, 91}, entryTaper{1, 92}, linkTaper{1, 1};
 
 struct Slip {
     int road, fromRoad, toRoad, viaX, viaY, cw, next, giveWayTo;
+    Taper taper;
 };
 constexpr Slip slips[] = {
-    {20, 0, 19, 5200, 5700, 0, 19, 18}, // eastbound exit onto the ring's west side
-    {21, 13, 2, 9000, 5300, 1, 2, 1},   // eastbound entry from the ring
-    {22, 3, 15, 8800, 7300, 0, 15, 14}, // westbound exit onto the ring's east side
-    {23, 17, 5, 5000, 7700, 1, 5, 4},   // westbound entry from the ring
+    {20, 0, 19, 5200, 5700, 0, 19, 18, exitTaper}, // eastbound exit onto the ring's west side
+    {21, 13, 2, 9000, 5300, 1, 2, 1, entryTaper},  // eastbound entry from the ring
+    {22, 3, 15, 8800, 7300, 0, 15, 14, exitTaper}, // westbound exit onto the ring's east side
+    {23, 17, 5, 5000, 7700, 1, 5, 4, entryTaper},  // westbound entry from the ring
 };
 
 struct Link {
     int road, fromRoad, toRoad, next, giveWayTo;
 };
 constexpr Link links[] = {
-    {24, 6, 13, 13, 12}, {25, 19, 11, 11, -1}, {26, 9, 17, 17, 16}, {27, 15, 8, 8, -1},
+    {24, 6, 13, 13, 12},
+    {25, 19, 11, 11, -1},
+    {26, 9, 17, 17, 16},
+    {27, 15, 8, 8, -1},
 };
+
+// How far an outline reaches out from the road, world units.
+constexpr int outlineReach = 1200;
+
+// One road of the junction from the end of one road to the start of another, in an outline fitted to it.
+void joinInOutline(Builder& b, int road, int fromRoad, int toRoad, SegmentArgs a) {
+    const Point s = b.endOf(fromRoad), e = b.startOf(toRoad);
+    a.x1 = s.x;
+    a.y1 = s.y;
+    a.x2 = e.x;
+    a.y2 = e.y;
+    b.segmentInOutline(road, a, outlineReach);
+}
 
 } // namespace
 
@@ -73,25 +94,47 @@ void roundaboutInterchange(Builder& b, const std::array<int, 4>& outward) {
     b.straightRoadEx(11, 703, 700, crossLanes, outward[3], outward[3], outward[3], 0, 0, 0, 3, -1);
 
     for (const RingPiece& p : ring) {
-        if (p.viaX == 0)
-            b.straightRoadFine(p.road, p.start, p.end, ringLanes, p.next0, p.next1, p.next2, 0, linkStyle, 0, 0, 0,
-                               -1);
-        else
-            b.arcRoadFine(p.road, p.start, p.end, p.viaX, p.viaY, {}, ringLanes, p.next0, p.next1, p.next2, 1,
-                          linkStyle, 0, 0, 0, -1);
-        m.road(p.road).kind = 1;
+        SegmentArgs a;
+        const Point from = finePoint(p.start), to = finePoint(p.end);
+        a.x1 = from.x;
+        a.y1 = from.y;
+        a.x2 = to.x;
+        a.y2 = to.y;
+        a.viaX = p.viaX;
+        a.viaY = p.viaY;
+        a.topLanes = ringLanes;
+        a.cw = p.viaX != 0 ? 1 : 0;
+        a.style = linkStyle;
+        a.kindArg = 1;
+        a.next0 = p.next0;
+        a.next1 = p.next1;
+        a.next2 = p.next2;
+        b.segmentInOutline(p.road, a, outlineReach);
     }
     for (const Slip& s : slips) {
-        b.linkArc(s.road, 0, 0, s.viaX, s.viaY, {}, 0, s.next, s.next, s.next, s.cw, 0, s.fromRoad, s.toRoad);
-        m.road(s.road).control = s.giveWayTo;
+        SegmentArgs a;
+        a.viaX = s.viaX;
+        a.viaY = s.viaY;
+        a.cw = s.cw;
+        a.ctl = s.giveWayTo;
+        a.next0 = a.next1 = a.next2 = s.next;
+        a.startTaper = s.taper.start;
+        a.endTaper = s.taper.end;
+        joinInOutline(b, s.road, s.fromRoad, s.toRoad, a);
     }
     for (const Link& l : links) {
-        b.linkRoads(l.road, 0, 0, l.next, l.next, l.next, 0, l.fromRoad, l.toRoad);
-        m.road(l.road).edgeStyle = linkStyle;
-        m.road(l.road).control = l.giveWayTo;
+        SegmentArgs a;
+        a.style = linkStyle;
+        a.ctl = l.giveWayTo;
+        a.next0 = a.next1 = a.next2 = l.next;
+        a.startTaper = linkTaper.start;
+        a.endTaper = linkTaper.end;
+        joinInOutline(b, l.road, l.fromRoad, l.toRoad, a);
     }
-    for (int r = 20; r <= 27; ++r) m.road(r).indicator = 4;
-    for (const Hidden& h : hiddenCells) setCells(m.road(h.road).hiddenBits, h.from, h.to, true);
+    for (int r = 20; r <= 27; ++r)
+        m.road(r).indicator = 4;
+    for (const Hidden& h : hiddenCells)
+        setCells(m.road(h.road).hiddenBits, h.from, h.to, true);
 }
 
 } // namespace jamlog

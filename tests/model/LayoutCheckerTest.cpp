@@ -30,7 +30,8 @@ struct Net : ModelFixture {
     }
     int errorsAbout(int road) {
         int n = 0;
-        for (const auto& p : checkLayout(*m)) n += p.road == road && p.severity == Severity::Error;
+        for (const auto& p : checkLayout(*m))
+            n += p.road == road && p.severity == Severity::Error;
         return n;
     }
 };
@@ -42,7 +43,7 @@ TEST_F(Net, SoundNetworkPasses) {
 }
 
 TEST_F(Net, SuccessorFaults) {
-    m->road(0).next[2] = 7; // never built
+    m->road(0).next[2] = 7;                                           // never built
     m->road(2).next[0] = m->road(2).next[1] = m->road(2).next[2] = 3; // starts 10000 units away
     auto problems = checkLayout(*m);
     std::string report = layoutReport(*m, problems);
@@ -71,6 +72,24 @@ TEST_F(Net, BadGeometryAndExtent) {
     auto problems = checkLayout(*m);
     EXPECT_EQ(errorsAbout(2), 1);
     int warnings = 0;
-    for (const auto& p : problems) warnings += p.severity == Severity::Warning;
+    for (const auto& p : problems)
+        warnings += p.severity == Severity::Warning;
     EXPECT_GE(warnings, 2);
+}
+
+// Vehicles leave at a boundary record's end and enter on its successors: those links are entries, not joins,
+// but only for a boundary of the record's own kind.
+TEST_F(Net, BoundarySuccessorsAreEntriesNotJoins) {
+    m->road(3).next[0] = m->road(3).next[1] = m->road(3).next[2] = 0; // 0 starts 22360 units from 3's end
+    EXPECT_EQ(errorsAbout(3), 0) << layoutReport(*m, checkLayout(*m));
+    m->road(2).next[0] = m->road(2).next[1] = m->road(2).next[2] = 3;
+    m->boundaryTracks[0] = 2; // a road in the track list is no boundary of roads
+    EXPECT_EQ(errorsAbout(2), 1);
+    // Tracks: the boundary track's entry lies far off, the other track must still join.
+    b.straightRoad(500, 1050, 2050, 0, 501, 501, 501, -1);
+    b.straightRoad(501, 3060, 2060, 0, 500, 500, 500, -1);
+    m->trackCount = 2;
+    m->boundaryTracks[0] = 500;
+    EXPECT_EQ(errorsAbout(500), 0) << layoutReport(*m, checkLayout(*m));
+    EXPECT_EQ(errorsAbout(501), 1); // 501 ends at (20000, 60000), 500 starts at (10000, 50000)
 }
