@@ -142,6 +142,14 @@ void CLegWnd::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, render());
 }
 
+// Shown (again) while the saver's window is up, the legend must come above it: without a window manager the
+// stay-on-top hint does nothing. (Drawn into a host's window it has no window of its own to raise.)
+void CLegWnd::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!testAttribute(Qt::WA_DontShowOnScreen))
+        raise();
+}
+
 void CLegWnd::mouseReleaseEvent(QMouseEvent* event) {
     const QSize primary = primarySize();
     const LegendRect at{x(), y(), width(), height()};

@@ -42,12 +42,17 @@ int runInForeignWindow(const CommandLine& c, HostWindow& host, ProfileStore& sto
     view->resize(host.width(), host.height());
     view->show();
     host.attach(*view);
-    dieBySignalAfterFlush(*view);
+    // The same ending whether the window goes away or the host sends SIGTERM: the preview's marker is cleared
+    // too, or every later run would find a saver marked running.
+    const auto finish = [&] {
+        view->flushCounters();
+        if (c.mode == RunMode::preview && store.GetProfileInt("Settings", "Running", 0) == runningPreviewMode)
+            store.WriteProfileInt("Settings", "Running", 0);
+    };
+    dieBySignalAfterFlush(*view, finish);
     const int status = app.exec();
-    view->flushCounters();
+    finish();
     view.reset();
-    if (c.mode == RunMode::preview && store.GetProfileInt("Settings", "Running", 0) == runningPreviewMode)
-        store.WriteProfileInt("Settings", "Running", 0);
     return status;
 }
 

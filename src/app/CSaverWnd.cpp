@@ -36,10 +36,19 @@ void CSaverWnd::start() {
         show();
         raise();
         activateWindow();
+        raiseOverlays();
     } else {
         resize(1024, 640);
         show();
     }
+}
+
+// The legend and the splash were shown before this window existed; without a window manager to honour their
+// stay-on-top hint they would lie beneath it.
+void CSaverWnd::raiseOverlays() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && (w->windowType() == Qt::Tool || w->windowType() == Qt::SplashScreen))
+            w->raise();
 }
 
 void CSaverWnd::endSaver() {
@@ -54,9 +63,20 @@ void CSaverWnd::updateCursor() {
         setCursor(Qt::ArrowCursor);
 }
 
+// The window appearing under the resting pointer is the first position, as the first move message is where the
+// platform the saver was made for reports it. Waiting for a real move instead would measure from wherever the
+// first batch of moves had got to, for moves queued together arrive as one.
 void CSaverWnd::enterEvent(QEnterEvent* event) {
+    rememberFirstPosition(event->position().toPoint());
     updateCursor();
     CDrawWnd::enterEvent(event);
+}
+
+void CSaverWnd::rememberFirstPosition(const QPoint& p) {
+    if (firstX < 0 && firstY < 0) {
+        firstX = p.x();
+        firstY = p.y();
+    }
 }
 
 void CSaverWnd::changeEvent(QEvent* event) {
@@ -76,10 +96,7 @@ void CSaverWnd::changeEvent(QEvent* event) {
 
 void CSaverWnd::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    if (firstX < 0 && firstY < 0) {
-        firstX = p.x();
-        firstY = p.y();
-    }
+    rememberFirstPosition(p);
     const bool counted = view().panToMouse(p.x(), p.y()) == 1;
     if (counted && std::abs(p.x() - firstX) + std::abs(p.y() - firstY) > mouseEndDistance)
         endSaver();

@@ -30,6 +30,8 @@ protected:
 
 private:
     void endSaver();
+    void raiseOverlays();
+    void rememberFirstPosition(const QPoint& p);
     void updateCursor();
     void showZoomMenu(const QPoint& at);
     void showMainMenu(const QPoint& at);

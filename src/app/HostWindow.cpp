@@ -116,13 +116,13 @@ void HostWindow::putFrame() {
     readEvents();
 }
 
-void dieBySignalAfterFlush(CDrawWnd& view) {
+void dieBySignalAfterFlush(CDrawWnd& view, std::function<void()> flush) {
     if (::pipe(signalPipe) != 0)
         return;
     ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
     auto* n = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &view);
-    QObject::connect(n, &QSocketNotifier::activated, &view, [&view] {
-        view.flushCounters();
+    QObject::connect(n, &QSocketNotifier::activated, &view, [flush = std::move(flush)] {
+        flush();
         std::signal(SIGTERM, SIG_DFL);
         std::raise(SIGTERM);
     });

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,7 +46,8 @@ private:
     QTimer frames;
 };
 
-// SIGTERM from the host: flush `view`'s counters, then die by the signal's default action.
-void dieBySignalAfterFlush(CDrawWnd& view);
+// SIGTERM from the host: run `flush` (the view's counters and marker) on the user-interface thread, then die by
+// the signal's default action. `view` owns the watcher.
+void dieBySignalAfterFlush(CDrawWnd& view, std::function<void()> flush);
 
 } // namespace jamlog

@@ -1,5 +1,6 @@
 // The view window under the offscreen platform: a layout is painted and moves; the saver's ending rules.
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -8,6 +9,7 @@
 
 #include "app/CSaverApp.h"
 #include "app/CSaverWnd.h"
+#include "app/CSplashWnd.h"
 #include "sim/TimerTable.h"
 
 using namespace jamlog;
@@ -47,6 +49,7 @@ struct Saver {
         store.WriteProfileInt("Config", "CanMse", canMse);
         w = std::make_unique<CSaverWnd>(store, manual(), full);
         w->resize(640, 400);
+        QCursor::setPos(5000, 5000); // outside: showing the window gives it no first position
         w->show();
         QApplication::processEvents();
     }
@@ -105,6 +108,12 @@ TEST(SaverWindow, MouseMovesEndItBeyond200Pixels) {
     sendMove(*far.w, 100, 100);
     sendMove(*far.w, 250, 160); // 150 right and 60 down: 210
     EXPECT_TRUE(far.closedAfterEvents());
+    // The window appearing under the pointer gives the first position; the first move only counts from there.
+    Saver entered(true);
+    QEnterEvent enter(QPointF(300, 200), QPointF(300, 200), entered.w->mapToGlobal(QPointF(300, 200)));
+    QApplication::sendEvent(entered.w.get(), &enter);
+    sendMove(*entered.w, 420, 290); // 120 + 90 from where the pointer rested
+    EXPECT_TRUE(entered.closedAfterEvents());
     Saver still(true, 0);
     sendMove(*still.w, 10, 10);
     sendMove(*still.w, 600, 390);
@@ -158,4 +167,31 @@ TEST(ConfigurationMessages, ReminderComesByMonth) {
     configurationMessages(store, 365, false);
     EXPECT_EQ(store.GetProfileInt("Version", "Suppress Reminder", -1), 1);
     EXPECT_EQ(store.GetProfileInt("Version", "Date", 0), 364);
+}
+
+TEST(Splash, CropsTheSceneEvenlyAndKeepsTheNameInside) {
+    // A wide scene: covering the picture cuts its sides off, so a stripe at the far left must not show.
+    QImage scene(640, 480, QImage::Format_RGB32);
+    scene.fill(QColor(200, 0, 0));
+    for (int y = 0; y < scene.height(); ++y)
+        for (int x = 0; x < 40; ++x)
+            scene.setPixel(x, y, qRgb(0, 0, 200));
+    CSplashWnd splash(scene);
+    const QImage& p = splash.picture();
+    ASSERT_EQ(p.size(), QSize(CSplashWnd::pictureWidth, CSplashWnd::pictureHeight));
+    EXPECT_EQ(qBlue(p.pixel(2, 10)), 0) << "the left stripe is cut off, not squeezed in";
+    EXPECT_GT(qRed(p.pixel(2, 10)), 150);
+    // The name is written in the band at the bottom without touching its ends.
+    const QRgb band = p.pixel(1, CSplashWnd::pictureHeight - 3);
+    size_t textPixels = 0;
+    for (int y = CSplashWnd::pictureHeight - 50; y < CSplashWnd::pictureHeight; ++y) {
+        for (int x = 0; x < CSplashWnd::pictureWidth; ++x) {
+            const bool text = p.pixel(x, y) != band;
+            textPixels += text ? 1 : 0;
+            if (x < 4 || x >= CSplashWnd::pictureWidth - 4) {
+                EXPECT_FALSE(text) << "the name is cut at the edge, row " << y << " column " << x;
+            }
+        }
+    }
+    EXPECT_GT(textPixels, 200u);
 }

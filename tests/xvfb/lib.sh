@@ -1,0 +1,115 @@
+# Shared by the end-to-end scripts: a private virtual X server, a private settings folder, polling helpers and
+# clean-up of everything a script started. Sourced with JAMLOG and XPROBE set to the programs' paths.
+set -u
+
+skipCode=77
+work=$(mktemp -d /tmp/jamlog-xvfb.XXXXXX)
+started=()
+
+cleanUp() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanUp EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on a free display and exports DISPLAY; skips the test when no server can be started. With
+# -noreset: the server would otherwise reset, refusing connections for a moment, whenever its last client leaves
+# between two runs.
+startX() {
+    local tool
+    for tool in Xvfb xdotool xwininfo; do
+        command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skipCode; }
+    done
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    started+=($!)
+    local i
+    for i in $(seq 100); do
+        [ -s "$work/display" ] && break
+        kill -0 "${started[-1]}" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || { echo "SKIP: Xvfb did not start: $(tail -1 "$work/xvfb.log")"; exit $skipCode; }
+    export DISPLAY=":$(head -1 "$work/display")"
+    # jamlog draws on the real server, never on ./dev test's offscreen platform; its settings stay in $work.
+    unset QT_QPA_PLATFORM
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+    # Under the sanitizers, leaks are looked for in jamlog, not in the system libraries Qt loads under X.
+    export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    settingsFile="$XDG_CONFIG_HOME/Brindle's Registry Bits/Jamlog 5.ini"
+}
+
+# Runs "$@" in the background; its pid is in $lastPid and it is killed at the end if still running.
+background() {
+    "$@" &
+    lastPid=$!
+    started+=($lastPid)
+}
+
+# Repeats "$@" every half second until it succeeds or $1 seconds have passed.
+within() {
+    local seconds=$1
+    shift
+    local end=$((SECONDS + seconds))
+    until "$@"; do
+        [ $SECONDS -ge $end ] && return 1
+        sleep 0.5
+    done
+}
+
+# A child that has ended stays a zombie until it is waited for; that counts as ended.
+hasEnded() {
+    local state
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 0
+    [ -z "$state" ] || [ "$state" = Z ]
+}
+isRunning() { ! hasEnded "$1"; }
+
+# Measures window $1 ("root": the root window), or the rectangle X Y W H after it: sets $colours to the number
+# of colours and $blank to the number of pixels still in the background of the windows xprobe makes. The
+# picture is saved to $shot unless that is "-".
+shot="-"
+measure() {
+    local out
+    out=$("$XPROBE" shot "$1" "$shot" "${@:2}") || return 1
+    set -- $out
+    colours=$3 blank=$4
+}
+coloursIn() { measure "$@" && echo "$colours"; }
+blankIn() { measure "$@" && echo "$blank"; }
+
+# Succeeds when no pixel of window $1 (or of the rectangle X Y W H after it) is blank.
+allDrawn() { measure "$@" && [ "$blank" -eq 0 ]; }
+
+# Succeeds when window $1 shows more than $2 colours (in the rectangle after them, if given).
+showsMoreColoursThan() { measure "$1" "${@:3}" && [ "$colours" -gt "$2" ]; }
+
+# Sets $endStatus to the exit status of background process $1 once it has ended (within $2 seconds, else the
+# test fails).
+awaitEnd() {
+    within "$2" hasEnded "$1" || fail "process $1 still running after $2 s"
+    endStatus=0
+    wait "$1" || endStatus=$?
+}
+
+# Succeeds when window $1 looks different from the last time this was asked about it (vehicles moved).
+pictureChanged() {
+    local before="$work/last-$1.png" now="$work/now-$1.png"
+    "$XPROBE" shot "$1" "$now" >/dev/null || return 1
+    if [ -f "$before" ] && ! cmp -s "$before" "$now"; then
+        mv "$now" "$before"
+        return 0
+    fi
+    mv "$now" "$before"
+    return 1
+}
