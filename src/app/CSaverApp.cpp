@@ -52,6 +52,9 @@ int runInForeignWindow(const CommandLine& c, HostWindow& host, ProfileStore& sto
     dieBySignalAfterFlush(*view, finish);
     const int status = app.exec();
     finish();
+    // The host often destroys its window as it sends SIGTERM, so the loop can end on the window's loss before the
+    // signal is read: the process must still die by the signal, or the host reports a crash.
+    dieIfSignalled();
     view.reset();
     return status;
 }

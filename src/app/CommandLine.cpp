@@ -118,6 +118,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* h
     size_t next = 1;
     if (isOneOf(first, "-root", "--root")) {
         c.mode = RunMode::host;
+        // The host's settings program previews with "-root -window-id ID".
+        if (args.size() > 1 && isOneOf(args[1], "-window-id", "--window-id")) {
+            if (args.size() < 3)
+                return failure("missing window id after '" + args[1] + "'");
+            const auto id = parseWindowId(args[2], true);
+            if (!id)
+                return failure("malformed window id '" + args[2] + "'");
+            c.windowId = *id;
+            return withTrailing(c, args, 3);
+        }
     } else if (isOneOf(first, "-window-id", "--window-id")) {
         if (args.size() < 2)
             return failure("missing window id after '" + first + "'");

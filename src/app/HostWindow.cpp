@@ -18,8 +18,10 @@ namespace {
 constexpr int frameMs = 40; // the window is refreshed 25 times a second
 constexpr uint32_t requestHeaderBytes = 64;
 int signalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t termReceived = 0;
 
 void onTerm(int) {
+    termReceived = 1;
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
 }
@@ -130,6 +132,13 @@ void dieBySignalAfterFlush(CDrawWnd& view, std::function<void()> flush) {
     sa.sa_handler = onTerm;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGTERM, &sa, nullptr);
+}
+
+void dieIfSignalled() {
+    if (termReceived == 0)
+        return;
+    std::signal(SIGTERM, SIG_DFL);
+    std::raise(SIGTERM);
 }
 
 } // namespace jamlog

@@ -49,5 +49,8 @@ private:
 // SIGTERM from the host: run `flush` (the view's counters and marker) on the user-interface thread, then die by
 // the signal's default action. `view` owns the watcher.
 void dieBySignalAfterFlush(CDrawWnd& view, std::function<void()> flush);
+// Dies by SIGTERM's default action when the signal has arrived but its watcher has not run yet (call after the
+// flush).
+void dieIfSignalled();
 
 } // namespace jamlog

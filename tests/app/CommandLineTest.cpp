@@ -66,6 +66,17 @@ TEST(CommandLine, RootUsesTheHostsEnvironmentOrTheRootWindow) {
     EXPECT_EQ(parse({"s"}, "0x10").mode, RunMode::fullScreen);
 }
 
+TEST(CommandLine, RootWithAWindowIdPreviewsInThatWindow) {
+    // The host's settings program sets the environment as well; the command line wins.
+    const CommandLine c = parse({"--root", "--window-id", "0x400C9C"}, "0x99");
+    EXPECT_EQ(c.mode, RunMode::host);
+    EXPECT_EQ(c.windowId, 0x400C9Cu);
+    EXPECT_EQ(parse({"-root", "-window-id", "12"}).windowId, 12u);
+    EXPECT_EQ(parse({"-root", "-window-id"}).error, "jamlog: missing window id after '-window-id'");
+    EXPECT_FALSE(parse({"-root", "-window-id", "0xzz"}).ok());
+    EXPECT_FALSE(parse({"-root", "-window-id", "12", "junk"}).ok());
+}
+
 TEST(CommandLine, TerminalExtrasAndSeed) {
     EXPECT_EQ(parse({"--window"}).mode, RunMode::window);
     EXPECT_FALSE(parse({"--window"}).seed.has_value());
