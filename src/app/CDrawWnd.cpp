@@ -1,5 +1,5 @@
-// The simulation view window: settings load, the first run, the timers, the back buffer and the hooks through
-// which the simulation draws vehicles and asks for redraws.
+// The simulation view window: settings load with the screens, the first run, the timers, scrolling and the hooks
+// through which the simulation asks for redraws.
 #include "app/CDrawWnd.h"
 
 #include <QCloseEvent>
@@ -11,10 +11,7 @@
 
 #include "app/CLegWnd.h"
 #include "app/CSplashWnd.h"
-#include "platform/QtCanvas.h"
 #include "render/Legend.h"
-#include "render/NetworkDrawing.h"
-#include "render/VehicleDrawing.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/TimerTable.h"
 
@@ -23,7 +20,6 @@ namespace jamlog {
 namespace {
 
 constexpr int minutesPerHour = 60;
-constexpr int advancedNoSplash = 128;
 
 int clockNow() {
     const QTime t = QTime::currentTime();
@@ -34,15 +30,34 @@ uint32_t timeSeed() {
     return static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
 }
 
+// The screens the platform reports: the primary one and the whole virtual desktop.
+ScreenMetrics platformScreens() {
+    ScreenMetrics screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.primaryW = primary->geometry().width();
+        screens.primaryH = primary->geometry().height();
+        const QRect all = primary->virtualGeometry();
+        screens.virtualX = all.x();
+        screens.virtualY = all.y();
+        screens.virtualW = all.width();
+        screens.virtualH = all.height();
+    }
+    return screens;
+}
+
 } // namespace
 
 CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
-    : QWidget(parent), store(st), options(opts), record(loadSettings(st)), model(std::make_unique<NetworkModel>()),
-      draws(std::make_unique<VehicleDrawTable>()), viewTransform(state, *model, *this), counters(st) {
+    : QWidget(parent), ViewCore(width(), height(), this), store(st), options(opts),
+      screensAtLoad(opts.screens ? *opts.screens : platformScreens()),
+      record(loadSettings(st, ScreenSizes{screensAtLoad.primaryW, screensAtLoad.primaryH, screensAtLoad.virtualW,
+                                          screensAtLoad.virtualH})),
+      counters(st) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    DrawState& state = drawState();
     state.set = renderSettingsFrom(record);
     state.refreshColours();
-    viewTransform.attachStore(&store);
+    view().attachStore(&store);
     if (options.embedded)
         setAttribute(Qt::WA_DontShowOnScreen);
     if (options.withLegend) {
@@ -51,20 +66,17 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
             legend->setAttribute(Qt::WA_DontShowOnScreen);
     }
 
-    sim = std::make_unique<Simulation>(*model, *draws, simSettingsFromRecord(record), catalogueLayouts(), this, this);
-    if (options.seed) {
-        uint32_t next = *options.seed;
-        sim->setSeedSource([next]() mutable { return next++; });
-    } else {
-        sim->setSeedSource(timeSeed);
-    }
-    back = QImage(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
-    sim->create(clockNow());
+    makeSimulation(simSettingsFromRecord(record), catalogueLayouts(), this);
+    if (options.seed)
+        seedSequence(*options.seed);
+    else
+        simulation().setSeedSource(timeSeed);
+    simulation().create(clockNow());
     layoutStarted();
     setTimers();
-    if (options.withSplash && !(state.set.advanced & advancedNoSplash) && record.get("Settings", "Running") == 0) {
+    if (options.withSplash && record.splash) {
         redrawAll();
-        splash = std::make_unique<CSplashWnd>(back);
+        splash = std::make_unique<CSplashWnd>(image());
         splash->show();
     }
 }
@@ -77,30 +89,17 @@ CDrawWnd::~CDrawWnd() {
 }
 
 int CDrawWnd::timerInterval(int id) const {
-    for (const TimerSpec& t : sim->timers())
+    for (const TimerSpec& t : simulation().timers())
         if (t.id == id)
             return t.intervalMs;
     return 0;
-}
-
-// A canvas over the back buffer, with the view's origin, for everything the simulation draws during fn.
-template <class Fn> void CDrawWnd::withCanvas(Fn&& fn) {
-    if (canvas != nullptr) {
-        fn();
-        return;
-    }
-    QtCanvas c(back);
-    c.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
-    canvas = &c;
-    fn();
-    canvas = nullptr;
 }
 
 // Sets every timer anew; the timers are kept (a tick may be the one that asked) and restarted.
 void CDrawWnd::setTimers() {
     if (!options.startTimers)
         return;
-    for (const TimerSpec& spec : sim->timers()) {
+    for (const TimerSpec& spec : simulation().timers()) {
         QTimer*& t = timers[static_cast<size_t>(spec.id)];
         if (t == nullptr) {
             t = new QTimer(this);
@@ -118,42 +117,35 @@ void CDrawWnd::onTimer(int id) {
     withCanvas([&] {
         switch (id) {
         case timerWander:
-            viewTransform.wander();
+            view().wander();
             break;
         case timerAnnotations:
-            if (!state.smallWindow)
+            if (!drawState().smallWindow)
                 refreshLegendText();
             break;
         case timerUpkeep:
             splash.reset(); // the splash lives at most one period of the 2-second timer
             break;
         default:
-            sim->onTimer(id);
+            simulation().onTimer(id);
             break;
         }
     });
-    if (sim->state().runs != seenRuns)
+    if (simulation().state().runs != seenRuns)
         layoutStarted();
     if (needsFullRedraw)
         redrawAll();
+    else
+        applyScroll();
     update();
 }
 
-void CDrawWnd::syncFromRun() {
-    const RunState& st = sim->state();
-    state.layout = st.layout;
-    state.content = st.switches & 15;
-    state.set.backCol = st.background;
-    state.set.dayLight = sim->settings().dayLight;
-    state.setBrightness(st.lightLevel);
-}
-
 void CDrawWnd::layoutStarted() {
-    seenRuns = sim->state().runs;
+    seenRuns = simulation().state().runs;
     syncFromRun();
     fitToWindow();
     if (legend)
-        legend->layoutStarted(sim->state());
+        legend->layoutStarted(simulation().state());
     needsFullRedraw = true;
 }
 
@@ -164,66 +156,44 @@ void CDrawWnd::fitToWindow() {
         ScreenMetrics screens;
         screens.primaryW = screens.virtualW = std::max(1, width());
         screens.primaryH = screens.virtualH = std::max(1, height());
-        viewTransform.setScreens(screens);
-    } else if (QScreen* primary = QGuiApplication::primaryScreen()) {
-        ScreenMetrics screens;
-        screens.primaryW = primary->geometry().width();
-        screens.primaryH = primary->geometry().height();
-        const QRect all = primary->virtualGeometry();
-        screens.virtualX = all.x();
-        screens.virtualY = all.y();
-        screens.virtualW = all.width();
-        screens.virtualH = all.height();
-        viewTransform.setScreens(screens);
+        view().setScreens(screens);
+    } else {
+        view().setScreens(screensAtLoad);
     }
-    viewTransform.panActive = 0;
-    viewTransform.loadView(store, state.layout);
-    viewTransform.resize(std::max(1, width()));
+    view().panActive = 0;
+    view().loadView(store, drawState().layout);
+    view().resize(std::max(1, width()));
 }
 
-void CDrawWnd::paintBuffer(Canvas& c) {
-    c.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
-    NetworkPainter(c, *model, state).paint();
-    const RunState& st = sim->state();
-    if (state.debugOn(debugHideVehicles))
-        return;
-    VehiclePainter vp(c, *model, state, *draws);
-    vp.originX = viewTransform.originX;
-    vp.originY = viewTransform.originY;
-    auto drawn = [&](int n) {
-        const VehicleDrawRecord& d = (*draws)[static_cast<size_t>(n)];
-        return (d.frontX | d.frontY | d.rearX | d.rearY) != 0 && !(d.stepResult & drawHidden);
-    };
-    for (int n = 0; n < std::min(st.activeCars, maxRoadVehicles); ++n)
-        if (drawn(n))
-            vp.moveAndDrawCar(n, drawPass);
-    for (int n = firstCarriage; n < st.trainsEnd; ++n)
-        if (drawn(n))
-            vp.moveAndDrawCarriage(n, drawPass);
-    for (int n = firstBoat; n < st.boatsEnd; ++n)
-        if (drawn(n))
-            vp.moveAndDrawBoat(n, drawPass);
+void CDrawWnd::paintOverlay(Canvas& c) {
     if (legend)
-        legend->drawAnnotations(c, *model, state, viewTransform.zoom);
+        legend->drawAnnotations(c, model(), drawState(), view().zoom);
 }
 
 void CDrawWnd::redrawAll() {
     needsFullRedraw = false;
-    if (back.size() != size() && width() > 0 && height() > 0)
-        back = QImage(width(), height(), QImage::Format_RGB32);
-    if (canvas != nullptr) {
-        paintBuffer(*canvas);
-    } else {
-        QtCanvas c(back);
-        paintBuffer(c);
-    }
+    pendingDx = pendingDy = 0;
+    if (width() > 0 && height() > 0 && openCanvas() == nullptr)
+        resizeImage(width(), height());
+    paintFrame();
     update();
+}
+
+// The scrolls the view asked for since the last paint, moved into the back buffer in one go.
+void CDrawWnd::applyScroll() {
+    if ((pendingDx == 0 && pendingDy == 0) || openCanvas() != nullptr)
+        return;
+    const int dx = pendingDx, dy = pendingDy;
+    pendingDx = pendingDy = 0;
+    if (image().size() != size())
+        return redrawAll();
+    scrollContents(dx, dy);
 }
 
 QImage CDrawWnd::composedFrame() const {
     if (!options.embedded || !legend || !legend->isVisible())
-        return back;
-    QImage frame = back.copy();
+        return image();
+    QImage frame = image().copy();
     QPainter p(&frame);
     p.drawImage(legend->pos(), legend->render());
     return frame;
@@ -233,16 +203,18 @@ void CDrawWnd::flushCounters() {
     if (flushed)
         return;
     flushed = true;
-    const RunState& st = sim->state();
-    counters.setSmallWindow(state.smallWindow);
+    const RunState& st = simulation().state();
+    counters.setSmallWindow(drawState().smallWindow);
     counters.flush(RunNumbers{st.minuteCount, st.jams, st.reliefMinutes}, st.layout, true);
 }
 
 void CDrawWnd::paintEvent(QPaintEvent*) {
     if (needsFullRedraw)
         redrawAll();
+    else
+        applyScroll();
     QPainter p(this);
-    p.drawImage(0, 0, back);
+    p.drawImage(0, 0, image());
     if (legend)
         legend->update();
 }
@@ -251,7 +223,7 @@ void CDrawWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (width() < 1 || height() < 1)
         return;
-    back = QImage(width(), height(), QImage::Format_RGB32);
+    resizeImage(width(), height());
     if (legend && options.embedded)
         legend->setScreenSize(size());
     fitToWindow();
@@ -268,6 +240,7 @@ void CDrawWnd::closeEvent(QCloseEvent* event) {
 // ViewHost
 
 void CDrawWnd::invalidate() {
+    pushMenuSettings();
     needsFullRedraw = true;
     update();
 }
@@ -277,13 +250,19 @@ void CDrawWnd::invalidateLegend() {
         legend->update();
 }
 
-void CDrawWnd::scrollWindow(int, int) {
-    invalidate();
-} // the whole buffer follows the new origin
+// Wandering calls this after moving the origin, panning before; either way the back buffer follows the origin
+// once the caller is done (end of the tick, or the update that panning asks for).
+void CDrawWnd::scrollWindow(int dx, int dy) {
+    pendingDx += dx;
+    pendingDy += dy;
+    update();
+}
 
 void CDrawWnd::updateWindow() {
     if (needsFullRedraw)
         redrawAll();
+    else
+        applyScroll();
     repaint();
 }
 
@@ -293,7 +272,7 @@ void CDrawWnd::postClose() {
 
 void CDrawWnd::relayoutLegend() {
     if (legend)
-        legend->layoutLegend(sim->state().minuteCount);
+        legend->layoutLegend(simulation().state().minuteCount);
 }
 
 void CDrawWnd::showLegendFirstTime() {
@@ -315,110 +294,85 @@ void CDrawWnd::setLegendVisible(bool visible) {
 
 void CDrawWnd::recolourLegend() {
     if (legend)
-        legend->recolour(state);
+        legend->recolour(drawState());
 }
 
 void CDrawWnd::nextLayout() {
-    withCanvas([&] { sim->nextLayout(); });
+    withCanvas([&] { simulation().nextLayout(); });
     layoutStarted();
     update();
 }
 
 int CDrawWnd::relief() const {
-    return sim->settings().relief;
+    return simulation().settings().relief;
 }
 
 void CDrawWnd::quickRelief() {
-    sim->quickRelief();
+    simulation().quickRelief();
 }
 
 int CDrawWnd::lightsMode() const {
-    return sim->state().lights.mode;
+    return simulation().state().lights.mode;
 }
 
 void CDrawWnd::lightsSwitch() {
-    sim->lightsSwitch();
+    simulation().lightsSwitch();
     invalidate();
+}
+
+// The menu's toggles live in the drawing state; the run reads the same options from its working values, and a
+// layout start copies those back into the drawing state.
+void CDrawWnd::pushMenuSettings() {
+    const RenderSettings& t = drawState().set;
+    SimSettings& w = simulation().settings();
+    w.dayLight = t.dayLight, w.night = t.night, w.stLights = t.stLights, w.slSigns = t.slSigns;
+    w.debug = t.debug, w.advanced = t.advanced;
 }
 
 void CDrawWnd::dayLightChanged() {
-    sim->settings().dayLight = state.set.dayLight;
-    sim->settings().night = state.set.night;
     invalidate();
 }
 
-// The simulated clock belongs to the run; the menu's clock commands only take effect through daylight cycling.
+// The clock commands: the simulated clock jumps to the minute and the day-and-night cycle takes over from there.
 void CDrawWnd::clockToSunset() {
-    dayLightChanged();
+    simulation().setClock(simulation().settings().sunset);
+    drawState().set.dayLight = 1;
+    invalidate();
 }
+
 void CDrawWnd::clockToSunrise() {
-    dayLightChanged();
+    simulation().setClock(simulation().settings().sunrise);
+    drawState().set.dayLight = 1;
+    invalidate();
 }
 
 void CDrawWnd::streetLightsChanged() {
-    state.refreshColours();
+    drawState().refreshColours();
     invalidate();
 }
 
 // DrawHooks
 
-void CDrawWnd::vehiclePass(int number, int pass) {
-    if (canvas == nullptr || state.debugOn(debugHideVehicles))
-        return;
-    VehiclePainter vp(*canvas, *model, state, *draws);
-    vp.originX = viewTransform.originX;
-    vp.originY = viewTransform.originY;
-    if (number < firstCarriage)
-        vp.moveAndDrawCar(number, pass);
-    else if (number < firstBoat)
-        vp.moveAndDrawCarriage(number, pass);
-    else
-        vp.moveAndDrawBoat(number, pass);
-}
-
-void CDrawWnd::eraseVehicle(int number) {
-    vehiclePass(number, erasePass);
-}
-void CDrawWnd::drawVehicle(int number) {
-    vehiclePass(number, drawPass);
-}
 void CDrawWnd::redrawView() {
     needsFullRedraw = true;
 }
 
 void CDrawWnd::redrawRoad(int road) {
-    if (canvas == nullptr)
+    if (openCanvas() == nullptr)
         return invalidate();
-    NetworkPainter np(*canvas, *model, state);
-    np.drawRoad(road);
-}
-
-void CDrawWnd::drawRoadworksLamps(int flashPhase) {
-    if (canvas == nullptr)
-        return;
-    state.flashPhase = flashPhase;
-    NetworkPainter np(*canvas, *model, state);
-    for (int r = 0; r < model->roadCount && r < roadCapacity; ++r)
-        if (roadworksActive(model->road(r)))
-            np.drawRoadworks(r, true);
+    ViewCore::redrawRoad(road);
 }
 
 void CDrawWnd::drawSigns() {
-    if (canvas == nullptr)
+    if (openCanvas() == nullptr)
         return invalidate();
-    NetworkPainter(*canvas, *model, state).drawAllSigns();
-}
-
-void CDrawWnd::drawTrainLamps() {
-    if (canvas == nullptr)
-        return;
-    NetworkPainter(*canvas, *model, state).drawLightIcons();
+    ViewCore::drawSigns();
 }
 
 void CDrawWnd::lightLevelChanged() {
-    state.setBrightness(sim->state().lightLevel);
+    ViewCore::lightLevelChanged();
     if (legend)
-        legend->brightnessChanged(state);
+        legend->brightnessChanged(drawState());
 }
 
 // From the minute tick every fifth minute: the legend walks to the next corner and shows fresh figures.
@@ -430,9 +384,9 @@ void CDrawWnd::refreshLegend() {
 void CDrawWnd::refreshLegendText() {
     if (!legend)
         return;
-    legend->refreshText(sim->state(), sim->settings(), state, *model);
-    if (canvas != nullptr)
-        legend->drawAnnotations(*canvas, *model, state, viewTransform.zoom);
+    legend->refreshText(simulation().state(), simulation().settings(), drawState(), model());
+    if (Canvas* c = openCanvas())
+        legend->drawAnnotations(*c, model(), drawState(), view().zoom);
 }
 
 // RunEvents
@@ -443,8 +397,8 @@ void CDrawWnd::timersChanged() {
 }
 
 void CDrawWnd::saveCounters() {
-    const RunState& st = sim->state();
-    counters.setSmallWindow(state.smallWindow);
+    const RunState& st = simulation().state();
+    counters.setSmallWindow(drawState().smallWindow);
     counters.flush(RunNumbers{st.minuteCount, st.jams, st.reliefMinutes}, st.layout, false);
 }
 

@@ -1,6 +1,8 @@
-// The simulation view window: owns the network model, the draw records, the simulation, the view transform, the
-// back buffer and the platform timers that drive the simulation's dispatcher. Paint blits the back buffer.
+// The simulation view window: the view core (model, draw records, simulation, view transform and back buffer) in
+// a widget, with the platform timers that drive the simulation's dispatcher. Paint blits the back buffer.
 #pragma once
+#include "app/ViewCore.h"
+
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -8,12 +10,9 @@
 #include <memory>
 #include <optional>
 
-#include "render/DrawState.h"
-#include "render/View.h"
 #include "settings/ProfileStore.h"
 #include "settings/SettingsRecord.h"
 #include "settings/UsageCounters.h"
-#include "sim/Simulation.h"
 
 namespace jamlog {
 
@@ -21,7 +20,7 @@ class Canvas;
 class CLegWnd;
 class CSplashWnd;
 
-class CDrawWnd : public QWidget, public ViewHost, public DrawHooks, public RunEvents {
+class CDrawWnd : public QWidget, public ViewHost, public RunEvents, public ViewCore {
     Q_OBJECT
 public:
     struct Options {
@@ -31,6 +30,7 @@ public:
         bool withLegend = true;
         bool embedded = false;   // drawn into a foreign window: nothing of its own on screen, legend included
         bool withSplash = false; // full screen only: the splash unless disabled or a run is marked
+        std::optional<ScreenMetrics> screens; // the screens at load; by default the platform's
     };
 
     CDrawWnd(ProfileStore& store, const Options& options, QWidget* parent = nullptr);
@@ -43,12 +43,9 @@ public:
     // Books the usage counters and the last layout; once, at the first close.
     void flushCounters();
 
-    const QImage& backBuffer() const { return back; }
+    const QImage& backBuffer() const { return image(); }
     // The back buffer with an embedded legend painted over it.
     QImage composedFrame() const;
-    Simulation& simulation() { return *sim; }
-    View& view() { return viewTransform; }
-    DrawState& drawState() { return state; }
     const SettingsRecord& settings() const { return record; }
     ProfileStore& profileStore() { return store; }
     int timerInterval(int id) const;
@@ -76,14 +73,10 @@ public:
     void clockToSunrise() override;
     void streetLightsChanged() override;
 
-    // DrawHooks
-    void eraseVehicle(int number) override;
-    void drawVehicle(int number) override;
+    // DrawHooks beyond the core's: a full redraw waits for the end of the tick
     void redrawView() override;
     void redrawRoad(int road) override;
-    void drawRoadworksLamps(int flashPhase) override;
     void drawSigns() override;
-    void drawTrainLamps() override;
     void lightLevelChanged() override;
     void refreshLegend() override;
     void refreshLegendText();
@@ -98,29 +91,24 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    void paintOverlay(Canvas& c) override;
+
 private:
-    template <class Fn> void withCanvas(Fn&& fn);
-    void vehiclePass(int number, int pass);
     void setTimers();
     void layoutStarted();
     void fitToWindow();
-    void syncFromRun();
-    void paintBuffer(Canvas& c);
+    void applyScroll();
+    void pushMenuSettings();
 
     ProfileStore& store;
     Options options;
+    ScreenMetrics screensAtLoad; // before the record, whose load reads them
     SettingsRecord record;
-    std::unique_ptr<NetworkModel> model;
-    std::unique_ptr<VehicleDrawTable> draws;
-    DrawState state;
-    View viewTransform;
     UsageCounters counters;
-    std::unique_ptr<Simulation> sim;
     std::unique_ptr<CLegWnd> legend;
     std::unique_ptr<CSplashWnd> splash;
-    QImage back;
     std::array<QTimer*, 15> timers{}; // by timer id
-    Canvas* canvas = nullptr;         // the back buffer's canvas while a tick or a redraw runs
+    int pendingDx = 0, pendingDy = 0; // scrolled by the view, not yet applied to the back buffer
     int seenRuns = -1;
     bool pausedFlag = false;
     bool needsFullRedraw = true;

@@ -18,6 +18,7 @@ constexpr int32_t procCorrLimit = 10;   // a larger stored processor correction 
 constexpr int32_t procCorrFallback = 5;
 constexpr int32_t runningTestAsked = 1; // "Apply & Test" is starting a run
 constexpr int32_t runningTestOn = 2;
+constexpr int32_t noSplashBit = 1 << 7;  // Advanced: "disable splash screen"
 
 size_t indexOf(std::string_view section, std::string_view name) {
     auto i = findSetting(section, name);
@@ -50,6 +51,10 @@ MinutePair seasonalDaylight(int32_t monthNumber) {
 SettingsRecord loadSettings(ProfileStore& store) {
     SettingsRecord r;
     auto table = settingsTable();
+    // The splash comes first, before the run-mode handshake below rewrites Running.
+    const int32_t advancedStored =
+        store.GetProfileInt("Params", "Advanced", table[indexOf("Params", "Advanced")].defaultValue);
+    r.splash = !(advancedStored & noSplashBit) && store.GetProfileInt("Settings", "Running", 0) == 0;
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDef& d = table[i];
         if (d.section == "Settings" || d.section == "Version" || d.section == "Counters" || d.section == "Random") {
@@ -93,6 +98,23 @@ SettingsRecord loadSettings(ProfileStore& store) {
     r.anyDebug = r.get("Design", "Debug") != 0;
     for (const char* c : {"Elapsed", "Jamlogs", "Reliefs"}) r.at("Counters", c) = store.GetProfileInt("Counters", c, 0);
     r.at("Version", "Release") = store.GetProfileInt("Version", "Release", 2);
+    return r;
+}
+
+ScreenArea drawingArea(int32_t noMM, const ScreenSizes& screens) {
+    ScreenArea a;
+    a.noMM = screens.primaryW == screens.virtualW ? 1 : noMM;
+    a.width = a.noMM ? screens.primaryW : screens.virtualW;
+    a.height = a.noMM ? screens.primaryH : screens.virtualH;
+    return a;
+}
+
+SettingsRecord loadSettings(ProfileStore& store, const ScreenSizes& screens) {
+    SettingsRecord r = loadSettings(store);
+    const ScreenArea a = drawingArea(r.get("Screen", "NoMM"), screens);
+    r.at("Screen", "NoMM") = a.noMM;
+    r.screenW = a.width;
+    r.screenH = a.height;
     return r;
 }
 

@@ -20,6 +20,8 @@ struct SettingsRecord {
     int32_t layoutMask = 0;                    // the random layout mask in force for this run
     int32_t startLayout = 0;
     bool anyDebug = false;
+    bool splash = false;                       // the splash window is shown (not disabled, no run marked)
+    int32_t screenW = 0, screenH = 0;          // the drawing area, when the load was given the screens
 
     int32_t& at(std::string_view section, std::string_view name);
     int32_t get(std::string_view section, std::string_view name) const;
@@ -31,6 +33,23 @@ SettingsRecord defaultSettings();
 // Reads the options into a record at view construction: defaults for absent values, clamps for values that would
 // crash, the derived values, seasonal daylight, the random state and the run-mode handshake (Running 1 becomes 2).
 SettingsRecord loadSettings(ProfileStore& store);
+
+// Pixel sizes of the primary screen and of the virtual desktop that spans every monitor.
+struct ScreenSizes {
+    int32_t primaryW = 0, primaryH = 0, virtualW = 0, virtualH = 0;
+};
+
+struct ScreenArea {
+    int32_t noMM = 0;              // 1 when the view keeps to the primary screen
+    int32_t width = 0, height = 0; // the drawing area
+};
+
+// The drawing area: the primary screen with NoMM, else the virtual desktop; a primary screen as wide as the
+// desktop (a single monitor) counts as NoMM.
+ScreenArea drawingArea(int32_t noMM, const ScreenSizes& screens);
+
+// The load with the screens: as above, then NoMM and the drawing area taken from them.
+SettingsRecord loadSettings(ProfileStore& store, const ScreenSizes& screens);
 
 // Sunrise and sunset in minutes when daylight follows the season; the month number modulo 12 is the month, December 0.
 MinutePair seasonalDaylight(int32_t monthNumber);

@@ -97,6 +97,9 @@ public:
     void nextLayout();
     void quickRelief();
     void lightsSwitch();
+    // Puts the simulated clock at a minute of the day (the clock commands); out-of-day values are clamped as at
+    // creation. The light level then follows the clock on its own timer.
+    void setClock(int clockMinutes);
 
     TimerTable timers() const { return timerTable(work); }
     const RunState& state() const { return st; }

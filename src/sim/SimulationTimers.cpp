@@ -72,6 +72,10 @@ void Simulation::onTimer(int id) {
     }
 }
 
+void Simulation::setClock(int clockMinutes) {
+    st.clock = std::clamp(clockMinutes, 0, minutesPerDay - 1);
+}
+
 void Simulation::applyLightsMode() {
     setLightsMode(m, st.lights.mode);
 }

@@ -103,3 +103,41 @@ TEST(SettingsLoad, RunningHandshakeAndRandomMask) {
     EXPECT_EQ(storedMask(1), 0);
     EXPECT_EQ(storedMask(3), 3);
 }
+
+TEST(SettingsLoad, SplashUnlessDisabledOrARunIsMarked) {
+    MemoryProfileStore s;
+    EXPECT_TRUE(loadSettings(s).splash);
+    s.WriteProfileInt("Params", "Advanced", 128 | 1);
+    EXPECT_FALSE(loadSettings(s).splash) << "the tweak \"disable splash screen\"";
+    s.WriteProfileInt("Params", "Advanced", 1 | 256);
+    EXPECT_TRUE(loadSettings(s).splash) << "other tweaks leave it on";
+    s.WriteProfileInt("Settings", "Running", 1);
+    EXPECT_FALSE(loadSettings(s).splash) << "a test run about to start";
+    EXPECT_FALSE(loadSettings(s).splash) << "and the same run once marked as 2";
+    s.WriteProfileInt("Settings", "Running", 8);
+    EXPECT_FALSE(loadSettings(s).splash) << "a preview";
+}
+
+TEST(SettingsLoad, DrawingAreaFromTheScreens) {
+    const ScreenSizes single{1920, 1080, 1920, 1080};
+    const ScreenSizes sideBySide{1920, 1080, 3200, 1080};
+    const ScreenSizes stacked{1920, 1080, 1920, 2160}; // as wide as the primary screen: taken as one
+    EXPECT_EQ(drawingArea(0, single).noMM, 1);
+    ScreenArea a = drawingArea(0, sideBySide);
+    EXPECT_EQ(a.noMM, 0);
+    EXPECT_EQ(a.width, 3200);
+    EXPECT_EQ(a.height, 1080);
+    a = drawingArea(1, sideBySide);
+    EXPECT_EQ(a.width, 1920);
+    a = drawingArea(0, stacked);
+    EXPECT_EQ(a.noMM, 1);
+    EXPECT_EQ(a.height, 1080);
+
+    MemoryProfileStore s;
+    SettingsRecord r = loadSettings(s, single);
+    EXPECT_EQ(r.get("Screen", "NoMM"), 1);
+    EXPECT_EQ(s.GetProfileInt("Screen", "NoMM", -1), -1) << "the forced value is the view's, never stored";
+    r = loadSettings(s, sideBySide);
+    EXPECT_EQ(r.get("Screen", "NoMM"), 0);
+    EXPECT_EQ(r.screenW, 3200);
+}

@@ -1,0 +1,94 @@
+// Culling by bounding box: a shape is dropped only when its box, grown by the pen, lies off the surface.
+#include "app/CullingCanvas.h"
+
+#include <algorithm>
+
+namespace jamlog {
+
+namespace {
+constexpr int slack = 2; // pixels beyond the pen's width: caps, joins and rounding
+} // namespace
+
+void CullingCanvas::setWindowOrigin(int x, int y) {
+    originX = x;
+    originY = y;
+    c.setWindowOrigin(x, y);
+}
+
+long CullingCanvas::penReach() const {
+    const Pen p = c.pen();
+    return (p.style == PenStyle::Null ? 0 : std::max(1, p.width)) + slack;
+}
+
+bool CullingCanvas::outside(long left, long top, long right, long bottom, long reach) const {
+    return clippedOut || right + reach - originX < 0 || bottom + reach - originY < 0 ||
+           left - reach - originX >= c.width() || top - reach - originY >= c.height();
+}
+
+bool CullingCanvas::outside(const CanvasPoint* points, int count, long reach) const {
+    if (count <= 0)
+        return true;
+    long left = points[0].x, right = left, top = points[0].y, bottom = top;
+    for (int i = 1; i < count; ++i) {
+        left = std::min<long>(left, points[i].x), right = std::max<long>(right, points[i].x);
+        top = std::min<long>(top, points[i].y), bottom = std::max<long>(bottom, points[i].y);
+    }
+    return outside(left, top, right, bottom, reach);
+}
+
+bool CullingCanvas::outsideBox(int left, int top, int right, int bottom) const {
+    return outside(std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom),
+                   penReach());
+}
+
+// A clip path off the surface is not set at all; what is drawn under it is dropped until the next clip or reset.
+void CullingCanvas::clipToPolygon(const CanvasPoint* points, int count) {
+    clippedOut = false;
+    clippedOut = outside(points, count, slack);
+    if (!clippedOut)
+        c.clipToPolygon(points, count);
+}
+
+void CullingCanvas::resetClip() {
+    clippedOut = false;
+    c.resetClip();
+}
+
+void CullingCanvas::text(int x, int y, const std::string& s) {
+    if (!clippedOut)
+        c.text(x, y, s);
+}
+
+void CullingCanvas::polygon(const CanvasPoint* points, int count) {
+    if (!outside(points, count, penReach()))
+        c.polygon(points, count);
+}
+
+void CullingCanvas::polyline(const CanvasPoint* points, int count) {
+    if (!outside(points, count, penReach()))
+        c.polyline(points, count);
+}
+
+void CullingCanvas::line(CanvasPoint from, CanvasPoint to) {
+    const CanvasPoint ends[2] = {from, to};
+    if (!outside(ends, 2, penReach()))
+        c.line(from, to);
+}
+
+// An arc never leaves its ellipse's box.
+void CullingCanvas::arc(int left, int top, int right, int bottom, CanvasPoint from, CanvasPoint to) {
+    if (!outsideBox(left, top, right, bottom))
+        c.arc(left, top, right, bottom, from, to);
+}
+
+void CullingCanvas::ellipse(int left, int top, int right, int bottom) {
+    if (!outsideBox(left, top, right, bottom))
+        c.ellipse(left, top, right, bottom);
+}
+
+void CullingCanvas::rectangle(int left, int top, int right, int bottom) {
+    if (!outsideBox(left, top, right, bottom))
+        c.rectangle(left, top, right, bottom);
+}
+
+} // namespace jamlog

@@ -1,0 +1,202 @@
+// The shared view core: full paints, scrolling with strip repaints, and the draw hooks around each vehicle step.
+#include "app/ViewCore.h"
+
+#include <cstdlib>
+
+#include "app/CullingCanvas.h"
+
+#include "render/NetworkDrawing.h"
+#include "render/VehicleDrawing.h"
+
+namespace jamlog {
+
+ViewCore::ViewCore(int width, int height, ViewHost* host)
+    : net(std::make_unique<NetworkModel>()), records(std::make_unique<VehicleDrawTable>()),
+      viewTransform(state, *net, host != nullptr ? *host : noWindow),
+      img(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
+    clearModel(*net);
+    img.fill(Qt::black);
+}
+
+ViewCore::~ViewCore() = default;
+
+void ViewCore::makeSimulation(const SimSettings& settings, LayoutService layouts, RunEvents* events) {
+    sim = std::make_unique<Simulation>(*net, *records, settings, std::move(layouts), this, events);
+}
+
+void ViewCore::seedSequence(uint32_t first) {
+    sim->setSeedSource([next = first]() mutable { return next++; });
+}
+
+void ViewCore::resizeImage(int width, int height) {
+    if (held || width < 1 || height < 1 || (width == img.width() && height == img.height()))
+        return;
+    img = QImage(width, height, QImage::Format_RGB32);
+}
+
+void ViewCore::holdCanvas() {
+    if (held)
+        return;
+    held = std::make_unique<QtCanvas>(img);
+    held->setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
+    canvas = held.get();
+}
+
+void ViewCore::syncFromRun() {
+    const SimSettings& w = sim->settings();
+    RenderSettings& r = state.set;
+    r.stLights = w.stLights, r.tarmac = w.tarmac, r.rails = w.rails, r.weather = w.weather, r.fire = w.fire;
+    r.dimming = w.dimming, r.dusk = w.dusk, r.advanced = w.advanced, r.debug = w.debug, r.lanWid = w.lanWid;
+    r.slSigns = w.slSigns, r.vslSigns = w.vslSigns, r.rwSigns = w.rwSigns, r.rsl = w.rsl, r.vsl = w.vsl;
+    r.rwl = w.rwl, r.gatso = w.gatso, r.peakTL = w.peakTL, r.dynRW = w.dynRW;
+    r.dayLight = w.dayLight, r.night = w.night;
+    const RunState& s = sim->state();
+    r.backCol = s.background;
+    state.layout = s.layout;
+    state.content = s.switches;
+    state.flashPhase = s.flashPhase;
+    state.setBrightness(s.lightLevel);
+}
+
+VehiclePainter ViewCore::vehiclePainter(Canvas& c) {
+    VehiclePainter vp(c, *net, state, *records);
+    vp.originX = viewTransform.originX;
+    vp.originY = viewTransform.originY;
+    return vp;
+}
+
+void ViewCore::paintFrame(Canvas& c, int left, int top) {
+    c.setWindowOrigin(-viewTransform.originX + left, -viewTransform.originY + top);
+    NetworkPainter(c, *net, state).paint();
+    if (!state.debugOn(debugHideVehicles)) {
+        const RunState& st = sim->state();
+        VehiclePainter vp = vehiclePainter(c);
+        auto drawn = [&](int n) {
+            const VehicleDrawRecord& d = (*records)[static_cast<size_t>(n)];
+            return (d.frontX | d.frontY | d.rearX | d.rearY) != 0 && !(d.stepResult & drawHidden);
+        };
+        c.setPen({PenStyle::Null, 0, 0});
+        for (int n = 0; n < std::min(st.activeCars, maxRoadVehicles); ++n)
+            if (drawn(n))
+                vp.moveAndDrawCar(n, drawPass);
+        for (int n = firstCarriage; n < st.trainsEnd; ++n)
+            if (drawn(n))
+                vp.moveAndDrawCarriage(n, drawPass);
+        for (int n = firstBoat; n < st.boatsEnd; ++n)
+            if (drawn(n))
+                vp.moveAndDrawBoat(n, drawPass);
+    }
+    paintOverlay(c);
+}
+
+void ViewCore::paintFrame() {
+    if (canvas != nullptr) {
+        paintFrame(*canvas, 0, 0);
+        return;
+    }
+    QtCanvas c(img);
+    paintFrame(c, 0, 0);
+}
+
+// A canvas over a rectangle of the back buffer's own pixels: its bounds clip everything drawn, even the fills
+// that ignore a clip path; shapes wholly outside it are not drawn at all.
+void ViewCore::paintArea(int left, int top, int width, int height) {
+    const qsizetype line = img.bytesPerLine();
+    uchar* first = img.bits() + top * line + left * (img.depth() / 8);
+    QImage part(first, width, height, line, img.format());
+    QtCanvas c(part);
+    CullingCanvas culled(c);
+    paintFrame(culled, left, top);
+}
+
+void ViewCore::scrollContents(int dx, int dy) {
+    const int w = img.width(), h = img.height();
+    if (dx == 0 && dy == 0)
+        return;
+    if (std::abs(dx) >= w || std::abs(dy) >= h) {
+        paintFrame();
+        return;
+    }
+    if (canvas != nullptr) {
+        canvas->scroll(dx, dy);
+    } else {
+        QtCanvas c(img);
+        c.scroll(dx, dy);
+    }
+    // The uncovered column over the full height, then the uncovered row beside it.
+    const int columnW = std::abs(dx), rowH = std::abs(dy);
+    if (columnW > 0)
+        paintArea(dx > 0 ? 0 : w + dx, 0, columnW, h);
+    if (rowH > 0 && w > columnW)
+        paintArea(dx > 0 ? dx : 0, dy > 0 ? 0 : h + dy, w - columnW, rowH);
+    if (canvas != nullptr)
+        canvas->setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
+}
+
+void ViewCore::vehiclePass(int number, int pass) {
+    if (canvas == nullptr || state.debugOn(debugHideVehicles))
+        return;
+    if (pass == drawPass)
+        canvas->setPen({PenStyle::Null, 0, 0}); // polygons without outline, as the tick selects
+    VehiclePainter vp = vehiclePainter(*canvas);
+    if (number < firstCarriage)
+        vp.moveAndDrawCar(number, pass);
+    else if (number < firstBoat)
+        vp.moveAndDrawCarriage(number, pass);
+    else
+        vp.moveAndDrawBoat(number, pass);
+}
+
+void ViewCore::eraseVehicle(int number) {
+    vehiclePass(number, erasePass);
+}
+
+void ViewCore::drawVehicle(int number) {
+    vehiclePass(number, drawPass);
+}
+
+void ViewCore::redrawView() {
+    if (canvas == nullptr)
+        return;
+    syncFromRun();
+    canvas->setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
+    NetworkPainter(*canvas, *net, state).paint();
+}
+
+void ViewCore::redrawRoad(int road) {
+    if (canvas == nullptr)
+        return;
+    NetworkPainter p(*canvas, *net, state);
+    if (roadworksActive(net->road(road))) {
+        p.drawRoad(road);
+        p.drawRoadworks(road, false);
+    } else {
+        p.clearRoadworks(road);
+    }
+}
+
+void ViewCore::drawRoadworksLamps(int flashPhase) {
+    if (canvas == nullptr)
+        return;
+    state.flashPhase = flashPhase;
+    NetworkPainter p(*canvas, *net, state);
+    for (int i = 0; i < net->roadCount && i < roadCapacity; ++i)
+        p.drawRoadworks(i, flashPhase != 0);
+}
+
+void ViewCore::drawSigns() {
+    if (canvas != nullptr)
+        NetworkPainter(*canvas, *net, state).drawAllSigns();
+}
+
+void ViewCore::drawTrainLamps() {
+    if (canvas != nullptr)
+        NetworkPainter(*canvas, *net, state).drawLightIcons();
+}
+
+void ViewCore::lightLevelChanged() {
+    state.set.backCol = sim->state().background;
+    state.setBrightness(sim->state().lightLevel);
+}
+
+} // namespace jamlog

@@ -1,0 +1,101 @@
+// The core of a simulation view, shared by the saver's window and the headless snapshot: the network model, the
+// vehicle draw records, the drawing state, the view transform, the simulation and the back buffer, with the
+// simulation's draw hooks wired to the network and vehicle painters.
+#pragma once
+// The simulation first: Qt's keyword macros (slots) must not reach its headers.
+#include "sim/Simulation.h"
+
+#include <QImage>
+#include <functional>
+#include <memory>
+
+#include "platform/QtCanvas.h"
+#include "render/DrawState.h"
+#include "render/VehicleDrawing.h"
+#include "render/View.h"
+
+namespace jamlog {
+
+class ViewCore : public DrawHooks {
+public:
+    // host: the window actions of the view transform; nullptr for a view without a window.
+    ViewCore(int width, int height, ViewHost* host);
+    ~ViewCore() override;
+    ViewCore(const ViewCore&) = delete;
+    ViewCore& operator=(const ViewCore&) = delete;
+
+    // Creates the simulation over the core's model and records, drawing through this core's hooks.
+    void makeSimulation(const SimSettings& settings, LayoutService layouts, RunEvents* events = nullptr);
+    // Every run start takes the next of first, first + 1, ... so that a run can be replayed.
+    void seedSequence(uint32_t first);
+
+    Simulation& simulation() { return *sim; }
+    const Simulation& simulation() const { return *sim; }
+    View& view() { return viewTransform; }
+    DrawState& drawState() { return state; }
+    NetworkModel& model() { return *net; }
+    const QImage& image() const { return img; }
+
+    // A new back buffer; its pixels are undefined until the next full paint. Not while a canvas is held.
+    void resizeImage(int width, int height);
+
+    // Runs fn with a canvas over the back buffer at the view's origin; the hooks draw only while one is open.
+    template <class Fn> void withCanvas(Fn&& fn) {
+        if (canvas != nullptr) {
+            fn();
+            return;
+        }
+        QtCanvas c(img);
+        c.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
+        canvas = &c;
+        fn();
+        canvas = nullptr;
+    }
+    // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
+    void holdCanvas();
+
+    // The drawing options that a run varies (weather, surfaces, lights, signs, debug bits), its background,
+    // layout, content, flash phase and light level, from the simulation's working values.
+    void syncFromRun();
+
+    // The whole picture onto the back buffer: background and network, the vehicles where they stand, the overlay.
+    void paintFrame();
+    // Moves the back buffer's contents by (dx, dy) pixels after the origin moved by as much, and paints only the
+    // uncovered strips anew; the result is the picture a full paint at the new origin gives.
+    void scrollContents(int dx, int dy);
+
+    // DrawHooks
+    void eraseVehicle(int number) override;
+    void drawVehicle(int number) override;
+    void redrawView() override; // the network at once; a window may defer it instead
+    void redrawRoad(int road) override;
+    void drawRoadworksLamps(int flashPhase) override;
+    void drawSigns() override;
+    void drawTrainLamps() override;
+    void lightLevelChanged() override;
+
+protected:
+    // Painted over the vehicles by a full paint and by the strips of a scroll (the window's speed annotations).
+    virtual void paintOverlay(Canvas&) {}
+    // The canvas the hooks draw on, or nullptr outside a tick.
+    Canvas* openCanvas() const { return canvas; }
+
+private:
+    // The picture onto c, whose device pixel (0, 0) is the back buffer's pixel (left, top).
+    void paintFrame(Canvas& c, int left, int top);
+    void paintArea(int left, int top, int width, int height);
+    void vehiclePass(int number, int pass);
+    VehiclePainter vehiclePainter(Canvas& c);
+
+    ViewHost noWindow;
+    std::unique_ptr<NetworkModel> net;
+    std::unique_ptr<VehicleDrawTable> records;
+    DrawState state;
+    View viewTransform;
+    std::unique_ptr<Simulation> sim;
+    QImage img;
+    std::unique_ptr<QtCanvas> held;
+    Canvas* canvas = nullptr;
+};
+
+} // namespace jamlog
