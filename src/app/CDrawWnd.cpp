@@ -278,8 +278,11 @@ void CDrawWnd::relayoutLegend() {
 void CDrawWnd::showLegendFirstTime() {
     if (!legend)
         return;
-    raise();
     legend->show();
+    // A view inside a host's window is not a top-level window of ours to raise.
+    if (options.embedded)
+        return;
+    raise();
     legend->raise();
 }
 
