@@ -1,17 +1,17 @@
-// --simulate N --minutes M [--seed S] [--cars C]: builds layout N and runs its traffic on a virtual clock, printing
-// one line of figures per minute of running time and a summary line.
+// --simulate N --minutes M [--seed S] [--cars C] [--time HH:MM]: builds layout N with the default settings and runs
+// the simulation's own dispatcher on a virtual clock, printing one line of figures per minute tick and a summary.
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "app/Tools.h"
-#include "model/BuildLayout.h"
 #include "model/LayoutCatalogue.h"
-#include "sim/BodyColours.h"
-#include "sim/HeadlessRun.h"
-#include "sim/LightGroups.h"
-#include "sim/RailwaySignals.h"
+#include "settings/SettingsRecord.h"
+#include "sim/CatalogueLayouts.h"
+#include "sim/Clock.h"
+#include "sim/MinuteRun.h"
 
 namespace jamlog {
 
@@ -20,13 +20,15 @@ namespace {
 constexpr int layoutSlots = 30;
 constexpr int maxMinutes = 100000;
 constexpr int maxCars = 2000;
-constexpr int defaultBreakdownSlots = 2; // BkDownNo
+constexpr int defaultClock = clockAt(12, 0); // a fixed start, so that a seed replays exactly
+constexpr int minutesPerHour = 60;
 
 struct Options {
     int layout = 0;
     int minutes = 1;
     long long seed = 1;
-    int cars = -1; // -1: the layout's own count
+    int cars = -1; // -1: the Cars setting
+    int clock = defaultClock;
 };
 
 bool parseInt(const std::string& s, long long lo, long long hi, long long& out) {
@@ -37,6 +39,28 @@ bool parseInt(const std::string& s, long long lo, long long hi, long long& out) 
     if (*end != '\0' || v < lo || v > hi)
         return false;
     out = v;
+    return true;
+}
+
+bool allDigits(const std::string& s) {
+    if (s.empty())
+        return false;
+    for (const char c : s)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    return true;
+}
+
+// HH:MM (or H:MM) to minutes since midnight.
+bool parseClock(const std::string& s, int& out) {
+    const size_t colon = s.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 2 || s.size() != colon + 3)
+        return false;
+    const std::string hh = s.substr(0, colon), mm = s.substr(colon + 1);
+    long long h = 0, m = 0;
+    if (!allDigits(hh) || !allDigits(mm) || !parseInt(hh, 0, 23, h) || !parseInt(mm, 0, 59, m))
+        return false;
+    out = clockAt(static_cast<int>(h), static_cast<int>(m));
     return true;
 }
 
@@ -72,6 +96,9 @@ int parse(const ToolArgs& args, Options& o) {
             if (!parseInt(val, 1, maxCars, v))
                 return fail("bad value for --cars '" + val + "'");
             o.cars = static_cast<int>(v);
+        } else if (key == "--time") {
+            if (!parseClock(val, o.clock))
+                return fail("bad value for --time '" + val + "' (HH:MM)");
         } else {
             return fail("unknown argument '" + key + "'");
         }
@@ -83,9 +110,12 @@ int parse(const ToolArgs& args, Options& o) {
     return 0;
 }
 
-void printFigures(const HeadlessFigures& f, bool summary) {
-    std::printf("%sminute=%d carsNow=%d carsStuck=%d jams=%d relief=%s boatsNow=%d trainsNow=%d",
-                summary ? "summary " : "", f.minute, f.carsNow, f.carsStuck, f.jams, f.relief, f.boatsNow, f.trainsNow);
+void printFigures(const MinuteFigures& f, bool summary) {
+    std::printf("%sminute=%d carsNow=%d carsStuck=%d jams=%d relief=%s boatsNow=%d trainsNow=%d carsMax=%d "
+                "stuckPct=%d simTime=%02d:%02d light=%d lights=%d layout=%d",
+                summary ? "summary " : "", f.minute, f.carsNow, f.carsStuck, f.jams, f.reliefName, f.boatsNow,
+                f.trainsNow, f.carsMax, f.stuckPct, f.simTime / minutesPerHour, f.simTime % minutesPerHour, f.light,
+                f.lights, f.layout);
     if (summary)
         std::printf(" entered=%ld left=%ld", f.entered, f.left);
     std::printf("\n");
@@ -97,34 +127,21 @@ int runSimulate(const ToolArgs& args) {
     Options o;
     if (const int status = parse(args, o))
         return status;
+    // The defaults of the settings table, as a first run with an empty store reads them.
+    MemoryProfileStore store;
+    SimSettings settings = simSettingsFromRecord(loadSettings(store));
+    settings.network = o.layout;
+    if (o.cars > 0)
+        settings.cars = o.cars;
+
     auto model = std::make_unique<NetworkModel>();
     auto draw = std::make_unique<VehicleDrawTable>();
     clearModel(*model);
-    Rng rng(static_cast<uint32_t>(o.seed));
-    BuildParams p;
-    p.layout = o.layout;
-    if (o.cars > 0)
-        p.cars = o.cars;
-    HeadlessConfig cfg;
-    auto build = [&] {
-        const BuildResult r = buildLayout(*model, rng, p);
-        startLightGroups(*model, p.lights, false);
-        *draw = VehicleDrawTable{};
-        cfg.traffic.configuredCars = cfg.traffic.activeCars = std::max(r.cars, 1);
-        cfg.traffic.releaseCounter = 0;
-        cfg.traffic.boatsEnd = r.boatsEnd;
-        cfg.roads = (r.contentFlags & contentRoads) != 0;
-        cfg.tracks = (r.contentFlags & contentTracks) != 0;
-        cfg.rivers = (r.contentFlags & contentRivers) != 0;
-        cfg.tokens = layoutUsesTokens(*model, r.contentFlags);
-        drawBodyColours(*draw, rng, cfg.traffic.activeCars, (p.options & 4) != 0);
-        return r.trainsEnd;
-    };
-    cfg.minutes = o.minutes;
-    cfg.traffic.breakdowns = makeBreakdownRing(defaultBreakdownSlots);
-    cfg.trainsEnd = cfg.activeTrainsEnd = build();
-    HeadlessFigures last;
-    runHeadless(*model, rng, *draw, cfg, build, [&](const HeadlessFigures& f) {
+    Simulation sim(*model, *draw, settings, catalogueLayouts());
+    // Every run start takes the next seed of a sequence from --seed, so that resets and cycling replay too.
+    sim.setSeedSource([next = static_cast<uint32_t>(o.seed)]() mutable { return next++; });
+    MinuteFigures last;
+    runSimulationMinutes(sim, o.clock, o.minutes, [&](const MinuteFigures& f) {
         printFigures(f, false);
         last = f;
     });

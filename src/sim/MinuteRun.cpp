@@ -1,9 +1,18 @@
 // Minute-by-minute runs over the virtual clock.
 #include "sim/MinuteRun.h"
 
+#include "sim/Relief.h"
 #include "sim/VirtualClock.h"
 
 namespace jamlog {
+
+const char* reliefNameOf(const Simulation& sim) {
+    if (!sim.state().reliefActive)
+        return "None";
+    if (quickReliefOn(sim.settings().relief))
+        return "Quick";
+    return sim.roadLayout() ? "Active" : "SPAD";
+}
 
 MinuteFigures minuteFiguresOf(const Simulation& sim) {
     const RunState& s = sim.state();
@@ -13,6 +22,7 @@ MinuteFigures minuteFiguresOf(const Simulation& sim) {
     f.carsStuck = s.counts.stopped;
     f.jams = s.jams;
     f.relief = s.reliefActive;
+    f.reliefName = reliefNameOf(sim);
     f.boatsNow = s.boatsInside;
     f.trainsNow = s.counts.trains.counted;
     f.carsMax = s.activeCars;

@@ -9,11 +9,12 @@
 namespace jamlog {
 
 struct MinuteFigures {
-    int minute = 0;    // minute ticks since the view was created
-    int carsNow = 0;   // road vehicles counted inside in the last movement tick
-    int carsStuck = 0; // of them standing
-    int jams = 0;      // automatic resets so far
-    int relief = 0;    // reliefActive
+    int minute = 0;                  // minute ticks since the view was created
+    int carsNow = 0;                 // road vehicles counted inside in the last movement tick
+    int carsStuck = 0;               // of them standing
+    int jams = 0;                    // automatic resets so far
+    int relief = 0;                  // reliefActive
+    const char* reliefName = "None"; // None, Active (road layouts), SPAD (train layouts) or Quick
     int boatsNow = 0;
     int trainsNow = 0;
     int carsMax = 0;  // activeCars
@@ -27,6 +28,10 @@ struct MinuteFigures {
 };
 
 MinuteFigures minuteFiguresOf(const Simulation& sim);
+
+// The relief as the legend names it: None while off, Quick during a quick relief, else Active on road layouts and
+// SPAD (trains passing signals at danger) on train layouts.
+const char* reliefNameOf(const Simulation& sim);
 
 // Creates the view's first run with the clock at `startClock` (minutes since midnight), then runs `minutes`
 // minute ticks on a virtual clock and returns the figures after each; `afterMinute`, when given, sees each one.

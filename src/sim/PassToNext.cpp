@@ -47,7 +47,8 @@ int passToNext(Ctx& x, int overshoot) {
         overshoot += W;
         g = std::max(g - W, 0);
     }
-    int entry = overshoot;
+    // Never beyond the end of the lane: a short ring segment can be shorter than the overshoot plus a lane width.
+    int entry = std::min(overshoot, std::max(to.laneLength, 0));
     if (bayExit) {
         entry = (m.carPark[1] - r.control + bayExitBase) * m.carPark[3] - W * v.lane;
         entry = std::clamp(entry, 0, std::max(to.laneLength, 0));

@@ -95,8 +95,10 @@ bool runSteps(Ctx& x) {
     const bool inCarPark = x.carPark > 1; // 11
     if (inCarPark)
         x.maxLane = 5;
-    if (x.T > x.E && v.lane >= x.minLane && v.lane <= x.maxLane && passToNext(x, x.T - x.E) >= -1)
-        return true;                                               // 12
+    // 12. Only a vehicle that advances passes on: one standing past a ring's exit point (E is short of the
+    // segment's end) would otherwise hop onto the exit road while broken down.
+    if (x.T > x.E && x.T > v.pos && v.lane >= x.minLane && v.lane <= x.maxLane && passToNext(x, x.T - x.E) >= -1)
+        return true;
     if (inCarPark && v.pos >= bayWaitFrom && v.pos <= bayWaitTo) { // 13
         ++v.waitCount;
         if (v.waitCount < (x.rng.next() / 9 + 24) * x.m.parkWait) {

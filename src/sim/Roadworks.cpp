@@ -44,6 +44,10 @@ int hasRoadworks(const RoadRecord& road) {
 bool startRoadworks(RoadRecord& road, int lane, bool limitOn) {
     if (insideJunction(road) || hasHiddenCells(road) || lane < 0 || lane > road.topLane || lane >= maxLanes)
         return false;
+    // Only on an empty lane: a vehicle caught under the block would punch holes in it as it moves out, and lifting
+    // the block would clear cells the layout marks on purpose.
+    if (firstMarkedCell(road.lanes[lane]) >= 0)
+        return false;
     road.speedLimit = limitOn ? roadworksLimit : noSpeedLimit;
     markRange(road.lanes[lane], 0, road.length);
     return true;

@@ -14,8 +14,8 @@ constexpr int roadworksPercent = 91; // share of the offside lane's cells marked
 int hasRoadworks(const RoadRecord& road);
 
 // Marks the lane over [0, length) and sets the roadworks limit (800 with RWL on, none with it off); nothing for a
-// road inside a junction or with hidden cells between 1 unit from its start and 1 unit before its end. Returns true
-// when the roadworks were laid.
+// road inside a junction, with hidden cells between 1 unit from its start and 1 unit before its end, or whose lane
+// has any cell marked (a vehicle on it, or cells of the layout). Returns true when the roadworks were laid.
 bool startRoadworks(RoadRecord& road, int lane, bool limitOn);
 
 // Clears the offside lane's bitmap (not for roads inside a junction), then marks again the cells of the road

@@ -26,7 +26,10 @@ void Simulation::moveTick() {
 void Simulation::stepRoadVehicles(bool draw) {
     const SimSettings& s = work;
     VehicleStepArgs args{s.factor, s.updSpd / s.procCorr + s.factor, s.accel, true, s.esl != 0};
-    st.releaseCounter = std::min(st.releaseCounter + 1, st.activeCars);
+    // The counter only ever rises: when the active count falls, the vehicles above it must go on moving so that
+    // they finish their journeys (they are refused entry instead), not stand frozen where they are.
+    if (st.releaseCounter < st.activeCars)
+        ++st.releaseCounter;
     const int last = std::min({st.releaseCounter, st.configuredCars - 1, maxRoadVehicles - 1});
     for (int n = 0; n <= last; ++n) {
         VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];

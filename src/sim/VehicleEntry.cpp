@@ -85,11 +85,17 @@ void enterLayout(Ctx& x) {
     v.road = road;
     v.nextRoad = next;
     v.roadAfterNext = after;
-    if (!cellsClear(x.m.road(road).lanes[0], 0, entryClearReach))
+    // The vehicle comes in with its body on the entry road and marks its cells at once. Its front at the very start
+    // would mark no cell, and every other vehicle entering there in the same tick would pile up on top of it.
+    LaneStrip& entry = x.m.road(road).lanes[0];
+    const int front = std::clamp(v.length, 0, std::max(entry.laneLength, 0));
+    if (!cellsClear(entry, 0, std::max(entryClearReach, front)))
         return; // try again in a later step
     v.routeLaneCap = std::min(x.m.road(next).laneCap, x.m.road(after).laneCap);
-    v.pos = v.lane = 0;
+    v.lane = 0;
+    v.pos = front;
     v.tailOverhang = 0;
+    markRange(entry, front - v.length, front);
     v.state = (v.state & carParkUser) ? carParkUser | lookingForPark : 0;
 }
 

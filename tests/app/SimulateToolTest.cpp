@@ -1,9 +1,13 @@
-// The headless runner: exact replay for a seed, the line format, and refusal of bad arguments.
+// The headless runner: exact replay for a seed, the line format with the legend's figures, the start clock, and
+// refusal of bad arguments.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/Tools.h"
 #include "model/LayoutCatalogue.h"
@@ -19,6 +23,26 @@ std::string capture(const ToolArgs& args, int& status) {
     status = runSimulate(args);
     std::fflush(stdout);
     return testing::internal::GetCapturedStdout();
+}
+
+std::vector<std::string> lines(const std::string& out) {
+    std::vector<std::string> v;
+    std::istringstream in(out);
+    for (std::string l; std::getline(in, l);)
+        v.push_back(l);
+    return v;
+}
+
+// The key=value pairs of one line (a leading "summary" word is skipped).
+std::map<std::string, std::string> pairs(const std::string& line) {
+    std::map<std::string, std::string> kv;
+    std::istringstream in(line);
+    for (std::string w; in >> w;) {
+        const size_t eq = w.find('=');
+        if (eq != std::string::npos)
+            kv[w.substr(0, eq)] = w.substr(eq + 1);
+    }
+    return kv;
 }
 
 TEST(SimulateToolTest, SameSeedSameBytesAndOneLinePerMinute) {
@@ -37,6 +61,77 @@ TEST(SimulateToolTest, SameSeedSameBytesAndOneLinePerMinute) {
         EXPECT_NE(a.find(key, last), std::string::npos) << key;
 }
 
+TEST(SimulateToolTest, MinuteLinesCarryTheLegendFiguresAndTheSummaryRepeatsTheLast) {
+    int status = -1;
+    const std::vector<std::string> out = lines(capture({"8", "--minutes", "2", "--seed", "5", "--cars", "40"}, status));
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(out.size(), 3u);
+    const char* keys[] = {"minute",  "carsNow",  "carsStuck", "jams",  "relief", "boatsNow", "trainsNow",
+                          "carsMax", "stuckPct", "simTime",   "light", "lights", "layout"};
+    for (size_t i = 0; i < 2; ++i) {
+        auto kv = pairs(out[i]);
+        for (const char* k : keys)
+            EXPECT_EQ(kv.count(k), 1u) << k << " in " << out[i];
+        EXPECT_EQ(kv.count("entered"), 0u);
+        EXPECT_EQ(kv["minute"], std::to_string(i + 1));
+        EXPECT_EQ(kv["layout"], "8");
+        EXPECT_EQ(kv["lights"], "3"); // TLights 2, plus one
+        const std::string relief = kv["relief"];
+        EXPECT_TRUE(relief == "None" || relief == "Active" || relief == "SPAD" || relief == "Quick") << relief;
+        const int now = std::stoi(kv["carsNow"]), stuck = std::stoi(kv["carsStuck"]);
+        EXPECT_LE(stuck, now);
+        EXPECT_LE(now, 40); // the active count may fall below it while vehicles finish their journeys
+        EXPECT_EQ(std::stoi(kv["stuckPct"]), stuck * 100 / (now + 1));
+    }
+    // 24 simulated minutes per minute of running time (one every 2.5 s); the minute tick fires just before the
+    // clock's 24th step of the same millisecond.
+    EXPECT_EQ(pairs(out[0])["simTime"], "12:23");
+    EXPECT_EQ(pairs(out[1])["simTime"], "12:47");
+    // The summary is the last minute's line with the flow of vehicles added.
+    ASSERT_EQ(out[2].rfind("summary " + out[1] + " entered=", 0), 0u) << out[2];
+    auto sum = pairs(out[2]);
+    EXPECT_GT(std::stol(sum["entered"]), 0);
+    EXPECT_GE(std::stol(sum["left"]), 0);
+}
+
+TEST(SimulateToolTest, TimeSetsTheStartClockWhichWrapsAtMidnight) {
+    int status = -1;
+    const std::vector<std::string> late =
+        lines(capture({"8", "--minutes", "2", "--cars", "20", "--time", "23:50"}, status));
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(late.size(), 3u);
+    EXPECT_EQ(pairs(late[0])["simTime"], "00:13");
+    EXPECT_EQ(pairs(late[1])["simTime"], "00:37");
+    // At night the view darkens by one level every 3 s from the day level (10 to 16) until it reaches Dimming;
+    // in daylight it stays at the day level.
+    const int dark1 = std::stoi(pairs(late[0])["light"]);
+    EXPECT_GE(dark1, 30);
+    EXPECT_LE(dark1, 36);
+    EXPECT_EQ(pairs(late[1])["light"], "50");
+    const std::vector<std::string> day =
+        lines(capture({"8", "--minutes", "1", "--cars", "20", "--time", "9:05"}, status));
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(pairs(day[0])["simTime"], "09:28"); // after the winter sunrise of the default month
+    const int light = std::stoi(pairs(day[0])["light"]);
+    EXPECT_GE(light, 10);
+    EXPECT_LE(light, 16);
+}
+
+TEST(SimulateToolTest, RandomCyclingMovesToAnotherFamilyAtTheFifthMinuteAndReplaysExactly) {
+    int s1 = -1, s2 = -1;
+    const std::string a = capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4"}, s1);
+    const std::string b = capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4"}, s2);
+    ASSERT_EQ(s1, 0);
+    EXPECT_EQ(a, b); // through resets and the change of layout
+    const std::vector<std::string> out = lines(a);
+    ASSERT_EQ(out.size(), 7u);
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(pairs(out[i])["layout"], "8") << out[i];
+    const int next = std::stoi(pairs(out[4])["layout"]);
+    EXPECT_NE(layoutFamily(next), layoutFamily(8)) << out[4];
+    EXPECT_EQ(pairs(out[6])["layout"], pairs(out[5])["layout"]);
+}
+
 TEST(SimulateToolTest, BadValuesExitTwoWithoutOutput) {
     const ToolArgs bad[] = {
         {},
@@ -47,18 +142,33 @@ TEST(SimulateToolTest, BadValuesExitTwoWithoutOutput) {
         {"8", "--minutes", "1", "--seed", "-4"},
         {"8", "--minutes", "1", "--speed", "3"},
         {"8", "--minutes"},
+        {"8", "--minutes", "1", "--time", "24:00"},
+        {"8", "--minutes", "1", "--time", "12:60"},
+        {"8", "--minutes", "1", "--time", "1200"},
+        {"8", "--minutes", "1", "--time", "12:5"},
+        {"8", "--minutes", "1", "--time", "-1:30"},
+        {"8", "--minutes", "1", "--time", "ab:cd"},
+        {"8", "--minutes", "1", "--time", ""},
+        {"8", "--minutes", "1", "--time"},
     };
     for (const ToolArgs& args : bad) {
         int status = 0;
+        testing::internal::CaptureStderr();
         const std::string out = capture(args, status);
-        EXPECT_EQ(status, 2) << (args.empty() ? "" : args[0]);
-        EXPECT_EQ(out, "");
+        const std::string err = testing::internal::GetCapturedStderr();
+        const std::string what = args.empty() ? "" : args.back();
+        EXPECT_EQ(status, 2) << what;
+        EXPECT_EQ(out, "") << what;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << what << ": " << err;
     }
     for (int n = 0; n < 30; ++n) {
         if (layoutIsBuilt(n))
             continue;
         int status = 0;
+        testing::internal::CaptureStderr();
         EXPECT_EQ(capture({std::to_string(n), "--minutes", "1"}, status), "");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "jamlog: --simulate: layout " + std::to_string(n) + " is not built yet\n");
         EXPECT_EQ(status, 2) << "layout " << n << " has no routine yet";
         break;
     }

@@ -1,51 +1,161 @@
-// The road-traffic invariants on every layout that is built, for thousands of steps with several seeds.
+// Every built layout through the real tick for simulated hours with several seeds and roadworks on: every road
+// vehicle and boat step is checked as the tick makes it, the lane bitmaps are compared with the vehicles (and with
+// the cells the layout and roadworks mark on purpose), and the vehicles inside are accounted for.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <memory>
 
 #include "RoadInvariants.h"
-#include "model/BuildLayout.h"
 #include "model/LayoutCatalogue.h"
-#include "sim/LightGroups.h"
+#include "sim/CatalogueLayouts.h"
+#include "sim/Clock.h"
+#include "sim/Roadworks.h"
+#include "sim/VirtualClock.h"
 
 using namespace jamlog;
 
 namespace {
 
-TEST(LayoutInvariantsTest, EveryBuiltLayoutKeepsItsBitmapsAndMovesRight) {
+int insideNow(const NetworkModel& m) {
+    int k = 0;
+    for (int n = 0; n < vehicleCapacity; ++n)
+        if (invariants::isRoadVehicleOrBoat(n))
+            k += vehicleInside(m.vehicles[static_cast<size_t>(n)]);
+    return k;
+}
+
+// Checks each road-vehicle and boat step of the tick between its erase and draw calls, and counts the vehicles in
+// and out over each run (a reset starts a new run with its own pre-population).
+struct CheckingHooks : DrawHooks {
+    NetworkModel& m;
+    VehicleDrawTable& draw;
+    const Simulation* sim = nullptr;
+    invariants::StepWatch watch;
+    invariants::Counts counts;
+    std::string error;
+    int runs = 0;
+    int insideAtStart = 0;
+    long roadsRedrawn = 0;
+    std::array<int, firstCarriage> steppedInTick{}; // the tick in which each road vehicle was last stepped
+    bool stepsSeen = false;                         // a tick of the current run has stepped vehicles
+
+    CheckingHooks(NetworkModel& model, VehicleDrawTable& d) : m(model), draw(d) {}
+
+    void newRunIfStarted() {
+        if (sim->state().runs == runs)
+            return;
+        runs = sim->state().runs;
+        counts = {};
+        insideAtStart = insideNow(m);
+        stepsSeen = false;
+    }
+    void eraseVehicle(int n) override {
+        newRunIfStarted();
+        stepsSeen = true;
+        if (n < firstCarriage)
+            steppedInTick[static_cast<size_t>(n)] = sim->state().tickCount;
+        if (error.empty() && invariants::isRoadVehicleOrBoat(n))
+            watch.before(m, n);
+    }
+    void drawVehicle(int n) override {
+        if (error.empty() && invariants::isRoadVehicleOrBoat(n))
+            error = watch.after(m, draw[static_cast<size_t>(n)], counts);
+    }
+    void redrawRoad(int) override { ++roadsRedrawn; }
+
+    // Every road vehicle inside moves on in every tick, also when the active count has fallen below its number:
+    // it must finish its journey, not stand frozen in the way.
+    std::string unsteppedInside() const {
+        if (!stepsSeen)
+            return "";
+        for (int n = 0; n < firstCarriage; ++n)
+            if (vehicleInside(m.vehicles[static_cast<size_t>(n)]) &&
+                steppedInTick[static_cast<size_t>(n)] != sim->state().tickCount)
+                return "vehicle " + std::to_string(n) + " is inside but was not stepped (active cars " +
+                       std::to_string(sim->state().activeCars) + ")";
+        return "";
+    }
+};
+
+struct Variant {
+    uint32_t seed;
+    int startClock;
+    int debug; // the fast minute tick: roadworks, limits and bank-holiday volume change every 352 ms
+};
+
+constexpr Variant variants[] = {
+    {3, clockAt(4, 0), 0},
+    {1234, clockAt(14, 30), debugFastRandom},
+    {77, clockAt(20, 0), debugFastRandom},
+};
+constexpr int simClkIntvl = 3;     // a simulated minute every 150 ms of running time
+constexpr int runningSeconds = 30; // 1200 ticks, three and a third simulated hours
+constexpr int checkEveryMs = 500;
+
+struct LayoutInvariantsTest : ::testing::TestWithParam<int> {};
+
+TEST_P(LayoutInvariantsTest, HoursOnTheTickWithRoadworksKeepTheInvariants) {
+    const int layout = GetParam();
     auto m = std::make_unique<NetworkModel>();
     auto draw = std::make_unique<VehicleDrawTable>();
-    for (const int layout : builtLayouts()) {
-        for (const uint32_t seed : {3u, 1234u}) {
-            clearModel(*m);
-            Rng rng(seed);
-            BuildParams p;
-            p.layout = layout;
-            const BuildResult r = buildLayout(*m, rng, p);
-            if (!(r.contentFlags & (contentRoads | contentRivers)))
-                continue;
-            auto used = [](const auto& list) {
-                return std::any_of(list.begin(), list.end(), [](int road) { return road >= 0; });
-            };
-            if (!used(m->boundaryRoads) && !used(m->boundaryRivers))
-                continue; // a routine still to be written
-            startLightGroups(*m, p.lights, false);
-            if (!invariants::checkBitmaps(*m).empty()) continue; // cells blocked by the layout itself: not comparable
-            const int cars = (r.contentFlags & contentRoads) ? r.cars : 0;
-            const int boatsEnd = (r.contentFlags & contentRivers) ? r.boatsEnd : firstBoat;
-            invariants::Counts counts;
-            const std::string e = invariants::runChecked(*m, rng, *draw, cars, boatsEnd, 1500, counts, {}, 120, 50);
-            EXPECT_EQ(e, "") << "layout " << layout << " seed " << seed;
-            EXPECT_GT(counts.entered, 0) << "layout " << layout;
-            int inside = 0;
-            for (int n = 0; n < cars; ++n)
-                inside += vehicleInside(m->vehicles[static_cast<size_t>(n)]);
-            for (int n = firstBoat; n < boatsEnd; ++n)
-                inside += vehicleInside(m->vehicles[static_cast<size_t>(n)]);
-            EXPECT_EQ(counts.entered - counts.left, inside) << "layout " << layout; // inside + outside = all
+    auto fixed = std::make_shared<invariants::CellMap>();
+    LayoutService layouts = catalogueLayouts();
+    layouts.build = [build = layouts.build, fixed](NetworkModel& model, Rng& rng, const LayoutRequest& q) {
+        LayoutOutcome out = build(model, rng, q);
+        *fixed = invariants::snapshotCells(model); // no vehicle is inside yet: these cells are the layout's own
+        return out;
+    };
+    long roadworksSeen = 0, entered = 0;
+    bool roadworksPossible = false; // the layout has roads of two or more lanes outside junctions
+    for (const Variant& var : variants) {
+        SimSettings s;
+        s.network = layout;
+        s.randomMask = 0; // stay on this layout
+        s.dynRW = 1;
+        s.simClkIntvl = simClkIntvl;
+        s.debug = var.debug;
+        clearModel(*m);
+        CheckingHooks hooks(*m, *draw);
+        Simulation sim(*m, *draw, s, layouts, &hooks);
+        hooks.sim = &sim;
+        sim.setSeedSource([seed = var.seed, k = 0u]() mutable { return seed * 7919u + k++; });
+        sim.create(var.startClock);
+        if (!(sim.state().switches & (switchRoads | switchRivers)))
+            GTEST_SKIP() << "a railway: its invariants are the trains'";
+        for (int r = 0; r < m->roadCount && r < roadCapacity; ++r)
+            roadworksPossible = roadworksPossible ||
+                                (!invariants::onTrack(*m, r) && m->road(r).topLane >= 1 && m->road(r).boxCode == 0);
+        const std::string where = "seed " + std::to_string(var.seed);
+        ASSERT_EQ(invariants::checkBitmaps(*m, fixed.get(), true), "") << where << " after pre-population";
+        VirtualClock clock(sim);
+        for (int ms = 0; ms < runningSeconds * 1000; ms += checkEveryMs) {
+            clock.advance(checkEveryMs);
+            ASSERT_EQ(hooks.error, "") << where << " at " << clock.now() << " ms";
+            ASSERT_EQ(invariants::checkBitmaps(*m, fixed.get(), true), "") << where << " at " << clock.now() << " ms";
+            for (int r = 0; r < m->roadCount && r < roadCapacity; ++r)
+                roadworksSeen += hasRoadworks(m->road(r)) > 0;
+            hooks.newRunIfStarted();
+            ASSERT_EQ(hooks.unsteppedInside(), "") << where << " at " << clock.now() << " ms";
+            // Vehicles inside + outside = all: every vehicle that entered has left or is still inside.
+            ASSERT_EQ(insideNow(*m), hooks.insideAtStart + hooks.counts.entered - hooks.counts.left)
+                << where << " at " << clock.now() << " ms";
+        }
+        entered += hooks.counts.entered;
+        if (sim.state().runs == 1) { // a reset sets the timers anew
+            int clockMs = 0;
+            for (const TimerSpec& t : sim.timers())
+                clockMs = t.id == timerClock ? t.intervalMs : clockMs;
+            ASSERT_GT(clockMs, 0);
+            const int simMinutes = runningSeconds * 1000 / clockMs;
+            EXPECT_EQ(sim.state().clock, (var.startClock + simMinutes) % minutesPerDay) << where;
         }
     }
+    EXPECT_GT(entered, 0);
+    if (roadworksPossible)
+        EXPECT_GT(roadworksSeen, 0) << "roadworks were never laid under traffic";
 }
+
+INSTANTIATE_TEST_SUITE_P(Built, LayoutInvariantsTest, ::testing::ValuesIn(builtLayouts()));
 
 } // namespace

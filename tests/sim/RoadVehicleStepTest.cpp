@@ -40,8 +40,45 @@ TEST_F(RoadVehicleStepTest, EntryWaitsForPermissionAndAClearEntryRoad) {
     EXPECT_EQ(veh(0).road, 0); // the successor of boundary road 2
     EXPECT_EQ(veh(0).nextRoad, 1);
     EXPECT_EQ(veh(0).roadAfterNext, 2);
-    EXPECT_EQ(veh(0).pos, 0);
+    EXPECT_EQ(veh(0).pos, 200); // its whole body on the entry road, its cells marked
     EXPECT_EQ(veh(0).lane, 0);
+    EXPECT_EQ(countCells(lane(0, 0).occupancy, 0, 99), 20);
+}
+
+TEST_F(RoadVehicleStepTest, VehiclesEnteringInOneTickNeverPileUpAtTheStart) {
+    // Road 0 is the only way in: everyone waiting draws it in the same tick.
+    for (int n = 0; n < 6; ++n) {
+        resetVehicle(veh(n));
+        veh(n).length = n % 2 ? 300 : 150;
+        veh(n).topSpeed = 800 + 50 * n;
+        veh(n).headway = veh(n).length / 2;
+    }
+    auto inside = [&] {
+        int k = 0;
+        for (int n = 0; n < 6; ++n)
+            k += vehicleInside(veh(n));
+        return k;
+    };
+    for (int n = 0; n < 6; ++n)
+        step(n);
+    EXPECT_EQ(inside(), 1);
+    // Over the following ticks they come in one by one, their bodies never overlapping.
+    int most = 0;
+    for (int tick = 0; tick < 300; ++tick) {
+        for (int n = 0; n < 6; ++n)
+            step(n);
+        most = std::max(most, inside());
+        for (int a = 0; a < 6; ++a)
+            for (int b2 = a + 1; b2 < 6; ++b2) {
+                const VehicleRecord &p = veh(a), &q = veh(b2);
+                if (!vehicleInside(p) || !vehicleInside(q) || p.road != q.road || p.lane != q.lane)
+                    continue;
+                ASSERT_TRUE(p.pos <= q.pos - q.length || q.pos <= p.pos - p.length)
+                    << "tick " << tick << ": vehicles " << a << " and " << b2 << " overlap at " << p.pos << ", "
+                    << q.pos;
+            }
+    }
+    EXPECT_EQ(most, 6);
 }
 
 TEST_F(RoadVehicleStepTest, CarParkUserEntersAgainLookingForACarPark) {
@@ -161,6 +198,38 @@ TEST_F(RoadVehicleStepTest, PassingOnLeavesTheTailMarkedOnTheOldRoad) {
         step(0);
     EXPECT_EQ(veh(0).tailOverhang, 0);
     EXPECT_EQ(firstMarkedCell(lane(0, 0)), -1);
+}
+
+TEST_F(RoadVehicleStepTest, RingEndsShortOfTheSegmentYetABrokenDownVehicleStaysPut) {
+    buildLine(0);         // single-lane roads
+    m->road(0).kind = 1;  // a ring segment: its exit point lies a lane width before its end, at 3870
+    place(0, 0, 0, 3950); // crept past the exit point while the exit road was blocked
+    veh(0).topSpeed = 0;  // and broke down there
+    for (int i = 0; i < 3; ++i) {
+        step(0);
+        EXPECT_EQ(veh(0).road, 0);
+        EXPECT_EQ(veh(0).pos, 3950);
+        EXPECT_EQ(rec(0).lampFlags & 12, 12);
+    }
+    veh(0).topSpeed = 1000; // repaired: it goes on at once
+    step(0);
+    EXPECT_EQ(veh(0).road, 1);
+}
+
+TEST_F(RoadVehicleStepTest, EnteringAShortRingSegmentStopsAtItsEnd) {
+    buildLine(0);
+    // A ring segment of 120 units, shorter than a lane width plus the overshoot.
+    const int x = m->road(0).endX(), y = m->road(0).endY();
+    b.straightRaw(1, x, y, x + 120, y, 0, 2, 0, 0, 0, -1);
+    m->road(1).next[0] = m->road(1).next[1] = m->road(1).next[2] = 2;
+    m->road(1).kind = 1;
+    ASSERT_EQ(lane(1, 0).laneLength, 120);
+    place(0, 0, 0, 3990).speed = 40;
+    for (int i = 0; i < 5 && veh(0).road == 0; ++i)
+        step(0);
+    ASSERT_EQ(veh(0).road, 1);
+    EXPECT_EQ(veh(0).pos, lane(1, 0).laneLength);
+    EXPECT_EQ(veh(0).tailOverhang, lane(1, 0).laneLength - 200);
 }
 
 TEST_F(RoadVehicleStepTest, LeavesOnlyAtTheEndOfABoundaryRoad) {
