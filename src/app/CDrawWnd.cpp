@@ -13,13 +13,12 @@
 #include "app/CSplashWnd.h"
 #include "render/Legend.h"
 #include "sim/CatalogueLayouts.h"
+#include "sim/Clock.h"
 #include "sim/TimerTable.h"
 
 namespace jamlog {
 
 namespace {
-
-constexpr int minutesPerHour = 60;
 
 int clockNow() {
     const QTime t = QTime::currentTime();

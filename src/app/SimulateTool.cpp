@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ToolValues.h"
 #include "app/Tools.h"
 #include "model/LayoutCatalogue.h"
 #include "settings/SettingsRecord.h"
@@ -21,7 +22,6 @@ constexpr int layoutSlots = 30;
 constexpr int maxMinutes = 100000;
 constexpr int maxCars = 2000;
 constexpr int defaultClock = clockAt(12, 0); // a fixed start, so that a seed replays exactly
-constexpr int minutesPerHour = 60;
 
 struct Options {
     int layout = 0;
@@ -30,39 +30,6 @@ struct Options {
     int cars = -1; // -1: the Cars setting
     int clock = defaultClock;
 };
-
-bool parseInt(const std::string& s, long long lo, long long hi, long long& out) {
-    if (s.empty())
-        return false;
-    char* end = nullptr;
-    const long long v = std::strtoll(s.c_str(), &end, 10);
-    if (*end != '\0' || v < lo || v > hi)
-        return false;
-    out = v;
-    return true;
-}
-
-bool allDigits(const std::string& s) {
-    if (s.empty())
-        return false;
-    for (const char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    return true;
-}
-
-// HH:MM (or H:MM) to minutes since midnight.
-bool parseClock(const std::string& s, int& out) {
-    const size_t colon = s.find(':');
-    if (colon == std::string::npos || colon == 0 || colon > 2 || s.size() != colon + 3)
-        return false;
-    const std::string hh = s.substr(0, colon), mm = s.substr(colon + 1);
-    long long h = 0, m = 0;
-    if (!allDigits(hh) || !allDigits(mm) || !parseInt(hh, 0, 23, h) || !parseInt(mm, 0, 59, m))
-        return false;
-    out = clockAt(static_cast<int>(h), static_cast<int>(m));
-    return true;
-}
 
 int fail(const std::string& what) {
     std::fprintf(stderr, "jamlog: --simulate: %s\n", what.c_str());
@@ -74,7 +41,7 @@ int parse(const ToolArgs& args, Options& o) {
     if (args.empty())
         return fail("missing layout number");
     long long v = 0;
-    if (!parseInt(args[0], -1000000000LL, 1000000000LL, v))
+    if (!parseNumber(args[0], -1000000000LL, 1000000000LL, v))
         return fail("bad layout number '" + args[0] + "'");
     o.layout = v >= 0 && v < layoutSlots ? static_cast<int>(v) : 0; // outside 0-29: the classic layout
     bool minutesGiven = false;
@@ -84,20 +51,20 @@ int parse(const ToolArgs& args, Options& o) {
             return fail("missing value for '" + key + "'");
         const std::string& val = args[i + 1];
         if (key == "--minutes") {
-            if (!parseInt(val, 1, maxMinutes, v))
+            if (!parseNumber(val, 1, maxMinutes, v))
                 return fail("bad value for --minutes '" + val + "'");
             o.minutes = static_cast<int>(v);
             minutesGiven = true;
         } else if (key == "--seed") {
-            if (!parseInt(val, 0, 4294967295LL, v))
+            if (!parseNumber(val, 0, 4294967295LL, v))
                 return fail("bad value for --seed '" + val + "'");
             o.seed = v;
         } else if (key == "--cars") {
-            if (!parseInt(val, 1, maxCars, v))
+            if (!parseNumber(val, 1, maxCars, v))
                 return fail("bad value for --cars '" + val + "'");
             o.cars = static_cast<int>(v);
         } else if (key == "--time") {
-            if (!parseClock(val, o.clock))
+            if (!parseClockTime(val, o.clock))
                 return fail("bad value for --time '" + val + "' (HH:MM)");
         } else {
             return fail("unknown argument '" + key + "'");

@@ -10,9 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "app/ToolValues.h"
 #include "app/Tools.h"
 #include "model/BuildLayout.h"
 #include "settings/SettingsRecord.h"
+#include "sim/Clock.h"
 #include "sim/VirtualClock.h"
 
 namespace jamlog {
@@ -27,22 +29,11 @@ struct SnapshotOptions {
     std::string file;
     int layout = 14;
     int width = 1920, height = 1080;
-    int clock = 12 * 60;
+    int clock = clockAt(12, 0);
     int minutes = 1;
     uint32_t seed = 1;
     bool flip = false;
 };
-
-bool parseInt(const std::string& s, long lo, long hi, long& out) {
-    if (s.empty())
-        return false;
-    char* end = nullptr;
-    long v = std::strtol(s.c_str(), &end, 10);
-    if (*end != '\0' || v < lo || v > hi)
-        return false;
-    out = v;
-    return true;
-}
 
 std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
     SnapshotOptions o;
@@ -55,7 +46,7 @@ std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
         const std::string& a = args[i];
         bool hasValue = i + 1 < args.size();
         std::string v = hasValue ? args[i + 1] : "";
-        long n = 0;
+        long long n = 0;
         bad = a;
         if (a == "--flip") {
             o.flip = true;
@@ -65,29 +56,26 @@ std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
             return std::nullopt;
         bad = a + " " + v;
         if (a == "--layout") {
-            if (!parseInt(v, 0, maxLayout, n))
+            if (!parseNumber(v, 0, maxLayout, n))
                 return std::nullopt;
             o.layout = static_cast<int>(n);
         } else if (a == "--size") {
             size_t x = v.find('x');
-            long w = 0, h = 0;
-            if (x == std::string::npos || !parseInt(v.substr(0, x), 50, maxSide, w) ||
-                !parseInt(v.substr(x + 1), 50, maxSide, h))
+            long long w = 0, h = 0;
+            if (x == std::string::npos || !parseNumber(v.substr(0, x), 50, maxSide, w) ||
+                !parseNumber(v.substr(x + 1), 50, maxSide, h))
                 return std::nullopt;
             o.width = static_cast<int>(w);
             o.height = static_cast<int>(h);
         } else if (a == "--time") {
-            size_t c = v.find(':');
-            long hh = 0, mm = 0;
-            if (c == std::string::npos || !parseInt(v.substr(0, c), 0, 23, hh) || !parseInt(v.substr(c + 1), 0, 59, mm))
+            if (!parseClockTime(v, o.clock))
                 return std::nullopt;
-            o.clock = static_cast<int>(hh * 60 + mm);
         } else if (a == "--minutes") {
-            if (!parseInt(v, 0, maxMinutes, n))
+            if (!parseNumber(v, 0, maxMinutes, n))
                 return std::nullopt;
             o.minutes = static_cast<int>(n);
         } else if (a == "--seed") {
-            if (!parseInt(v, 0, 0xFFFFFFFFL, n))
+            if (!parseNumber(v, 0, 0xFFFFFFFFL, n))
                 return std::nullopt;
             o.seed = static_cast<uint32_t>(n);
         } else {

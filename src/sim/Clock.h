@@ -4,7 +4,8 @@
 
 namespace jamlog {
 
-constexpr int minutesPerDay = 1440;
+constexpr int minutesPerHour = 60;
+constexpr int minutesPerDay = 24 * minutesPerHour;
 constexpr int rushMargin = 30; // minutes before and after a rush in which traffic builds up
 constexpr int duskMargin = 30; // darkening starts this long before sunset
 
@@ -13,7 +14,7 @@ int advanceClock(int clock);
 
 // The clock at a time of day.
 constexpr int clockAt(int hours, int minutes) {
-    return hours * 60 + minutes;
+    return hours * minutesPerHour + minutes;
 }
 
 bool beforeMorningRush(const SimSettings& s, int clock);
