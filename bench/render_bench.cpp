@@ -1,14 +1,13 @@
 // Drawing benchmarks at 1920 x 1080: a full paint of the largest layout's network, and one movement tick (erase,
-// step and draw of every vehicle) with 400 and 2000 cars.
-#include "sim/Simulation.h"
-#include "sim/VirtualClock.h"
+// step and draw of every vehicle) on the largest layout and on the benchmark loops with 400 and 2000 cars inside.
+#include "BenchNetwork.h" // before Qt, whose `slots` keyword would clash with a field of the simulation
 
 #include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <string>
 
-#include "model/BuildLayout.h"
 #include "platform/QtCanvas.h"
 #include "render/NetworkDrawing.h"
 #include "render/VehicleDrawing.h"
@@ -19,22 +18,6 @@ using namespace jamlog;
 namespace {
 
 constexpr int benchW = 1920, benchH = 1080;
-
-LayoutService service() {
-    LayoutService s;
-    s.build = [](NetworkModel& m, Rng& rng, const LayoutRequest& q) {
-        BuildParams p;
-        p.layout = q.layout, p.contentFlags = q.switches, p.cars = q.cars, p.trains = q.trains, p.boats = q.boats;
-        p.carrs = q.carrs, p.baseSpeed = q.baseSpeed, p.lights = q.lights, p.carLen = q.carLen, p.lanWid = q.lanWid;
-        p.options = q.options, p.designer = true;
-        BuildResult r = buildLayout(m, rng, p);
-        LayoutOutcome o;
-        o.switches = r.contentFlags, o.cars = r.cars, o.trains = r.trains, o.boats = r.boats;
-        o.trainsEnd = r.trainsEnd, o.boatsEnd = r.boatsEnd, o.name = r.name;
-        return o;
-    };
-    return s;
-}
 
 // The built layout with the most records.
 int largestLayout() {
@@ -66,14 +49,17 @@ struct BenchView : DrawHooks {
     std::unique_ptr<QtCanvas> canvas;
     std::unique_ptr<VehiclePainter> vehicles;
     std::unique_ptr<Simulation> sim;
+    bool drawing = true;
 
-    BenchView(int layout, int cars) {
+    BenchView(LayoutService layouts, int layout, int cars) {
         clearModel(*model);
         SimSettings s;
         s.network = layout, s.cars = cars, s.randomMask = 0, s.rndSettings = 0, s.pro = 1;
+        s.traffic = 0, s.reset = 0, s.relief = 0; // every configured car stays admitted all day
         canvas = std::make_unique<QtCanvas>(img);
         vehicles = std::make_unique<VehiclePainter>(*canvas, *model, state, *records);
-        sim = std::make_unique<Simulation>(*model, *records, s, service(), this);
+        sim = std::make_unique<Simulation>(*model, *records, s, std::move(layouts), this);
+        sim->setSeedSource([] { return 1u; }); // the same run every time
         sim->create(12 * 60);
         ScreenMetrics m;
         m.primaryW = m.virtualW = benchW;
@@ -90,10 +76,23 @@ struct BenchView : DrawHooks {
         state.setBrightness(sim->state().lightLevel);
         paint();
     }
-    void paint() { NetworkPainter(*canvas, *model, state).paint(); }
+    // Lets the cars in without drawing, then paints the network afresh for the ticks that are timed.
+    void fill(int ticks) {
+        drawing = false;
+        for (int i = 0; i < ticks; ++i)
+            sim->moveTick();
+        drawing = true;
+        paint();
+        for (int i = 0; i < 5; ++i)
+            sim->moveTick(); // every car drawn once, so that the timed erase passes have something to erase
+    }
+    void paint() {
+        canvas->setPen({PenStyle::Null, 0, 0});
+        NetworkPainter(*canvas, *model, state).paint();
+        canvas->setPen({PenStyle::Null, 0, 0});
+    }
     void eraseVehicle(int n) override { pass(n, erasePass); }
     void drawVehicle(int n) override { pass(n, drawPass); }
-    bool drawing = true;
     void pass(int n, int p) {
         if (!drawing)
             return;
@@ -104,41 +103,57 @@ struct BenchView : DrawHooks {
         else
             vehicles->moveAndDrawBoat(n, p);
     }
+    void label(benchmark::State& st, const std::string& what) const {
+        st.SetLabel(what);
+        st.counters["inside"] = bench::carsInside(*model);
+        st.counters["moving"] = bench::carsInside(*model, true);
+        st.counters["scale"] = state.scale;
+    }
 };
 
 void fullPaint(benchmark::State& st) {
-    BenchView v(largestLayout(), 200);
+    BenchView v(catalogueLayouts(), largestLayout(), 200);
     for (auto _ : st)
         v.paint();
-    st.SetLabel("layout " + std::to_string(v.state.layout));
+    v.label(st, "layout " + std::to_string(v.state.layout));
 }
 
+// The largest layout with as many cars as it takes of the number asked for.
 void movementTick(benchmark::State& st) {
-    BenchView v(largestLayout(), static_cast<int>(st.range(0)));
-    for (int i = 0; i < 200; ++i)
-        v.sim->moveTick(); // let the cars in
+    BenchView v(catalogueLayouts(), largestLayout(), static_cast<int>(st.range(0)));
+    v.fill(200);
     for (auto _ : st)
         v.sim->moveTick();
-    st.SetLabel("layout " + std::to_string(v.state.layout) + ", cars inside " +
-                std::to_string(v.sim->state().counts.counted));
+    v.label(st, "layout " + std::to_string(v.state.layout));
+}
+
+// The benchmark loops: every car asked for is inside and moving; 400 on the small loops, more on the big.
+void movementTickLoops(benchmark::State& st) {
+    const int cars = static_cast<int>(st.range(0));
+    BenchView v(bench::loopsLayout(cars > 400 ? bench::bigLoops : bench::smallLoops), 0, cars);
+    v.fill(cars > 400 ? bench::fillTicks : 3000);
+    for (auto _ : st)
+        v.sim->moveTick();
+    v.label(st, "benchmark loops");
 }
 
 // The same tick without drawing: what the step alone costs.
 void movementTickStepOnly(benchmark::State& st) {
-    BenchView v(largestLayout(), static_cast<int>(st.range(0)));
-    for (int i = 0; i < 200; ++i)
-        v.sim->moveTick();
-    v.state.set.debug |= debugHideVehicles;
+    const int cars = static_cast<int>(st.range(0));
+    BenchView v(bench::loopsLayout(cars > 400 ? bench::bigLoops : bench::smallLoops), 0, cars);
+    v.fill(cars > 400 ? bench::fillTicks : 3000);
     v.drawing = false;
     for (auto _ : st)
         v.sim->moveTick();
+    v.label(st, "benchmark loops");
 }
 
 } // namespace
 
-BENCHMARK(movementTickStepOnly)->Arg(400)->Unit(benchmark::kMillisecond);
 BENCHMARK(fullPaint)->Unit(benchmark::kMillisecond);
-BENCHMARK(movementTick)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(movementTick)->Arg(400)->Unit(benchmark::kMillisecond);
+BENCHMARK(movementTickLoops)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(movementTickStepOnly)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,7 @@
 // QPainter implementation of the canvas. Pens and fonts follow the device-context conventions: styled pens are
 // one pixel wide, rectangles and ellipse boxes exclude their right and bottom edges, arcs run counter-clockwise.
+// A polygon filled and outlined in one colour with a wide mitred pen (the vehicles' erase shape) is filled as the
+// stroke's outer contour, which sets the same pixels without running Qt's stroker.
 #include "platform/QtCanvas.h"
 
 #include <QFontMetrics>
@@ -18,6 +20,13 @@ QPolygon toPolygon(const CanvasPoint* points, int count) {
         poly.setPoint(i, points[i].x, points[i].y);
     return poly;
 }
+
+// Up to this many points are converted on the stack; longer polygons go through a QPolygon.
+constexpr int stackPoints = 32;
+
+// Qt bevels a corner whose miter point lies further than miterLimit x width / 2 from it; its default limit is 2.
+// Corners within 2 per cent of that are left to the stroker.
+constexpr double miterReach = 2.0 / 2 * 0.98;
 
 Qt::PenCapStyle toCap(PenCap cap) {
     switch (cap) {
@@ -51,16 +60,19 @@ double angleOf(double cx, double cy, CanvasPoint p) {
 QtCanvas::QtCanvas(QImage& target) : image(target), painter(&target) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    setPen(currentPen);
-    setBrush(currentBrush);
+    painter.setBrush(Qt::NoBrush);
+    applyPen(currentPen);
 }
 
 QtCanvas::~QtCanvas() {
     painter.end();
 }
 
-void QtCanvas::setPen(const Pen& p) {
-    currentPen = p;
+void QtCanvas::applyPen(const Pen& p) {
+    if (painterPenKnown && p == painterPen)
+        return;
+    painterPen = p;
+    painterPenKnown = true;
     if (p.style == PenStyle::Null) {
         painter.setPen(Qt::NoPen);
         return;
@@ -79,24 +91,59 @@ void QtCanvas::setPen(const Pen& p) {
     painter.setPen(q);
 }
 
-void QtCanvas::setBrush(const Brush& b) {
-    currentBrush = b;
-    painter.setBrush(b.solid ? QBrush(toQColor(b.colour)) : QBrush(Qt::NoBrush));
+void QtCanvas::applyBrush(const Brush& b) {
+    if (b == painterBrush || (!b.solid && !painterBrush.solid))
+        return;
+    painterBrush = b;
+    if (!b.solid) {
+        painter.setBrush(Qt::NoBrush);
+        return;
+    }
+    CachedBrush& slot = brushCache[(b.colour ^ (b.colour >> 9) ^ (b.colour >> 17)) % brushCacheSize];
+    if (!slot.used || slot.colour != b.colour) {
+        slot.brush = QBrush(toQColor(b.colour));
+        slot.colour = b.colour;
+        slot.used = true;
+    }
+    painter.setBrush(slot.brush);
 }
 
 void QtCanvas::polygon(const CanvasPoint* points, int count) {
     if (count < 2)
         return;
-    painter.drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
+    // Filled and outlined in one colour with a mitred pen: fill the stroke's outer contour instead of stroking.
+    const Pen& p = currentPen;
+    if (p.style == PenStyle::Geometric && p.cap == PenCap::Square && p.width > 1 && currentBrush.solid &&
+        currentBrush.colour == p.colour) {
+        QPointF outline[3 * miterOutlineMaxCorners];
+        int n = miterOutline(points, count, p.width, outline);
+        if (n > 0) {
+            applyPen({PenStyle::Null, 0, 0});
+            applyBrush(currentBrush);
+            painter.drawPolygon(outline, n, Qt::OddEvenFill);
+            return;
+        }
+    }
+    applyPenAndBrush();
+    if (count > stackPoints) {
+        painter.drawPolygon(toPolygon(points, count), Qt::OddEvenFill);
+        return;
+    }
+    QPoint q[stackPoints];
+    for (int i = 0; i < count; ++i)
+        q[i] = {points[i].x, points[i].y};
+    painter.drawPolygon(q, count, Qt::OddEvenFill);
 }
 
 void QtCanvas::polyline(const CanvasPoint* points, int count) {
     if (count < 2)
         return;
+    applyPenAndBrush();
     painter.drawPolyline(toPolygon(points, count));
 }
 
 void QtCanvas::line(CanvasPoint from, CanvasPoint to) {
+    applyPen(currentPen);
     painter.drawLine(from.x, from.y, to.x, to.y);
 }
 
@@ -108,15 +155,18 @@ void QtCanvas::arc(int left, int top, int right, int bottom, CanvasPoint from, C
         span += 360.0; // same ray: the whole circle
     while (span > 360.0)
         span -= 360.0;
+    applyPen(currentPen);
     painter.drawArc(QRectF(left, top, right - left, bottom - top), static_cast<int>(std::lround(a1 * 16)),
                     static_cast<int>(std::lround(span * 16)));
 }
 
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
+    applyPenAndBrush();
     painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {
+    applyPenAndBrush();
     if (currentPen.style == PenStyle::Null) {
         if (currentBrush.solid)
             painter.fillRect(QRect(left, top, right - left, bottom - top), painter.brush());
@@ -197,6 +247,39 @@ void QtCanvas::scroll(int dx, int dy) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(dx, dy, copy);
     painter.restore();
+}
+
+int miterOutline(const CanvasPoint* p, int n, int penWidth, QPointF* out) {
+    if (n < 3 || n > miterOutlineMaxCorners || penWidth < 1)
+        return 0;
+    double area = 0;
+    for (int i = 0; i < n; ++i) {
+        const CanvasPoint &a = p[i], &b = p[(i + 1) % n];
+        area += double(a.x) * b.y - double(b.x) * a.y;
+    }
+    if (area == 0)
+        return 0;
+    const double sign = area > 0 ? 1 : -1, h = penWidth / 2.0;
+    int k = 0;
+    for (int i = 0; i < n; ++i) {
+        const CanvasPoint &a = p[(i + n - 1) % n], &b = p[i], &c = p[(i + 1) % n];
+        const double e1x = b.x - a.x, e1y = b.y - a.y, e2x = c.x - b.x, e2y = c.y - b.y;
+        const double l1 = std::hypot(e1x, e1y), l2 = std::hypot(e2x, e2y);
+        if (l1 == 0 || l2 == 0 || (e1x * e2y - e1y * e2x) * sign <= 0)
+            return 0;
+        // The two offset edges at this corner, pushed outwards by half the pen width, and where they meet.
+        const double p1x = b.x + sign * e1y / l1 * h, p1y = b.y - sign * e1x / l1 * h;
+        const double p2x = b.x + sign * e2y / l2 * h, p2y = b.y - sign * e2x / l2 * h;
+        const double det = e2x * e1y - e1x * e2y;
+        const double t = ((p1x - p2x) * e2y - (p1y - p2y) * e2x) / det;
+        const double mx = p1x + t * e1x, my = p1y + t * e1y;
+        if (std::hypot(mx - b.x, my - b.y) > miterReach * penWidth)
+            return 0;
+        out[k++] = {p1x, p1y};
+        out[k++] = {mx, my};
+        out[k++] = {p2x, p2y};
+    }
+    return k;
 }
 
 } // namespace jamlog

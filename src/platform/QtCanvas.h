@@ -16,8 +16,10 @@ public:
     int width() const override { return image.width(); }
     int height() const override { return image.height(); }
 
-    void setPen(const Pen& p) override;
-    void setBrush(const Brush& b) override;
+    // The pen and brush are handed to the painter only when something is drawn with them, and only when they
+    // differ from what it holds, so that selecting and restoring them around every shape costs nothing.
+    void setPen(const Pen& p) override { currentPen = p; }
+    void setBrush(const Brush& b) override { currentBrush = b; }
     Pen pen() const override { return currentPen; }
     Brush brush() const override { return currentBrush; }
 
@@ -45,10 +47,29 @@ public:
     static QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 private:
+    void applyPen(const Pen& p);
+    void applyBrush(const Brush& b);
+    void applyPenAndBrush() {
+        applyPen(currentPen);
+        applyBrush(currentBrush);
+    }
+
+    // Solid brushes by colour, so that a colour used again costs no allocation.
+    struct CachedBrush {
+        Colour colour = 0;
+        bool used = false;
+        QBrush brush;
+    };
+    static constexpr int brushCacheSize = 64;
+
     QImage& image;
     QPainter painter;
     Pen currentPen;
     Brush currentBrush;
+    Pen painterPen;     // what the painter holds, when painterPenKnown
+    Brush painterBrush; // what the painter holds
+    bool painterPenKnown = false;
+    CachedBrush brushCache[brushCacheSize];
     TextAlign textAlign = TextAlign::TopLeft;
     bool backOpaque = true;
     Colour textColour = 0;
@@ -56,5 +77,16 @@ private:
     int originX = 0, originY = 0;
     int currentFontEscapement = 0;
 };
+
+// The outline of a convex polygon filled and stroked in one colour with a wide mitred pen, as one polygon to fill:
+// the outer contour of the stroke, point for point as Qt's stroker emits it, so that filling it sets exactly the
+// pixels that the fill and the stroke together set, at a fraction of the stroker's cost.
+constexpr int miterOutlineMaxCorners = 8;
+
+// Writes 3 points per corner (the end of the offset edge before it, the miter point, the start of the offset edge
+// after it) for a pen of the given width and returns their count. Returns 0, leaving the work to the stroker,
+// when the polygon is not strictly convex, has more than miterOutlineMaxCorners corners, or has a corner sharp
+// enough to come near the stroker's miter limit (where it bevels instead).
+int miterOutline(const CanvasPoint* points, int count, int penWidth, QPointF* out);
 
 } // namespace jamlog

@@ -17,6 +17,13 @@ constexpr int bevelBelow = 15;
 constexpr int cutEnd = 9999; // a divisor that makes a cut end square
 // Colours of the carriage-state debug view, by the low state bits.
 constexpr Colour stateColours[8] = {0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+// A run draws body colours for the road vehicles only; carriages and boats whose record has none get these.
+constexpr Colour carriageLivery = 0x3048A8; // brick red
+constexpr Colour boatHull = 0xD8E0E0;       // off-white
+
+Colour bodyOr(Colour recorded, Colour fallback) {
+    return recorded != 0 ? recorded : fallback;
+}
 
 } // namespace
 
@@ -34,7 +41,7 @@ void VehiclePainter::moveAndDrawCarriage(int number, int pass) {
     else if (s.debugOn(debugCarriageState))
         colour = stateColours[m.vehicles[static_cast<size_t>(number)].state & 7];
     else
-        colour = dim(shadowed(d.bodyColour), s.brightness);
+        colour = dim(shadowed(bodyOr(d.bodyColour, carriageLivery)), s.brightness);
     s.drawColour = colour;
     int cw = s.set.carWid == 0 ? 1 : s.set.carWid;
     if (!s.polygonMode) {
@@ -84,8 +91,8 @@ void VehiclePainter::moveAndDrawBoat(int number, int pass) {
         return;
     bool erase = pass == erasePass;
     Colour eraseColour = dim(riverColour, s.brightness);
-    Colour colour =
-        erase ? (s.debugOn(debugTraces) ? boatTrace : eraseColour) : dim(shadowed(d.bodyColour), s.brightness);
+    Colour colour = erase ? (s.debugOn(debugTraces) ? boatTrace : eraseColour)
+                          : dim(shadowed(bodyOr(d.bodyColour, boatHull)), s.brightness);
     s.drawColour = colour;
     int cw = s.set.carWid == 0 ? 1 : s.set.carWid;
     int wb = s.set.lanWid * s.scale / cw / 2;

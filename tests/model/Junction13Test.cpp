@@ -140,11 +140,50 @@ TEST_F(Junction13, RiverRunsBothWaysToTheEdges) {
     EXPECT_EQ(m->road(707).endY(), m->extentMinY);
     EXPECT_EQ(m->road(703).next[0], 704);
     EXPECT_EQ(m->road(707).next[0], 700);
-    // Each direction keeps to its own side: downstream east of the centre line, upstream west of it.
-    EXPECT_GT(m->road(700).startX, 15500);
-    EXPECT_LT(m->road(707).endX(), 15500);
+    // Each line lies to the right of its direction, downstream west of the centre line and upstream east, so that
+    // the beds drawn to the left of each line meet in the middle.
+    EXPECT_LT(m->road(700).startX, 15500);
+    EXPECT_GT(m->road(707).endX(), 15500);
     EXPECT_TRUE(m->road(702).arc() && m->road(703).arc());
     EXPECT_EQ(m->road(702).clockwise + m->road(705).clockwise, 1);
+}
+
+// The side of the line a -> b on which p lies (the sign of the cross product).
+double side(double ax, double ay, double bx, double by, double px, double py) {
+    return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+}
+
+TEST_F(Junction13, BendOutlinesHoldTheWholeRiverAndMeetAlongTheirRadii) {
+    build(contentRoads | contentRivers);
+    const double W = m->laneWidth, reach = 3.9 * W; // both beds together reach 3.84 W either side of the centre
+    for (int n : {702, 703, 704, 705}) {
+        const RoadRecord& r = m->road(n);
+        const int* o = r.outline;
+        // Every point of the river across the bend, sampled along it, lies inside the clip outline.
+        const double rc = std::hypot(o[0] - r.centreX, o[1] - r.centreY) - 12 * W; // the centre line's radius
+        for (int c = 1; c < 40; ++c) {
+            const WorldPoint p = pointAlong(r, r.length * c / 40.0);
+            const double ux = (p.x - r.centreX) / r.radius, uy = (p.y - r.centreY) / r.radius;
+            for (double k : {-reach, reach}) {
+                const double x = r.centreX + ux * (rc + k), y = r.centreY + uy * (rc + k);
+                double first = 0;
+                for (int i = 0; i < 4; ++i) {
+                    const int j = (i + 1) % 4;
+                    const double s = side(o[2 * i], o[2 * i + 1], o[2 * j], o[2 * j + 1], x, y);
+                    if (i == 0)
+                        first = s;
+                    EXPECT_GT(s * first, 0) << n << " sample " << c << " edge " << i;
+                }
+            }
+        }
+    }
+    // At the middle of the S the two bends are cut along one line, the normal of both.
+    const int* a = m->road(702).outline;
+    const int* b2 = m->road(703).outline;
+    for (int i : {0, 1}) {
+        const double s = side(a[4], a[5], a[6], a[7], b2[2 * i], b2[2 * i + 1]);
+        EXPECT_LT(std::abs(s) / std::hypot(a[6] - a[4], a[7] - a[5]), 2.0) << i;
+    }
 }
 
 TEST_F(Junction13, CourtesyLanesInBothInterchanges) {

@@ -49,6 +49,30 @@ TEST_F(VehicleDrawingTest, ShadowsOffTurnsCarsBlackAboveTwoThirdsOfDimming) {
     EXPECT_EQ(polygons().front().brush.colour, lit(body, 34, st.lampTint));
 }
 
+// A run draws colours for the road vehicles only: carriages and boats are never left black by day.
+TEST_F(VehicleDrawingTest, CarriagesAndBoatsWithoutAColourShowOneByDay) {
+    for (int n : {firstCarriage, firstBoat}) {
+        VehicleDrawRecord& d = (*recs)[static_cast<size_t>(n)];
+        d = {130, 0, 1200, 1000, 1000, 1000, 0, 0, 0};
+        for (Colour recorded : {Colour(0), body}) {
+            d.bodyColour = recorded;
+            st.set.shadows = 0;
+            st.setBrightness(fullDaylight);
+            rc.clear();
+            n == firstCarriage ? vp->moveAndDrawCarriage(n, drawPass) : vp->moveAndDrawBoat(n, drawPass);
+            const Colour drawn = polygons().front().brush.colour;
+            EXPECT_NE(drawn, 0u) << n;
+            if (recorded != 0)
+                EXPECT_EQ(drawn, body) << n; // a colour the record has is kept
+            // Black at night all the same while Shadows is off.
+            st.setBrightness(40);
+            rc.clear();
+            n == firstCarriage ? vp->moveAndDrawCarriage(n, drawPass) : vp->moveAndDrawBoat(n, drawPass);
+            EXPECT_EQ(polygons().front().brush.colour, 0u) << n;
+        }
+    }
+}
+
 TEST_F(VehicleDrawingTest, InDaylightOnlyEveryTenthCarShowsHeadlights) {
     st.set.fire = 0;
     for (int n : {10, 11, 20, 23})

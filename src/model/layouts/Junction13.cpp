@@ -22,8 +22,8 @@ constexpr int motorwayLanes = 3;
 constexpr int streetLanes = 1;
 constexpr int streetOffset = 3; // the cross roads' offset, kept by every local road
 constexpr int boxHalfSize = 500;
-constexpr int riverOffset = 1;
-constexpr int lightsFlag = 16; // mode bit 4: the group has lamps
+constexpr int riverOffset = -1; // each direction's line to its right: the beds beside them meet in the middle
+constexpr int lightsFlag = 16;  // mode bit 4: the group has lamps
 
 // Interchange template roads whose successors lead out of it.
 constexpr int eastEnd = 2, westEnd = 5, southEnd = 8, northEnd = 11;

@@ -22,14 +22,35 @@ constexpr RiverReach reaches[] = {
     {703, 704, 17571, 20000, 19642, 25000, 12571, 25000, 1},
 };
 
+// How far the clip outline of a bend reaches either side of the centre line: past the beds of both directions
+// (each 4.4 lane widths beside its line) even at the middle of the 45-degree bend, where the outline's straight
+// sides come closest to the curve.
+constexpr int bendClipLanes = 12;
+
 void reach(Builder& b, int road, int x1, int y1, int x2, int y2, int cx, int cy, int cw, int next, int offset) {
     if (cx == 0) {
         b.straightRaw(road, x1, y1, x2, y2, 0, next, 0, 0, offset, -1);
         return;
     }
-    const int margin = 2 * b.model().laneWidth;
-    b.arcRaw(road, x1, y1, x2, y2, cx, cy, std::min(x1, x2) - margin, std::min(y1, y2), std::max(x1, x2) + margin,
-             std::max(y1, y2), 0, next, next, next, cw, 0, 0, offset, -1);
+    // The outline runs along the radii through both ends, so that consecutive bends of the S meet along their
+    // common normal and the straight above along the horizontal: their beds join without a step.
+    const double r = std::hypot(x1 - cx, y1 - cy), margin = bendClipLanes * b.model().laneWidth;
+    auto radial = [&](int x, int y, double k) {
+        const double f = (r + k * margin) / r;
+        return Point{cx + static_cast<int>(std::lround((x - cx) * f)),
+                     cy + static_cast<int>(std::lround((y - cy) * f))};
+    };
+    const Point corners[4] = {radial(x1, y1, 1), radial(x1, y1, -1), radial(x2, y2, -1), radial(x2, y2, 1)};
+    SegmentArgs a;
+    a.x1 = x1, a.y1 = y1, a.x2 = x2, a.y2 = y2;
+    a.viaX = cx, a.viaY = cy;
+    for (int i = 0; i < 4; ++i)
+        a.p[2 * i] = corners[i].x, a.p[2 * i + 1] = corners[i].y;
+    a.next0 = a.next1 = a.next2 = next;
+    a.cw = cw;
+    a.startTaper = a.endTaper = centreMarker;
+    a.offset = offset;
+    b.segment(road, a);
 }
 
 // Half of a chord, rounded away from zero, so that the radius is never shorter than half the chord.
