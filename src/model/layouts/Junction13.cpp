@@ -17,7 +17,6 @@ constexpr int junctionRoads = 152;
 constexpr int junctionRivers = 8;
 constexpr int carScale = 5;
 constexpr int boatDivisor = 4;
-constexpr int interchangeRoads = 28;
 constexpr int motorwayLanes = 3;
 constexpr int streetLanes = 1;
 constexpr int streetOffset = 3; // the cross roads' offset, kept by every local road

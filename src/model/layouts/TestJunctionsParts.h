@@ -2,6 +2,7 @@
 // the motorway's end, the mini roundabout and the give-way T junction, with the road numbers they take.
 #pragma once
 #include "model/Primitives.h"
+#include "model/RoundaboutInterchange.h"
 
 namespace jamlog {
 
@@ -10,7 +11,6 @@ namespace testJunctions {
 constexpr int extentMinX = 2000, extentMinY = 2000, extentMaxX = 26000, extentMaxY = 18000;
 
 // The interchange template stays on roads 0-27, moved to its place; the cross road runs on to the south edge.
-constexpr int interchangeRoads = 28;
 constexpr int interchangeShiftX = 2000, interchangeShiftY = 2000;
 constexpr int southSpurOut = 28, southSpurIn = 29;
 // Links from the motorway's end into the ring and back, and the ring roundabout's eight segments.
