@@ -121,9 +121,13 @@ void twoPhaseTailback(const NetworkModel& m, LightGroup& g, const std::array<int
 
 } // namespace
 
+bool isRailSignalGroup(const LightGroup& g) {
+    return g.mode == railSignals || g.mode == railSignalsMarked;
+}
+
 void stepLightGroup(NetworkModel& m, int group) {
     LightGroup& g = m.lightGroups[static_cast<size_t>(group)];
-    if (g.mode == 0 || g.mode == lightsPartTimeOff)
+    if (g.mode == 0 || g.mode == lightsPartTimeOff || isRailSignalGroup(g))
         return;
     const PhaseTable* t = tableFor(g.mode);
     if (!t)
@@ -143,7 +147,7 @@ void stepLightGroup(NetworkModel& m, int group) {
 
 void tailbackRule(NetworkModel& m, int group) {
     LightGroup& g = m.lightGroups[static_cast<size_t>(group)];
-    if (g.mode == 0 || g.mode == lightsPartTimeOff)
+    if (g.mode == 0 || g.mode == lightsPartTimeOff || isRailSignalGroup(g))
         return;
     std::array<int, 4> p{};
     int total = 0;
@@ -165,7 +169,9 @@ void tailbackRule(NetworkModel& m, int group) {
 void setLightsMode(NetworkModel& m, int mode) {
     for (int i = 0; i < roadLightGroups; ++i) {
         LightGroup& g = m.lightGroups[static_cast<size_t>(i)];
-        if (g.mode < 1 || g.mode > 8)
+        // Rail signals keep their mode: switched with the road lights they would flash at night and come back
+        // in the morning as road lights.
+        if (g.mode < 1 || g.mode > 8 || isRailSignalGroup(g))
             continue;
         g.mode = mode;
         g.phase = 1;
@@ -197,7 +203,7 @@ void startLightGroups(NetworkModel& m, int lightsMode, bool noExtraLights) {
             for (int arm : g.arms)
                 writeArm(m, arm, signalLightsDead);
         }
-        if (g.hasLights)
+        if (g.hasLights && !isRailSignalGroup(g))
             g.mode = noExtraLights ? 0 : lightsMode;
     }
     for (int i = 0; i < roadLightGroups; ++i)

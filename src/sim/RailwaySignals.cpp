@@ -12,7 +12,10 @@
 // the head on the entry road is looked for; a head that holds the token of a section with this entry road gets
 // clear; otherwise it is admitted when the section is free: none of its roads, nor any road that trainTableC
 // lists with them, holds a carriage or a reservation, and the road after its last road holds no carriage (a
-// train is never let into a single line that it could not leave). Admission sets the points, issues a token
+// train is never let into a single line that it could not leave), and no conflicting section (one sharing a road
+// or its twin) holds an older claim. A train that finds its section taken claims it (table1[section] = -n, n one
+// above the newest claim); claims are served oldest first, except that a claimant whose exit is taken never holds
+// up another entry, and a claim is dropped when no train waits at its entry. Admission sets the points, issues a token
 // (table9: word 0 roads still reserved, 1..4 the roads, 5 the head, 6 the last carriage, 7 the section, 8 how far
 // into the section the last carriage has come) and writes the token number + 1 into the `headway` of the head and
 // of the last carriage; table1[section] holds the head. A road is released once the last carriage has moved on
@@ -25,10 +28,13 @@
 // Points records (signalPlans: active, kind, A..G, spare):
 // - Kinds 1..7 with C below 500: the successors of road A become B, C, D in runs whose counter is a multiple of k,
 //   B, B, B in the others.
-// - Kinds 1..7 on tracks: facing points at the end of track A with routes B, C and D (0 = none). While A holds no
-//   carriage, every k-th run a route is drawn by rand() among those that are not busy and A's three successors
-//   are set to it; a train on A keeps its route. A shows stop while its route or a flank track E, F, G holds a
-//   carriage (busy as above for the route); a clear A over a route other than B shows -1 (caution).
+// - Kinds 1..7 on tracks: facing points at the end of track A with routes B, C and D (0 = none). A route is open
+//   when it is not busy (as above) and does not enter a loop that has no room (below). While A holds no carriage,
+//   every k-th run a route is drawn by rand() among the open ones and A's three successors are set to it. A train
+//   on A keeps its route while the route is open, or once any of it has passed onto the route; a train standing
+//   wholly on A whose route is not open is given another open route, drawn the same way. A shows stop while its
+//   route is busy or refused, or a flank track E, F, G holds a carriage; a clear A over a route other than B shows
+//   -1 (caution).
 // - Kind 8 (trailing junction): feeders B..G run into track A; of the feeders with a carriage in their last 1000
 //   units one, drawn by rand(), has priority until its last 1000 units are empty (kept in the spare word); the
 //   others show stop.
@@ -38,6 +44,19 @@
 // - Kind 0 on tracks: track D shows stop unless tracks A, B and E are empty and the last 1000 units of F are
 //   empty; while C holds a carriage, B, F and G show stop; then a clear B with D empty makes D show stop.
 // Under relief the points never show stop (kind 0 and the road kinds work as written).
+//
+// Loops (TrainLoops.cpp). At the first railway tick of a run the loops of first successors are found (a chain
+// through a boundary track is none, trains leave there), and for each the tracks off it that lead onto it (its
+// feeders). A train standing at a signal covers at most k blocks of a loop: its carriages, the gaps they keep, the
+// half length its head keeps and three lane widths short of the end, over the loop's shortest block. Every railway
+// tick the trains with a carriage on a loop are counted by their k; while the loop's blocks less one, less that
+// sum, cannot take the longest laid train, every feeder whose route enters the loop shows stop. A loop whose
+// trains cannot cover all its blocks always has a head facing a free block, so it never locks. Not under relief.
+//
+// The end of the line is a successor above 698 (the sink 699) or a stub, a track that leads only to itself;
+// layouts with more than 99 tracks build 599 as an ordinary track. A head reverses only when the way back is clear
+// from its start up to the head's place, and then stands there until its last carriage has come round. A head
+// does not enter while a carriage stands within the first cell of the entry track (it marks no cell yet).
 #include "sim/RailwaySignals.h"
 
 #include "sim/Occupancy.h"
@@ -75,10 +94,15 @@ void workRailwaySignals(NetworkModel& m, Rng& rng, RailwayState& state, bool rel
     if (++state.runCounter > runCounterWrap)
         state.runCounter = 1;
     const bool relief = reliefActive && !state.tokens;
+    if (!state.loops.found)
+        findTrackLoops(m, state.loops);
     workBlockSignals(m, relief);
     if (state.tokens)
         upkeepTokens(m);
-    workPoints(m, rng, state.runCounter, relief);
+    countLoopTrains(m, state.loops);
+    workPoints(m, rng, state.runCounter, relief, &state.loops);
+    if (!relief)
+        guardTrackLoops(m, state.loops);
 }
 
 } // namespace jamlog

@@ -2,6 +2,7 @@
 #pragma once
 #include "model/NetworkModel.h"
 #include "model/Rng.h"
+#include "sim/TrainLoops.h"
 
 namespace jamlog {
 
@@ -9,6 +10,7 @@ namespace jamlog {
 struct RailwayState {
     int runCounter = 0;  // 1..100, one up per railway tick
     bool tokens = false; // the layout works single-line sections by train tokens
+    TrackLoops loops;    // found at the first railway tick of the run
 };
 
 // Signal state of the boundary tracks.
@@ -34,7 +36,8 @@ void workBlockSignals(NetworkModel& m, bool reliefActive);
 // The token upkeep of single-line sections: releases, entry signals and admissions.
 void upkeepTokens(NetworkModel& m);
 
-// Works the points records up to the first inactive one.
-void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive);
+// Works the points records up to the first inactive one. With the loops given, facing points never set a route
+// into a loop that has no room for another train.
+void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive, const TrackLoops* loops = nullptr);
 
 } // namespace jamlog

@@ -34,6 +34,16 @@ int drawEntryTrack(NetworkModel& m, Rng& rng) {
     return chooseSuccessor(m.road(road), rng);
 }
 
+// True when a carriage stands so close to the start of the track that it marks no cell yet.
+bool carriageAtStart(const NetworkModel& m, int track) {
+    for (int n = firstCarriage; n < carriageEnd; ++n) {
+        const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
+        if (v.road == track && !(v.state & vehicleOutside) && v.pos < cellSize)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int enterTrack(CarriageCtx& x) {
@@ -46,7 +56,7 @@ int enterTrack(CarriageCtx& x) {
         if (!(x.m.vehicles[static_cast<size_t>(last)].state & vehicleOutside))
             return trainOutside;
         entry = drawEntryTrack(x.m, x.rng);
-        if (!isThroughTrack(x.m, entry) || markedFrom(lane0(x.m, entry), 0))
+        if (!isThroughTrack(x.m, entry) || markedFrom(lane0(x.m, entry), 0) || carriageAtStart(x.m, entry))
             return trainOutside;
     } else {
         const VehicleRecord& f = x.front();
@@ -58,7 +68,7 @@ int enterTrack(CarriageCtx& x) {
     v.road = entry;
     v.pos = 0;
     v.lane = 0;
-    v.tailRoad = v.tailOverhang = v.tailLane = v.prevRoad = 0;
+    v.tailRoad = v.tailOverhang = v.tailLane = v.prevRoad = v.roadAfterNext = 0;
     v.state = (v.state & carParkUserBit) ? 6 : 0;
     return v.state - 2;
 }

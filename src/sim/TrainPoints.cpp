@@ -45,14 +45,36 @@ void roadAlternation(NetworkModel& m, const Points& p, int runCounter) {
         setSuccessors(r, p.b, p.b, p.b);
 }
 
-void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bool relief) {
+// True when every carriage on track A belongs to a train whose head is still on A: no train has started onto the
+// route, so the route may change without parting a train from its carriages.
+bool noTrainPassing(const NetworkModel& m, int a) {
+    for (int n = firstCarriage; n < carriageEnd; ++n) {
+        const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
+        if ((v.state & vehicleOutside) || !(v.road == a || (v.tailOverhang < 0 && v.tailRoad == a)))
+            continue;
+        int head = n;
+        while (head > firstCarriage && !(m.vehicles[static_cast<size_t>(head)].kindFlags & carriageHead))
+            --head;
+        if (m.vehicles[static_cast<size_t>(head)].road != a)
+            return false;
+    }
+    return true;
+}
+
+void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bool relief, const TrackLoops* loops) {
     if (!isTrackNumber(p.a))
         return;
     RoadRecord& a = m.road(p.a);
-    if (empty(m, p.a) && runCounter % p.kind == 0) {
+    auto refused = [&](int route) { return loops && loopRefuses(*loops, p.a, route); };
+    auto open = [&](int route) { return isThroughTrack(m, route) && !trackBusy(m, route) && !refused(route); };
+    // A route is drawn while A is empty; a train standing on A whose route is blocked takes another open route, so
+    // that a train bound for a free branch never waits behind a full main line (and the reverse).
+    const bool idle = empty(m, p.a);
+    const bool redraw = idle ? runCounter % p.kind == 0 : !open(a.next[0]) && noTrainPassing(m, p.a);
+    if (redraw) {
         int free[3], n = 0;
         for (int route : {p.b, p.c, p.d})
-            if (isThroughTrack(m, route) && !trackBusy(m, route))
+            if (open(route))
                 free[n++] = route;
         if (n > 0) {
             const int route = free[rng.next() * n / (Rng::maxValue + 1)];
@@ -63,7 +85,7 @@ void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bo
     const bool flank = holdsCarriage(m, p.e) || holdsCarriage(m, p.f) || holdsCarriage(m, p.g);
     if (relief)
         return;
-    if (trackBusy(m, route) || flank)
+    if (trackBusy(m, route) || refused(route) || flank)
         a.signalState = 1;
     else if (route != p.b && a.signalState == 0)
         a.signalState = cautionSignal;
@@ -117,7 +139,7 @@ void guardedConflict(NetworkModel& m, const Points& p) {
 
 } // namespace
 
-void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive) {
+void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive, const TrackLoops* loops) {
     for (int i = 0; i < maxPointsRecords; ++i) {
         Table10& rec = m.signalPlans[static_cast<size_t>(i)];
         if (rec[0] == 0)
@@ -127,7 +149,7 @@ void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive) {
             if (p.c < firstTrack)
                 roadAlternation(m, p, runCounter);
             else
-                facingPoints(m, rng, p, runCounter, reliefActive);
+                facingPoints(m, rng, p, runCounter, reliefActive, loops);
         } else if (p.kind == pointsMerge) {
             trailingJunction(m, rng, rec, p, reliefActive);
         } else if (p.kind == pointsCrossing) {

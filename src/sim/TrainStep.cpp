@@ -61,6 +61,10 @@ int headSpeed(CarriageCtx& x, const RoadRecord& r, int E, bool stop) {
     }
     s = std::min(s, c);
 
+    if (v.roadAfterNext != 0) { // reversed at a terminus: stands until the whole train has come round
+        x.held = true;
+        return 0;
+    }
     int& count = v.laneTicks; // the station wait counter
     if ((isPlatform(r) && E - p <= stationZone && r.control >= -1 && count > 0) || count > 1) {
         if (count < (x.rng.next() + 2) * x.m.stationWait / 100) {

@@ -1,5 +1,7 @@
 // Token upkeep of single-line sections: releasing the roads behind a train's last carriage, holding every entry
 // road at stop, and admitting one train at a time to a free section (rules at the top of RailwaySignals.cpp).
+#include <algorithm>
+
 #include "sim/Occupancy.h"
 #include "sim/RailwaySignals.h"
 #include "sim/TrainTrack.h"
@@ -105,12 +107,69 @@ int exitRoad(const NetworkModel& m, const Table10& s) {
     return isTrackNumber(last) ? m.road(last).next[0] : -1;
 }
 
+// The road after the section holds no carriage: a train is never let into a single line that it could not leave.
+bool exitClear(const NetworkModel& m, const Table10& s) {
+    const int exit = exitRoad(m, s);
+    return isDeadEnd(m, exit) || !holdsCarriage(m, exit);
+}
+
 bool sectionFree(const NetworkModel& m, const Table10& s) {
     for (int k = 0; k < sectionRoads(s); ++k)
         if (trackBusy(m, sectionRoad(s, k)))
             return false;
-    const int exit = exitRoad(m, s);
-    return isDeadEnd(exit) || !holdsCarriage(m, exit);
+    return exitClear(m, s);
+}
+
+// True when the two tracks are one, or lie on one another (trainTableC lists one with the other).
+bool sameTrack(const NetworkModel& m, int a, int b) {
+    if (a == b)
+        return true;
+    for (const Table10& c : m.trainTableC) {
+        if (c[0] == 0)
+            break;
+        if (c[1] == a)
+            for (size_t k = 2; k < c.size(); ++k)
+                if (c[k] == b)
+                    return true;
+    }
+    return false;
+}
+
+// True when the sections share a road: one train at a time may hold either.
+bool sectionsConflict(const NetworkModel& m, const Table10& s, const Table10& t) {
+    for (int i = 0; i < sectionRoads(s); ++i)
+        for (int k = 0; k < sectionRoads(t); ++k)
+            if (sameTrack(m, sectionRoad(s, i), sectionRoad(t, k)))
+                return true;
+    return false;
+}
+
+// Waiting claims (table1 below 0): a train that finds its section taken claims it with the next number, and a
+// section is only given to its train when no conflicting section holds an older claim from a train that could leave
+// that section (its exit is clear), so trains take a shared line in the order they came to it and none waits for
+// ever behind trains from another entry; a claimant held by its exit never blocks the others.
+int claimOf(const NetworkModel& m, size_t s) {
+    return m.table1[s] < 0 ? -m.table1[s] : 0;
+}
+
+void claim(NetworkModel& m, size_t s) {
+    if (m.table1[s] != 0)
+        return;
+    int newest = 0;
+    for (size_t t = 0; t < m.trainTableB.size() && m.trainTableB[t][0] != 0; ++t)
+        newest = std::max(newest, claimOf(m, t));
+    m.table1[s] = -(newest + 1);
+}
+
+bool olderClaimElsewhere(const NetworkModel& m, size_t s) {
+    const int own = claimOf(m, s);
+    for (size_t t = 0; t < m.trainTableB.size() && m.trainTableB[t][0] != 0; ++t) {
+        const int other = claimOf(m, t);
+        if (t != s && other > 0 && (own == 0 || other < own) && exitClear(m, m.trainTableB[t]) &&
+            sectionsConflict(m, m.trainTableB[s], m.trainTableB[t]))
+            return true;
+    }
+    return false;
 }
 
 int freeTokenSlot(const NetworkModel& m) {
@@ -160,13 +219,18 @@ void upkeepTokens(NetworkModel& m) {
         if (!isTrackNumber(entry))
             continue;
         const LaneStrip& lane = lane0(m, entry);
-        if (lanePercentOccupied(lane, approachFrom, lane.laneLength) < 1)
+        const int head = lanePercentOccupied(lane, approachFrom, lane.laneLength) < 1 ? -1 : headOn(m, entry);
+        if (head < 0) {
+            if (m.table1[s] < 0)
+                m.table1[s] = 0; // nobody waits here any more
             continue;
-        const int head = headOn(m, entry);
-        if (head < 0)
-            continue;
-        if (holdsTokenFrom(m, head, entry) || (sectionFree(m, sections[s]) && admit(m, static_cast<int>(s), head)))
+        }
+        if (holdsTokenFrom(m, head, entry))
             m.road(entry).signalState = 0;
+        else if (sectionFree(m, sections[s]) && !olderClaimElsewhere(m, s) && admit(m, static_cast<int>(s), head))
+            m.road(entry).signalState = 0;
+        else
+            claim(m, s);
     }
 }
 

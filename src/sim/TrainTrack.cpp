@@ -7,8 +7,15 @@
 
 namespace jamlog::rail {
 
+bool isDeadEnd(const NetworkModel& m, int n) {
+    if (!isTrackNumber(n))
+        return true;
+    const int32_t* next = m.road(n).next;
+    return next[0] == n && next[1] == n && next[2] == n;
+}
+
 bool isThroughTrack(const NetworkModel& m, int n) {
-    if (isDeadEnd(n))
+    if (isDeadEnd(m, n))
         return false;
     const RoadRecord& r = m.road(n);
     return r.topLane >= 0 && r.lanes[0].laneLength > 0;

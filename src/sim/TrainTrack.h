@@ -11,12 +11,11 @@ constexpr int farEnd = 1000;          // "the last 1000 units" of a track, read 
 inline bool isTrackNumber(int n) {
     return n >= firstTrack && n <= lastThroughTrack;
 }
-// A track a carriage may run onto: not the stub 599, not beyond 698, with a lane.
+// A track a carriage may run onto: no dead end, with a lane.
 bool isThroughTrack(const NetworkModel& m, int n);
-// A successor that ends the line: the stubs 599 and 699 (or anything that is no track).
-inline bool isDeadEnd(int n) {
-    return !isTrackNumber(n) || n == trackStub;
-}
+// A successor that ends the line: the sink 699 (anything that is no track up to 698) or a stub, a track that leads
+// only to itself. Layouts with many tracks build 599 as an ordinary track; only the bare stub ends the line.
+bool isDeadEnd(const NetworkModel& m, int n);
 bool isBoundaryTrack(const NetworkModel& m, int n);
 
 // The usable end of a track: its length, but never beyond what its lane strip covers.

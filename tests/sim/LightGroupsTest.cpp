@@ -197,4 +197,30 @@ TEST_F(LightGroupsTest, RunStartPutsPartTimeGroupsOffAndGivesTheLightsMode) {
     EXPECT_EQ(group().mode, 0);
 }
 
+// A rail signal group keeps its mode, counter and lamps through every lights operation, even one built with the
+// has-lights flag among the road groups: only the railway tick writes its tracks' states.
+TEST_F(LightGroupsTest, RailSignalGroupsAreLeftToTheRailway) {
+    for (int k = 4; k < 8; ++k) {
+        b.straightRoad(k, 101 + 2 * k, 501 + 2 * k, 0, k, k, k, -1);
+        m->road(k).signalState = k == 5 ? signalRed : signalGreen;
+    }
+    group().mode = lightsFourPhase;
+    for (int mode : {railSignals, railSignalsMarked}) {
+        m->lightGroups[1] = {mode, {4, 5, 6, 7}, 0, 0, 1};
+        startLightGroups(*m, lightsTwoPhase, false);
+        for (int t = 0; t < 30; ++t)
+            stepAllLightGroups(*m, true);
+        setLightsMode(*m, lightsOff);
+        setPeakLights(*m, lightsPartTimeOn);
+        setLightsMode(*m, lightsTwoPhase);
+        const LightGroup& rail = m->lightGroups[1];
+        EXPECT_EQ(rail.mode, mode);
+        EXPECT_EQ(rail.phase, 0);
+        EXPECT_EQ(rail.tailback, 0);
+        for (int k = 4; k < 8; ++k)
+            EXPECT_EQ(state(k), k == 5 ? signalRed : signalGreen) << "track " << k << " mode " << mode;
+        EXPECT_EQ(group().mode, lightsTwoPhase) << "the road group beside it is switched";
+    }
+}
+
 } // namespace

@@ -22,6 +22,19 @@ struct TrainSignals : TrainFixture {
     LaneStrip& lane(int t) { return m->road(t).lanes[0]; }
     int sig(int t) { return m->road(t).signalState; }
     void mark(int t, int from, int to) { markRange(lane(t), from, to); }
+    // A carriage record standing at `pos` on `road`, with its cells marked (a record moved away is cleared first).
+    void place(int n, int flags, int road, int pos, int length) {
+        VehicleRecord& v = car(n);
+        if (v.state == 0 && v.length > 0)
+            clearRange(lane(v.road), v.pos - v.length, v.pos);
+        v = VehicleRecord{};
+        v.kindFlags = flags;
+        v.routeLaneCap = 1;
+        v.road = road;
+        v.pos = pos;
+        v.length = length;
+        mark(road, pos - length, pos);
+    }
 };
 } // namespace
 
@@ -92,14 +105,27 @@ TEST_F(TrainSignals, FacingPointsDrawAFreeRouteAndLockUnderATrain) {
         EXPECT_EQ(m->road(504).next[0], 506);
         EXPECT_EQ(sig(504), cautionSignal);
     }
-    // With a train on the points track the route stays, even when it becomes busy: then it shows stop.
+    // A train that has started onto its route keeps it, so that its carriages on the points track follow the head;
+    // the busy route shows stop.
     clearRange(lane(505), 0, 300);
-    mark(504, 100, 900);
-    mark(506, 0, 300);
+    place(2000, carriageHead, 506, 300, 300);
+    place(2001, carriageLast, 504, 900, 800);
     for (int run = 1; run < 50; ++run) {
         workPoints(*m, rng, run, false);
         EXPECT_EQ(m->road(504).next[0], 506);
         EXPECT_EQ(sig(504), 1);
+    }
+    // A train standing wholly on the points track whose route is taken goes the other way, and is locked there.
+    place(2000, carriageHead | carriageLast, 504, 900, 800);
+    car(2001) = VehicleRecord{};
+    mark(506, 0, 300);
+    workPoints(*m, rng, 1, false);
+    EXPECT_EQ(m->road(504).next[0], 505);
+    mark(505, 0, 300);
+    clearRange(lane(506), 0, 300);
+    for (int run = 1; run < 50; ++run) {
+        workPoints(*m, rng, run, false);
+        EXPECT_EQ(m->road(504).next[0], 506) << "only a free route is taken";
     }
 }
 

@@ -4,6 +4,7 @@
 #include "model/layouts/RailLayoutParts.h"
 #include "sim/Occupancy.h"
 #include "sim/TrainFixture.h"
+#include "sim/TrainTrack.h"
 
 using namespace jamlog;
 
@@ -150,4 +151,81 @@ TEST_F(TrainLine, EndOfLineMovesTheTrainHeadFirstOntoTheWayBack) {
     }
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
     EXPECT_GE(car(2000).pos - car(2001).pos, 800) << "reversed carriages do not overlap";
+}
+
+TEST_F(TrainLine, HeadWaitsWhileACarriageStandsAtTheVeryStartOfTheEntryTrack) {
+    line(3);
+    lay(2, 1);
+    // The first train has just come in: at pos 5 it marks no cell of the entry track yet.
+    car(2000).state = 0;
+    car(2000).road = 500;
+    car(2000).pos = 5;
+    ASSERT_EQ(firstMarkedCell(m->road(500).lanes[0]), -1);
+    for (int t = 0; t < 50; ++t) {
+        int flag = 0;
+        EXPECT_EQ(stepCarriage(*m, rng, 2001, {}, flag), trainOutside);
+    }
+    car(2000).state = vehicleOutside;
+    int flag = 0;
+    EXPECT_EQ(stepCarriage(*m, rng, 2001, {}, flag), -2);
+}
+
+// Layouts with more than 99 tracks build 599 as an ordinary track; only the bare stub, which leads to itself, and
+// the sink 699 end the line.
+TEST_F(TrainLine, TrackNumbered599IsAThroughTrackWhenBuiltAsOne) {
+    EXPECT_TRUE(jamlog::rail::isDeadEnd(*m, trackStub));
+    EXPECT_FALSE(jamlog::rail::isThroughTrack(*m, trackStub));
+    EXPECT_TRUE(jamlog::rail::isDeadEnd(*m, riverStub));
+    raillayout::buildTracks(
+        b,
+        {{598, 1000, 5000, 4000, 5000, 599}, {599, 4000, 5000, 7000, 5000, 600}, {600, 7000, 5000, 10000, 5000, 598}});
+    m->boundaryTracks[0] = 600;
+    EXPECT_FALSE(jamlog::rail::isDeadEnd(*m, 599));
+    EXPECT_TRUE(jamlog::rail::isThroughTrack(*m, 599));
+    lay(1, 2);
+    std::set<int> reached;
+    for (long t = 0; t < 3000; ++t) {
+        tick(t);
+        reached.insert(car(2000).road);
+        EXPECT_GE(car(2000).laneTicks, 0) << "no countdown at the end of the line on 598";
+    }
+    EXPECT_TRUE(reached.count(599) && reached.count(600));
+}
+
+// A train reverses only onto a clear way back, and its head stands there until the last carriage has come round,
+// so that no carriage is left behind on the terminus track.
+TEST_F(TrainLine, ReversedHeadWaitsForItsWholeTrainOnAClearWayBack) {
+    raillayout::buildTracks(b, {{500, 1000, 5000, 4000, 5000, 501},
+                                {501, 4000, 5000, 8000, 5000, 502},
+                                {502, 8000, 5000, 12000, 5000, riverStub, -1, -1, 1},
+                                {503, 12000, 5000, 8000, 5000, 504},
+                                {504, 8000, 5000, 1000, 5000, 500}});
+    m->road(502).control = 503;
+    m->trackCount = 5;
+    m->boundaryTracks[0] = 504;
+    lay(1, 3);
+    markRange(m->road(503).lanes[0], 500, 600); // something standing on the way back
+    long t = 0;
+    for (; t < 30000 && car(2002).road != 502; ++t)
+        tick(t);
+    for (int k = 0; k < 3000; ++k, ++t) {
+        tick(t);
+        ASSERT_EQ(car(2000).road, 502) << "reversed onto a way back that is not clear";
+    }
+    clearRange(m->road(503).lanes[0], 500, 600);
+    int headPlace = -1;
+    for (; t < 60000 && car(2002).road != 503; ++t) {
+        tick(t);
+        if (car(2000).road == 503 && headPlace < 0)
+            headPlace = car(2000).pos;
+        if (headPlace >= 0)
+            ASSERT_EQ(car(2000).pos, headPlace) << "the head left before its last carriage came round";
+    }
+    EXPECT_EQ(car(2002).road, 503);
+    bool leaves = false;
+    for (int k = 0; k < 20000 && !leaves; ++k, ++t) {
+        tick(t);
+        leaves = car(2000).road != 503 || car(2000).pos != headPlace;
+    }
+    EXPECT_TRUE(leaves);
 }

@@ -8,6 +8,7 @@
 
 #include "model/Assemblies.h"
 #include "model/layouts/Layouts.h"
+#include "model/layouts/RailLayoutParts.h"
 
 namespace jamlog {
 
@@ -21,6 +22,7 @@ constexpr int trainDivisor = 4;
 
 constexpr int railOffset = 2; // each direction two offset steps to its own side of the centre line
 constexpr int platformStyle = 1;
+constexpr int facingPointsKind = 1; // a route drawn on every railway tick while the points are clear
 
 // The oval's centre line, clockwise on the screen, in fine points: straights and quarter arcs (centre 0 =
 // straight). The ends have radius 4500, so that even the outer track's quarters fit in one lane strip.
@@ -145,6 +147,10 @@ void buildBranches(Builder& b) {
                   sidingPlatform);
     b.filletRoads(returnCurve, 0, rejoin, rejoin, rejoin, 0, returnPlatform, rejoin);
     setNext(m.road(outer + sidingPiece), outer + nextPiece(sidingPiece), sidingCurve);
+    // Facing points at both junctions: a train takes whichever way is free, so one bound for the terminus or the
+    // line out is never held behind a full loop.
+    raillayout::addPoints(m, {1, facingPointsKind, outer + sidingPiece, outer + nextPiece(sidingPiece), sidingCurve});
+    raillayout::addPoints(m, {1, facingPointsKind, inner + exitPiece, inner + prevPiece(exitPiece), exitCurve});
 }
 
 // Cells within `half` of the point where a track crosses the vertical x (straight tracks only).
