@@ -143,6 +143,9 @@ int runSnapshot(const ToolArgs& args) {
     VirtualClock clock(view.simulation());
     for (int i = 0; i < o->minutes; ++i)
         clock.runUntilFired(timerMinute);
+    // A full repaint (a change of light level, say) clears the vehicles until the next movement tick draws them
+    // again: end on a movement tick so that the picture shows what a viewer sees.
+    clock.runUntilFired(timerMove);
     if (!view.image().save(QString::fromStdString(o->file), "PNG")) {
         std::fprintf(stderr, "jamlog: cannot write '%s'\n", o->file.c_str());
         return 1;
