@@ -14,6 +14,7 @@ struct ToolEntry {
 };
 
 constexpr ToolEntry toolTable[] = {{"--check-layouts", ToolKind::checkLayouts},
+                                   {"--dump-layout", ToolKind::dumpLayout},
                                    {"--simulate", ToolKind::simulate},
                                    {"--snapshot", ToolKind::snapshot},
                                    {"--export", ToolKind::exportSettings},
@@ -179,6 +180,7 @@ const char* usageText() {
            "       jamlog --window [--seed N]          a normal resizable window\n"
            "       jamlog --install                    make jamlog the selected xscreensaver hack\n"
            "       jamlog --check-layouts [N ...]      check the layouts\n"
+           "       jamlog --dump-layout N [--flip]     the built model as JSON\n"
            "       jamlog --simulate N --minutes M ... a headless run\n"
            "       jamlog --snapshot FILE.png ...      a picture of a layout\n"
            "       jamlog --export FILE | --import FILE\n"

@@ -20,7 +20,7 @@ enum class RunMode {
     tool,    // one of the headless tools; toolIndex says which
 };
 
-enum class ToolKind { checkLayouts, simulate, snapshot, exportSettings, importSettings };
+enum class ToolKind { checkLayouts, dumpLayout, simulate, snapshot, exportSettings, importSettings };
 
 struct CommandLine {
     RunMode mode = RunMode::configuration;

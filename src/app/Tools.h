@@ -9,6 +9,7 @@ namespace jamlog {
 using ToolArgs = std::vector<std::string>;
 
 int runCheckLayouts(const ToolArgs& args); // --check-layouts [N ...]
+int runDumpLayout(const ToolArgs& args);   // --dump-layout N [--flip]
 int runSimulate(const ToolArgs& args);     // --simulate N --minutes M [--seed S] [--cars C] ...
 int runSnapshot(const ToolArgs& args);     // --snapshot FILE.png [--layout N] ...
 int runExport(const ToolArgs& args);       // --export FILE

@@ -19,6 +19,7 @@ struct ToolEntry {
 };
 
 constexpr ToolEntry tools[] = {{ToolKind::checkLayouts, jamlog::runCheckLayouts},
+                               {ToolKind::dumpLayout, jamlog::runDumpLayout},
                                {ToolKind::simulate, jamlog::runSimulate},
                                {ToolKind::snapshot, jamlog::runSnapshot},
                                {ToolKind::exportSettings, jamlog::runExport},
