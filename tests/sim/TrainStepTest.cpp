@@ -23,6 +23,18 @@ struct TrainLine : TrainFixture {
         m->boundaryTracks[0] = 500 + tracks - 1;
     }
     bool outside(int n) const { return car(n).state & vehicleOutside; }
+    // 500 -> 501 -> 502, a terminus into the sink naming 503, laid back alongside and running into 504, the
+    // boundary.
+    void terminusLine() {
+        raillayout::buildTracks(b, {{500, 1000, 5000, 4000, 5000, 501},
+                                    {501, 4000, 5000, 8000, 5000, 502},
+                                    {502, 8000, 5000, 12000, 5000, riverStub, -1, -1, 1},
+                                    {503, 12000, 5000, 8000, 5000, 504},
+                                    {504, 8000, 5000, 1000, 5000, 500}});
+        m->road(502).control = 503;
+        m->trackCount = 5;
+        m->boundaryTracks[0] = 504;
+    }
 };
 } // namespace
 
@@ -127,15 +139,7 @@ TEST_F(TrainLine, TrainLeavesAtTheBoundaryAndComesBackWhole) {
 }
 
 TEST_F(TrainLine, EndOfLineMovesTheTrainHeadFirstOntoTheWayBack) {
-    // 500 -> 501 -> 502 into the sink; 502 names 503, laid back alongside, which runs into 504, the boundary.
-    raillayout::buildTracks(b, {{500, 1000, 5000, 4000, 5000, 501},
-                                {501, 4000, 5000, 8000, 5000, 502},
-                                {502, 8000, 5000, 12000, 5000, riverStub, -1, -1, 1},
-                                {503, 12000, 5000, 8000, 5000, 504},
-                                {504, 8000, 5000, 1000, 5000, 500}});
-    m->road(502).control = 503;
-    m->trackCount = 5;
-    m->boundaryTracks[0] = 504;
+    terminusLine();
     lay(1, 3);
     std::vector<int> order;
     for (long t = 0; t < 30000 && order.size() < 3; ++t) {
@@ -195,14 +199,7 @@ TEST_F(TrainLine, TrackNumbered599IsAThroughTrackWhenBuiltAsOne) {
 // A train reverses only onto a clear way back, and its head stands there until the last carriage has come round,
 // so that no carriage is left behind on the terminus track.
 TEST_F(TrainLine, ReversedHeadWaitsForItsWholeTrainOnAClearWayBack) {
-    raillayout::buildTracks(b, {{500, 1000, 5000, 4000, 5000, 501},
-                                {501, 4000, 5000, 8000, 5000, 502},
-                                {502, 8000, 5000, 12000, 5000, riverStub, -1, -1, 1},
-                                {503, 12000, 5000, 8000, 5000, 504},
-                                {504, 8000, 5000, 1000, 5000, 500}});
-    m->road(502).control = 503;
-    m->trackCount = 5;
-    m->boundaryTracks[0] = 504;
+    terminusLine();
     lay(1, 3);
     markRange(m->road(503).lanes[0], 500, 600); // something standing on the way back
     long t = 0;
