@@ -5,6 +5,7 @@
 #include <set>
 
 #include "model/BuildLayout.h"
+#include "model/LoopOutlineCheck.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -222,4 +223,6 @@ TEST_F(Classic, ServiceLoopLeavesAndRejoinsTheStreet) {
     EXPECT_LT(gap(loop, l.next[0]), 1);
     EXPECT_LT(l.startY, 13000);
     EXPECT_EQ(m->road(street).startY, l.startY);
+    // Drawn clipped to its outline, the whole loop shows and nothing of it spills over the street.
+    EXPECT_EQ(loopcheck::outlineFault(l, m->road(street), m->laneWidth), "");
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "model/BuildLayout.h"
+#include "model/LoopOutlineCheck.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -155,6 +156,8 @@ TEST_F(Usa, MotelDriveLeavesOnTheRight) {
         EXPECT_LT(r.control, streets);
         EXPECT_EQ(m->road(r.control).next[0], r.next[0]);
         EXPECT_LT(r.startY, 11000) << "bulges north of the westbound street";
+        // The mirror carries the clip outline over with the loop.
+        EXPECT_EQ(loopcheck::outlineFault(r, m->road(r.control), m->laneWidth), "");
     }
     EXPECT_EQ(loops, 1);
 }

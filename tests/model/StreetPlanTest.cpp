@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/LoopOutlineCheck.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -118,4 +119,38 @@ TEST_F(Plan, RoundaboutCopiedAwayFromTheTemplateKeepsItsExits) {
     EXPECT_EQ(m->roundabouts[3].compass[0], 10000 - 500);
     EXPECT_EQ(m->road(20 + 4).startX, 10000 + 72);
     EXPECT_EQ(m->road(20 + 4).startY, 8000);
+}
+
+// A loop's clip outline holds it on a street in every direction, low (less than a half circle) or high (more than
+// one, and tighter than nine lane widths, where the outline made up for a three-point arc crosses itself).
+TEST_F(Plan, LoopOutlineHoldsTheLoopOffTheStreet) {
+    struct Case {
+        int32_t x1, y1, x2, y2;
+        int bulge;
+    };
+    const Case cases[] = {{4000, 10000, 16000, 10000, 700},  {4000, 10000, 16000, 10000, 1400},
+                          {16000, 10000, 4000, 10000, 900},  {10000, 4000, 10000, 16000, 500},
+                          {10000, 16000, 10000, 4000, 1300}, {4000, 10000, 16000, 10000, 3000}};
+    for (const Case& c : cases) {
+        SetUp();
+        StreetPlan p(b, 0);
+        p.straightWithLoop(p.edge(c.x1, c.y1), p.edge(c.x2, c.y2), 3000, 5000, c.bulge);
+        EXPECT_EQ(p.build(1, false), 5);
+        const RoadRecord& loop = m->road(p.loopRoad());
+        ASSERT_EQ(loop.control, 1);
+        EXPECT_EQ(loopcheck::outlineFault(loop, m->road(loop.control), m->laneWidth), "")
+            << "street " << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2 << ", bulge " << c.bulge;
+        // The outline, and with it the loop, lies on the nearside (left of travel) of the street.
+        const double dx = c.x2 - c.x1, dy = c.y2 - c.y1;
+        const double midX = loop.startX - loop.backX / 2.0, midY = loop.startY - loop.backY / 2.0;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_GT((loop.outline[2 * i] - midX) * dy - (loop.outline[2 * i + 1] - midY) * dx, 0) << "corner " << i;
+    }
+    // The outline the builder makes up for the same loop is what the check exists for.
+    SetUp();
+    StreetPlan p(b, 0);
+    p.straightWithLoop(p.edge(4000, 10000), p.edge(16000, 10000), 3000, 5000, 1400);
+    p.build(1, false);
+    b.linkArc(p.loopRoad(), 0, 0, 8000, 10000 - 72 - 1400, Outline{}, 0, 2, 2, 2, 1, 0, 0, 2);
+    EXPECT_NE(loopcheck::outlineFault(m->road(p.loopRoad()), m->road(1), m->laneWidth), "");
 }

@@ -10,6 +10,7 @@
 #include "model/BuildLayout.h"
 #include "model/LayoutChecker.h"
 #include "model/LayoutRoutine.h"
+#include "model/LoopOutlineCheck.h"
 #include "model/Primitives.h"
 #include "model/RoundaboutInterchange.h"
 
@@ -146,6 +147,24 @@ TEST_F(TestJunctions, JunctionKindsArePresent) {
     EXPECT_GT(major.endY(), major.startY); // southbound
     EXPECT_LT(gap(minorRoad, 138), 2);
     EXPECT_LT(gap(138, m->road(138).next[0]), 2);
+}
+
+// The two one-way loops leave their streets where the street piece they give way to starts and lead into the same
+// road as that piece; both show whole in their clip outlines (the one right of the second vertical road is almost a
+// half circle).
+TEST_F(TestJunctions, LoopsShowWholeBesideTheirStreets) {
+    int loops = 0;
+    for (int n = 0; n < m->roadCount; ++n) {
+        const RoadRecord& road = m->road(n);
+        if (road.centreX == 0 || road.control < 0 || road.control >= m->roadCount)
+            continue;
+        const RoadRecord& street = m->road(road.control);
+        if (street.startX != road.startX || street.startY != road.startY || street.next[0] != road.next[0])
+            continue;
+        ++loops;
+        EXPECT_EQ(loopcheck::outlineFault(road, m->road(road.control), m->laneWidth), "") << "loop " << n;
+    }
+    EXPECT_EQ(loops, 2);
 }
 
 // The interchange is its template on roads 0-27 moved by (2000, 2000): motorway from the west edge, cross road

@@ -1,6 +1,8 @@
 // Network drawing on the recording canvas: colour arithmetic, road surfaces and markings, snow, preview widths.
 #include "RenderFixture.h"
 
+#include "model/layouts/Layouts.h"
+
 using namespace jamlog;
 
 namespace {
@@ -120,6 +122,38 @@ TEST_F(RoadDrawingTest, ArcSurfaceIsAClippedThickArc) {
     ASSERT_EQ(rc.calls.front().op, CanvasOp::Clip);
     EXPECT_EQ(rc.calls.front().points[0], (CanvasPoint{m->road(0).outline[0] / 10, m->road(0).outline[1] / 10}));
     EXPECT_EQ(rc.calls.back().op, CanvasOp::ResetClip);
+}
+
+// The service loop of "Classic Layout" on pixels: its crown shows, and nothing of it lands on its street, where the
+// street draws itself, or beyond the street's far side.
+TEST_F(RoadDrawingTest, ServiceLoopShowsWholeBesideItsStreet) {
+    LayoutArgs a;
+    a.contentFlags = contentRoads;
+    buildClassicLayout(b, a);
+    int loop = -1;
+    for (int r = 0; r < m->roadCount; ++r)
+        if (m->road(r).centreX != 0 && m->road(r).indicator == 4 && m->road(r).control >= 0)
+            loop = r;
+    ASSERT_GE(loop, 0);
+    const RoadRecord& l = m->road(loop);
+    QImage img(600, 400, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    const int left = 750, top = 1050; // pixels of the world at scale 10
+    {
+        QtCanvas c(img);
+        c.setWindowOrigin(left, top);
+        NetworkPainter(c, *m, st).drawRoad(loop);
+    }
+    dump(img, "service-loop");
+    auto at = [&](int32_t x, int32_t y) { return img.pixel(x / 10 - left, y / 10 - top) & 0xFFFFFF; };
+    const int32_t midX = l.startX - l.backX / 2, crownY = l.centreY - l.radius;
+    EXPECT_EQ(at(midX, crownY), 0x808080u) << "the crown";
+    for (int32_t x : {l.startX, l.endX()}) {
+        EXPECT_EQ(at(x, l.startY + 20), 0u) << "on the street's own lane at " << x;
+        EXPECT_EQ(at(x, l.startY + 2 * 72), 0u) << "on the other carriageway at " << x;
+        EXPECT_EQ(at(x, l.startY + 2 * 72 + 200), 0u) << "beyond the street at " << x;
+        EXPECT_NE(at(x, l.startY - 117), 0u) << "where the loop leaves the street at " << x;
+    }
 }
 
 TEST_F(RoadDrawingTest, SnowHidesRoadsTracksRailsAndScenery) {

@@ -2,6 +2,7 @@
 #include "model/layouts/StreetPlan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "model/Assemblies.h"
@@ -14,6 +15,10 @@ constexpr int templateCentre = 2000; // the four-arm roundabout template is buil
 constexpr int templateRoads = 12;
 constexpr int arcClipLanes = 4;  // the clip rectangle of an arc reaches this many lane widths outwards
 constexpr int loopIndicator = 4; // the loop leaves the street to the nearside
+// The loop's clip starts just inside the street's near edge line (0.5 lane widths out), so that the loop's surface
+// opens a mouth in that line where it leaves and rejoins.
+constexpr int loopMouthTenths = 4;
+constexpr int loopClipLanes = 2; // on its other sides the clip reaches this many lane widths beyond the loop
 constexpr int maxLightsMode = 5;
 constexpr int roadLightGroups = 25; // groups from 25 on belong to the railway signals
 
@@ -24,6 +29,28 @@ int otherArm(const std::array<int, 4>& arrive, int arm) {
         if (k != arm && arrive[static_cast<size_t>(k)] >= 0)
             return k;
     return arm;
+}
+
+// Clip outline of a loop that leaves a street along u to its nearside (u.y, -u.x) and bulges `bulge` from it: the
+// rectangle from the street's near edge line out past the crown, as wide as the loop. The outline that the
+// builder makes up for a three-point arc lies along the chords to the crown, so a clip to it cuts the crown off,
+// and on a loop of radius under nine lane widths it crosses itself; this one holds a loop of any height and keeps
+// it off the street, so that its edge lines stop at the street's edge.
+void fitLoopOutline(RoadRecord& r, Point u, int32_t bulge, int32_t laneWidth) {
+    const Point n{u.y, -u.x};
+    const int32_t midX = r.startX - r.backX / 2, midY = r.startY - r.backY / 2;
+    const int32_t halfChord =
+        static_cast<int32_t>(std::sqrt(double(r.backX) * r.backX + double(r.backY) * r.backY) / 2);
+    const int32_t margin = loopClipLanes * laneWidth;
+    // Higher than half its chord the loop is more than a half circle and widest across its centre.
+    const int32_t along = (bulge > halfChord ? r.radius : halfChord) + margin;
+    const int32_t nearEdge = laneWidth * loopMouthTenths / 10, far = bulge + margin;
+    // Left of the start, right of it, right of the end, left of the end (the left of travel is the nearside).
+    const int32_t corners[4][2] = {{-along, far}, {-along, nearEdge}, {along, nearEdge}, {along, far}};
+    for (int i = 0; i < 4; ++i) {
+        r.outline[2 * i] = midX + corners[i][0] * u.x + corners[i][1] * n.x;
+        r.outline[2 * i + 1] = midY + corners[i][0] * u.y + corners[i][1] * n.y;
+    }
 }
 
 } // namespace
@@ -206,6 +233,7 @@ void StreetPlan::buildLink(const Link& l) {
     RoadRecord& loopRoad = b.model().road(l.loop);
     loopRoad.control = l.middle; // give way to the street where the loop rejoins it
     loopRoad.indicator = loopIndicator;
+    fitLoopOutline(loopRoad, u, l.bulge, b.model().laneWidth);
 }
 
 void StreetPlan::addBoundary(int road) {
