@@ -18,13 +18,32 @@ std::string fmt(const char* f, long a = 0, long b = 0, long c = 0) {
     return buf;
 }
 
-bool isStub(int n) {
-    return n == roadStub || n == trackStub || n == riverStub;
-}
-
 // Roads fill 0..roadCount (which may pass 500 in a car park); tracks and rivers have their own ranges.
 bool roadsOverflow(const NetworkModel& m) {
     return m.roadCount > firstTrack;
+}
+
+// The end stubs every build starts from, unless the layout counts the number among its own records: a layout of
+// more than 99 tracks builds 599 as an ordinary track, and a car park's roads may run over 499 and 599.
+bool isStub(const NetworkModel& m, int n) {
+    if (n == riverStub)
+        return true;
+    if (n == roadStub)
+        return m.roadCount <= roadStub;
+    if (n == trackStub)
+        return m.roadCount <= trackStub && firstTrack + m.trackCount <= trackStub;
+    return false;
+}
+
+// Where a train's line ends, as the railway sees it: a stub, or a track that leads only to itself. No train runs
+// onto it, so no join into it is judged, and a train that reaches it turns back rather than being trapped.
+bool endsTheLine(const NetworkModel& m, int n) {
+    if (isStub(m, n))
+        return true;
+    if (roadsOverflow(m) || n < firstTrack || n >= firstRiver)
+        return false;
+    const int32_t* next = m.road(n).next;
+    return next[0] == n && next[1] == n && next[2] == n;
 }
 
 void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
@@ -43,7 +62,7 @@ void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out
     auto outside = [&](int x, int y) {
         return x < m.extentMinX || x > m.extentMaxX || y < m.extentMinY || y > m.extentMaxY;
     };
-    if (!isStub(n) && (outside(r.startX, r.startY) || outside(r.endX(), r.endY())))
+    if (!isStub(m, n) && (outside(r.startX, r.startY) || outside(r.endX(), r.endY())))
         out.push_back({n, Severity::Warning, "lies partly outside the layout extent"});
 }
 
@@ -102,8 +121,8 @@ void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& o
             out.push_back({n, Severity::Error, fmt("successor %ld is never built", s)});
             continue;
         }
-        if (isStub(s) || entryLinks)
-            continue; // sidings, dead ends and the stubs run into a stub by design
+        if (endsTheLine(m, s) || entryLinks || isStub(m, n))
+            continue; // sidings and dead ends run into a stub by design; a stub's own links lead nowhere
         const RoadRecord& t = m.road(s);
         double gap = std::hypot(double(t.startX) - r.endX(), double(t.startY) - r.endY());
         if (gap > maxJoinGap)
@@ -118,7 +137,7 @@ void markReachable(const NetworkModel& m, int lo, int hi, const int32_t* exits, 
         if (exits[e] >= lo && exits[e] < hi)
             reach[static_cast<size_t>(exits[e])] = 1;
     for (int n = lo; n < hi; ++n)
-        if (isStub(n))
+        if (isBuilt(m, n) && endsTheLine(m, n))
             reach[static_cast<size_t>(n)] = 1;
     for (bool grew = true; grew;) {
         grew = false;
@@ -148,7 +167,7 @@ void checkBoundaryList(const NetworkModel& m, const std::array<int32_t, N>& list
 bool isBuilt(const NetworkModel& m, int n) {
     if (n < 0 || n >= roadCapacity)
         return false;
-    if (isStub(n) || n < m.roadCount)
+    if (isStub(m, n) || n < m.roadCount)
         return true;
     if (n >= firstTrack && n < firstTrack + m.trackCount)
         return true;

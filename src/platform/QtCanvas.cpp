@@ -1,14 +1,21 @@
 // QPainter implementation of the canvas. Pens and fonts follow the device-context conventions: styled pens are
 // one pixel wide, rectangles and ellipse boxes exclude their right and bottom edges, arcs run counter-clockwise.
 // A polygon filled and outlined in one colour with a wide mitred pen (the vehicles' erase shape) is filled as the
-// stroke's outer contour, which sets the same pixels without running Qt's stroker.
+// stroke's outer contour, which sets the same pixels without running Qt's stroker. The dashes of styled lines, arcs
+// and polylines are measured from their own first point, wherever the surface shows them.
 #include "platform/QtCanvas.h"
+
+#include "platform/DashRuns.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <numbers>
+#include <span>
 
 namespace jamlog {
 
@@ -39,17 +46,28 @@ Qt::PenCapStyle toCap(PenCap cap) {
     }
 }
 
-// Dash patterns in pixels of the styled one-pixel pens.
-QList<qreal> dashPattern(PenStyle style) {
+// Dash patterns in pixels of the styled one-pixel pens, on first.
+constexpr qreal dashes[] = {18, 6};
+constexpr qreal dots[] = {3, 3};
+constexpr qreal dashDots[] = {9, 6, 3, 6};
+
+std::span<const qreal> dashPattern(PenStyle style) {
     switch (style) {
     case PenStyle::Dash:
-        return {18, 6};
+        return dashes;
     case PenStyle::Dot:
-        return {3, 3};
+        return dots;
     default:
-        return {9, 6, 3, 6};
+        return dashDots;
     }
 }
+
+bool isStyled(PenStyle style) {
+    return style == PenStyle::Dash || style == PenStyle::Dot || style == PenStyle::DashDot;
+}
+
+// Runs of a dashed line may reach this many pixels beyond the surface before they are skipped.
+constexpr int dashMargin = 2;
 
 double angleOf(double cx, double cy, CanvasPoint p) {
     return std::atan2(cy - p.y, p.x - cx) * 180.0 / std::numbers::pi;
@@ -78,10 +96,10 @@ void QtCanvas::applyPen(const Pen& p) {
         return;
     }
     QPen q(toQColor(p.colour));
-    bool styled = p.style == PenStyle::Dash || p.style == PenStyle::Dot || p.style == PenStyle::DashDot;
-    if (styled) {
+    if (isStyled(p.style)) {
+        const std::span<const qreal> pattern = dashPattern(p.style);
         q.setWidth(1);
-        q.setDashPattern(dashPattern(p.style));
+        q.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
         q.setCapStyle(Qt::FlatCap);
     } else {
         q.setWidth(p.width < 1 ? 1 : p.width);
@@ -138,13 +156,48 @@ void QtCanvas::polygon(const CanvasPoint* points, int count) {
 void QtCanvas::polyline(const CanvasPoint* points, int count) {
     if (count < 2)
         return;
+    if (isStyled(currentPen.style)) {
+        dashPoints.clear();
+        for (int i = 0; i < count; ++i)
+            dashPoints.emplace_back(points[i].x, points[i].y);
+        dashedPolyline(dashPoints.data(), count);
+        return;
+    }
     applyPenAndBrush();
     painter.drawPolyline(toPolygon(points, count));
 }
 
 void QtCanvas::line(CanvasPoint from, CanvasPoint to) {
+    if (isStyled(currentPen.style)) {
+        const QPointF ends[2] = {QPointF(from.x, from.y), QPointF(to.x, to.y)};
+        dashedPolyline(ends, 2);
+        return;
+    }
     applyPen(currentPen);
     painter.drawLine(from.x, from.y, to.x, to.y);
+}
+
+// Qt starts a dash pattern where the line enters the surface, so the dashes would move with the origin; the runs
+// are cut here from the line's own start and drawn solid, and those wholly off the surface are skipped.
+void QtCanvas::dashedPolyline(const QPointF* points, int count) {
+    QPen solid(toQColor(currentPen.colour));
+    solid.setWidth(1);
+    solid.setCapStyle(Qt::FlatCap);
+    painter.setPen(solid);
+    painterPenKnown = false;
+    const qreal left = originX - dashMargin, top = originY - dashMargin;
+    const qreal right = originX + width() + dashMargin, bottom = originY + height() + dashMargin;
+    dashRuns(points, count, dashPattern(currentPen.style), dashRun, [&](const QPointF* run, int n) {
+        qreal x0 = run[0].x(), x1 = x0, y0 = run[0].y(), y1 = y0;
+        for (int i = 1; i < n; ++i) {
+            x0 = std::min(x0, run[i].x());
+            x1 = std::max(x1, run[i].x());
+            y0 = std::min(y0, run[i].y());
+            y1 = std::max(y1, run[i].y());
+        }
+        if (x1 >= left && x0 <= right && y1 >= top && y0 <= bottom)
+            painter.drawPolyline(run, n);
+    });
 }
 
 void QtCanvas::arc(int left, int top, int right, int bottom, CanvasPoint from, CanvasPoint to) {
@@ -155,9 +208,15 @@ void QtCanvas::arc(int left, int top, int right, int bottom, CanvasPoint from, C
         span += 360.0; // same ray: the whole circle
     while (span > 360.0)
         span -= 360.0;
+    const int start16 = static_cast<int>(std::lround(a1 * 16)), span16 = static_cast<int>(std::lround(span * 16));
+    const QRectF box(left, top, right - left, bottom - top);
+    if (isStyled(currentPen.style)) {
+        arcPolyline(box, start16 / 16.0, span16 / 16.0, dashPoints);
+        dashedPolyline(dashPoints.data(), static_cast<int>(dashPoints.size()));
+        return;
+    }
     applyPen(currentPen);
-    painter.drawArc(QRectF(left, top, right - left, bottom - top), static_cast<int>(std::lround(a1 * 16)),
-                    static_cast<int>(std::lround(span * 16)));
+    painter.drawArc(box, start16, span16);
 }
 
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
@@ -238,15 +297,30 @@ void QtCanvas::setWindowOrigin(int x, int y) {
 }
 
 void QtCanvas::scroll(int dx, int dy) {
-    if (dx == 0 && dy == 0)
+    const int w = image.width(), h = image.height();
+    if ((dx == 0 && dy == 0) || std::abs(dx) >= w || std::abs(dy) >= h)
+        return; // nothing moves, or nothing stays in view
+    // The rows are moved in place, in the memory the painter draws into: an image being painted on is never
+    // shared (a copy taken meanwhile is a deep one), so bits() does not detach it from the painter.
+    const int pixelBytes = image.depth() / 8;
+    uchar* bits = image.bits();
+    const qsizetype line = image.bytesPerLine();
+    const int rows = h - std::abs(dy);
+    const size_t moved = static_cast<size_t>(w - std::abs(dx)) * pixelBytes;
+    const qsizetype toColumn = qsizetype(std::max(dx, 0)) * pixelBytes,
+                    fromColumn = qsizetype(std::max(-dx, 0)) * pixelBytes;
+    if (dx == 0 && line == qsizetype(w) * pixelBytes) { // whole rows, one block
+        uchar* to = bits + qsizetype(std::max(dy, 0)) * line;
+        const uchar* from = bits + qsizetype(std::max(-dy, 0)) * line;
+        std::memmove(to, from, static_cast<size_t>(rows) * line);
         return;
-    QImage copy = image.copy();
-    painter.save();
-    painter.resetTransform();
-    painter.setClipping(false);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(dx, dy, copy);
-    painter.restore();
+    }
+    // Moving down, the rows are taken from the bottom up so that none is overwritten before it is read.
+    for (int i = 0; i < rows; ++i) {
+        const int toRow = dy > 0 ? h - 1 - i : i;
+        uchar* rowStart = bits + qsizetype(toRow) * line;
+        std::memmove(rowStart + toColumn, bits + qsizetype(toRow - dy) * line + fromColumn, moved);
+    }
 }
 
 int miterOutline(const CanvasPoint* p, int n, int penWidth, QPointF* out) {

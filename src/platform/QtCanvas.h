@@ -3,6 +3,7 @@
 #pragma once
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 #include "platform/Canvas.h"
 
@@ -10,7 +11,7 @@ namespace jamlog {
 
 class QtCanvas : public Canvas {
 public:
-    explicit QtCanvas(QImage& target); // paints into target for the canvas's life
+    explicit QtCanvas(QImage& target); // paints into target, of whole-byte pixels, for the canvas's life
     ~QtCanvas() override;
 
     int width() const override { return image.width(); }
@@ -48,6 +49,7 @@ public:
 
 private:
     void applyPen(const Pen& p);
+    void dashedPolyline(const QPointF* points, int count); // in logical points, with the current styled pen
     void applyBrush(const Brush& b);
     void applyPenAndBrush() {
         applyPen(currentPen);
@@ -76,6 +78,7 @@ private:
     Colour backColour = 0xFFFFFF;
     int originX = 0, originY = 0;
     int currentFontEscapement = 0;
+    std::vector<QPointF> dashPoints, dashRun; // working storage of dashed lines and arcs
 };
 
 // The outline of a convex polygon filled and stroked in one colour with a wide mitred pen, as one polygon to fill:

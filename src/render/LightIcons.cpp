@@ -2,13 +2,12 @@
 #include "render/NetworkDrawing.h"
 
 #include "model/LayoutRoutine.h"
+#include "sim/LightGroups.h"
 
 namespace jamlog {
 
 namespace {
 
-constexpr int firstRailGroup = 25;
-constexpr int groupCount = 50;
 constexpr Colour green = 0x00FF00;
 constexpr Colour amber = 0x00FFFF;
 constexpr Colour red = 0x0000FF;
@@ -61,13 +60,15 @@ void NetworkPainter::drawLightIcons() {
     c.setBackgroundColour(box);
     int top = 90 / s.scale + 4, middle = 45 / s.scale + 2, colon = 20 / s.scale;
     Colour flash = s.flashPhase ? amber : 0;
-    for (int g = roads ? 0 : firstRailGroup; g < (tracks ? groupCount : firstRailGroup); ++g) {
+    // The road light groups come first, the rail signal groups after them.
+    const int endGroup = tracks ? static_cast<int>(m.lightGroups.size()) : roadLightGroups;
+    for (int g = roads ? 0 : roadLightGroups; g < endGroup; ++g) {
         const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
         if (lg.mode == 0)
             continue;
         if (lg.mode == modePeak && !s.set.peakTL)
             continue;
-        bool rail = g >= firstRailGroup;
+        bool rail = g >= roadLightGroups;
         c.setFont(lg.mode == modeRotated ? rotated : upright);
         for (int a = 0; a < 4; ++a) {
             int road = lg.arms[static_cast<size_t>(a)];

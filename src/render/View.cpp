@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "settings/ProfileStore.h"
+#include "settings/SettingsRecord.h"
 
 namespace jamlog {
 
@@ -88,10 +89,11 @@ std::span<const MenuEntry> mainMenuEntries() {
 
 void View::setScreens(const ScreenMetrics& metrics) {
     screens = metrics;
-    if (metrics.primaryW == metrics.virtualW)
-        s.set.noMM = 1;
-    s.screenW = s.set.noMM ? metrics.primaryW : metrics.virtualW;
-    s.screenH = s.set.noMM ? metrics.primaryH : metrics.virtualH;
+    const ScreenArea area =
+        drawingArea(s.set.noMM, {metrics.primaryW, metrics.primaryH, metrics.virtualW, metrics.virtualH});
+    s.set.noMM = area.noMM;
+    s.screenW = area.width;
+    s.screenH = area.height;
     aspect = s.screenW * 100 / nz(s.screenH);
     if (aspect < 120)
         aspect = 120;
@@ -162,8 +164,8 @@ void View::defaultViewValues(int storedScale, int& base, int& outX, int& outY) {
 }
 
 void View::resize(int clientWidth) {
-    if (clientWidth < smallWindowWidth)
-        s.smallWindow = true;
+    // A host window that starts narrow (a preview) and is then enlarged leaves the preview behaviour.
+    s.smallWindow = clientWidth < smallWindowWidth;
     zoom = clientWidth / 50;
     excessW = screens.virtualW - screens.primaryW;
     excessH = screens.virtualH - screens.primaryH;
@@ -171,9 +173,10 @@ void View::resize(int clientWidth) {
     if (!s.set.noMM && !s.smallWindow)
         host.moveToVirtualOrigin();
     host.relayoutLegend();
-    if (!legendShown) {
+    // The legend comes up the first time the view is full size, which a preview that grows may reach late.
+    if (!legendShown && !s.smallWindow) {
         legendShown = true;
-        if (s.set.legend && !s.smallWindow)
+        if (s.set.legend)
             host.showLegendFirstTime();
     }
 }

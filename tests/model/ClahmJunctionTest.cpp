@@ -154,3 +154,24 @@ TEST_F(Clahm, CheckerFindsOnlyTheOffScreenJumps) {
     EXPECT_NEAR(gap(614, 500), 8158, 1);
     EXPECT_NEAR(gap(619, 505), 6604, 1);
 }
+
+// With 120 tracks, 599 is an ordinary track, not the end stub: the join into it from 598 is judged (and meets
+// exactly), its own jump to 600 is one of the 14, and like the other jumping tracks it is warned of for running
+// beyond the extent. The road stub 499 still names 599 as its successor, which as a stub's link is not judged.
+TEST_F(Clahm, TrackFiveNinetyNineIsCheckedAsAnOrdinaryTrack) {
+    build();
+    ASSERT_EQ(m->road(598).next[0], 599);
+    EXPECT_EQ(gap(598, 599), 0);
+    ASSERT_EQ(m->road(roadStub).next[0], trackStub);
+    int warnings599 = 0;
+    for (const LayoutProblem& p : checkLayout(*m)) {
+        EXPECT_FALSE(p.road == roadStub || p.road == 598) << p.road << ": " << p.text;
+        warnings599 += p.road == trackStub && p.severity == Severity::Warning;
+    }
+    EXPECT_EQ(warnings599, 1);
+    m->road(599).startX += 1000; // a join into 599 that misses is now a fault
+    bool reported = false;
+    for (const LayoutProblem& p : checkLayout(*m))
+        reported |= p.road == 598 && p.text.find("successor 599 starts") != std::string::npos;
+    EXPECT_TRUE(reported);
+}

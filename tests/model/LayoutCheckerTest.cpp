@@ -93,3 +93,44 @@ TEST_F(Net, BoundarySuccessorsAreEntriesNotJoins) {
     EXPECT_EQ(errorsAbout(500), 0) << layoutReport(*m, checkLayout(*m));
     EXPECT_EQ(errorsAbout(501), 1); // 501 ends at (20000, 60000), 500 starts at (10000, 50000)
 }
+
+// The stub numbers are stubs only while the layout does not count them among its records, and a track that leads
+// only to itself ends the line as the railway sees it: no join into it is judged and nothing behind it is trapped.
+TEST_F(Net, StubsAndDeadEndsFollowTheRailway) {
+    b.straightRoad(500, 1050, 2050, 0, 599, 599, 599, -1); // runs into the stub, far from it
+    m->trackCount = 1;
+    EXPECT_EQ(errorsAbout(500), 0) << layoutReport(*m, checkLayout(*m));
+    // More than 99 tracks: 599 is an ordinary track, so the join into it, its own join and its place are judged.
+    m->road(trackStub).next[0] = m->road(trackStub).next[1] = m->road(trackStub).next[2] = 500;
+    m->trackCount = 100;
+    const std::string report = layoutReport(*m, checkLayout(*m));
+    EXPECT_NE(report.find("record 500: successor 599 starts"), std::string::npos) << report;
+    EXPECT_NE(report.find("record 599: successor 500 starts"), std::string::npos);
+    EXPECT_NE(report.find("record 599: no boundary can be reached"), std::string::npos);
+    m->extentMaxX = 90000;
+    bool warned = false;
+    for (const auto& p : checkLayout(*m))
+        warned |= p.road == trackStub && p.severity == Severity::Warning;
+    EXPECT_TRUE(warned);
+
+    // A counted track that leads only to itself is a buffer stop: the siding into it is not trapped.
+    m->extentMaxX = 100000;
+    m->trackCount = 3;
+    b.straightRoad(501, 2050, 3050, 0, 502, 502, 502, -1);
+    b.straightRoad(502, 7070, 8070, 0, 502, 502, 502, -1);
+    m->road(500).next[0] = m->road(500).next[1] = 501;
+    EXPECT_EQ(errorsAbout(501), 0) << layoutReport(*m, checkLayout(*m));
+    EXPECT_EQ(errorsAbout(502), 0);
+    m->road(502).next[2] = 501; // no longer a dead end: the joins into it and out of it, and the trap, are faults
+    EXPECT_EQ(errorsAbout(501), 2);
+    EXPECT_EQ(errorsAbout(502), 3);
+}
+
+TEST_F(Net, CarParkRoadsOverTheStubNumbersAreOrdinaryRoads) {
+    m->road(3).next[0] = m->road(3).next[1] = m->road(3).next[2] = roadStub; // far off, but the stub
+    m->boundaryRoads[0] = 1;
+    EXPECT_EQ(errorsAbout(3), 0) << layoutReport(*m, checkLayout(*m));
+    m->roadCount = 600; // roads run past 499 and 599: the join into 499 and the loop behind it are faults
+    EXPECT_EQ(errorsAbout(3), 2);
+    EXPECT_NE(layoutReport(*m, checkLayout(*m)).find("record 3: successor 499 starts"), std::string::npos);
+}

@@ -1,7 +1,9 @@
 // The Qt canvas draws exact pixels (no antialiasing, even-odd fill, device-context box conventions), and the
 // recording canvas keeps the drawing state of every call.
+#include <cmath>
 #include <gtest/gtest.h>
 
+#include "platform/DashRuns.h"
 #include "platform/QtCanvas.h"
 #include "platform/RecordingCanvas.h"
 
@@ -128,6 +130,51 @@ TEST(RecordingCanvas, RecordsTheStateOfEachCall) {
     EXPECT_EQ(r.calls[0].points, (std::vector<CanvasPoint>{{1, 2}, {3, 4}}));
     EXPECT_EQ(r.calls[1].pen, Pen{}); // the scope put the previous pen and brush back
     EXPECT_EQ(r.calls[1].brush, Brush{});
+}
+
+TEST(DashRuns, RunsStartAtTheFirstPointAndCarryOverCorners) {
+    std::vector<QPointF> work;
+    std::vector<std::vector<QPointF>> runs;
+    auto collect = [&](const QPointF* p, int n) { runs.emplace_back(p, p + n); };
+    const qreal dash[] = {18, 6};
+    // Along x: on 0-18, off 18-24, on 24-42, off 42-48, on 48-50.
+    const QPointF straight[] = {{0, 0}, {50, 0}};
+    dashRuns(straight, 2, dash, work, collect);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0], (std::vector<QPointF>{{0, 0}, {18, 0}}));
+    EXPECT_EQ(runs[1], (std::vector<QPointF>{{24, 0}, {42, 0}}));
+    EXPECT_EQ(runs[2], (std::vector<QPointF>{{48, 0}, {50, 0}}));
+    // Lengths go by the major axis, as a one-pixel pen steps; a run goes round a corner as one polyline.
+    runs.clear();
+    const QPointF bent[] = {{0, 0}, {10, 5}, {10, 25}};
+    dashRuns(bent, 3, dash, work, collect);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0], (std::vector<QPointF>{{0, 0}, {10, 5}, {10, 13}}));
+    EXPECT_EQ(runs[1], (std::vector<QPointF>{{10, 19}, {10, 25}}));
+    // A zero-length segment and a dot pattern ending exactly at a vertex.
+    runs.clear();
+    const qreal dot[] = {3, 3};
+    const QPointF stops[] = {{0, 0}, {0, 0}, {0, 3}, {0, 9}};
+    dashRuns(stops, 4, dot, work, collect);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].front(), QPointF(0, 0));
+    EXPECT_EQ(runs[0].back(), QPointF(0, 3));
+    EXPECT_EQ(runs[1].front(), QPointF(0, 6));
+    EXPECT_EQ(runs[1].back(), QPointF(0, 9));
+}
+
+TEST(DashRuns, ArcPolylineFollowsTheCurveCounterClockwise) {
+    std::vector<QPointF> pts;
+    arcPolyline(QRectF(-100, -100, 200, 200), 0, 90, pts); // a quarter circle of radius 100, up from 3 o'clock
+    ASSERT_GT(pts.size(), 10u);
+    EXPECT_NEAR(pts.front().x(), 100, 1e-9);
+    EXPECT_NEAR(pts.front().y(), 0, 1e-9);
+    EXPECT_NEAR(pts.back().x(), 0, 1e-9);
+    EXPECT_NEAR(pts.back().y(), -100, 1e-9); // y grows downwards
+    for (size_t i = 0; i + 1 < pts.size(); ++i) {
+        const QPointF mid = (pts[i] + pts[i + 1]) / 2;
+        EXPECT_GT(std::hypot(mid.x(), mid.y()), 100 - 0.13); // every chord within an eighth of a pixel
+    }
 }
 
 } // namespace

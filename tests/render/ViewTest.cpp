@@ -17,6 +17,9 @@ struct CountingHost : ViewHost {
     }
     void invalidate() override { ++invalidations; }
     void postClose() override { ++closes; }
+    void moveToVirtualOrigin() override { ++moves; }
+    void showLegendFirstTime() override { ++legendShows; }
+    int moves = 0, legendShows = 0;
 };
 
 struct ViewTest : ModelFixture {
@@ -243,6 +246,65 @@ TEST_F(ViewTest, MenuChecksFollowTheirSettings) {
     view.onMainMenu(cmdAlwaysDark);
     EXPECT_TRUE(view.mainMenuChecked(cmdAlwaysDark));
     EXPECT_FALSE(view.mainMenuChecked(cmdDayCycling));
+}
+
+TEST_F(ViewTest, PreviewThatGrowsLeavesThePreviewBehaviour) {
+    ScreenMetrics two; // side by side, so that a full-size view moves to the virtual desktop's corner
+    two.virtualW = 3840;
+    view.setScreens(two);
+    extent(0, 0, 60000, 40000);
+    st.set.legend = 1;
+    View fresh(st, *m, host); // full size from the start, for reference
+    fresh.setScreens(two);
+    fresh.fitView(0);
+    fresh.resize(1920);
+    const int fullScale = st.scale;
+    host = CountingHost{};
+    view.fitView(0);
+    view.resize(300);
+    EXPECT_TRUE(st.smallWindow);
+    EXPECT_EQ(host.moves, 0);
+    EXPECT_EQ(host.legendShows, 0);
+    int x = view.originX;
+    view.wander();
+    EXPECT_EQ(view.originX, x);
+
+    view.resize(1920);
+    EXPECT_FALSE(st.smallWindow);
+    EXPECT_EQ(host.moves, 1);
+    EXPECT_EQ(host.legendShows, 1); // the legend waited for the full-size view
+    EXPECT_EQ(st.scale, fullScale); // the wandering fit, without the preview's shrink
+    x = view.originX;
+    view.wander();
+    EXPECT_NE(view.originX, x);
+
+    view.resize(1800);
+    view.resize(400);
+    EXPECT_TRUE(st.smallWindow);
+    EXPECT_EQ(host.legendShows, 1); // only ever once
+}
+
+TEST_F(ViewTest, ScreensFollowTheDrawingAreaRule) {
+    ScreenMetrics sideBySide;
+    sideBySide.virtualW = 3840;
+    st.set.noMM = 0;
+    view.setScreens(sideBySide);
+    EXPECT_EQ(st.screenW, 3840);
+    EXPECT_EQ(view.aspect, 355);
+    st.set.noMM = 1;
+    view.setScreens(sideBySide);
+    EXPECT_EQ(st.screenW, 1920);
+    ScreenMetrics stacked; // as wide as the primary screen: one monitor's width, so NoMM is forced
+    stacked.virtualH = 2160;
+    st.set.noMM = 0;
+    view.setScreens(stacked);
+    EXPECT_EQ(st.set.noMM, 1);
+    EXPECT_EQ(st.screenH, 1080);
+    ScreenMetrics tall; // a portrait screen: the aspect is raised to 120
+    tall.primaryW = tall.virtualW = 1080;
+    tall.primaryH = tall.virtualH = 1920;
+    view.setScreens(tall);
+    EXPECT_EQ(view.aspect, 120);
 }
 
 } // namespace
