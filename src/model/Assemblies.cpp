@@ -28,7 +28,10 @@ void ringSegments(Builder& b, int base, int cx, int cy, int s, const std::array<
         a.topLanes = 1; a.cw = 1; a.style = ringStyle; a.offset = 1;
         if (arcsOfferExits) { a.next0 = exit; a.next1 = exit; a.next2 = side; }
         else { a.next0 = a.next1 = a.next2 = side; }
-        b.segment(arc, a);
+        // The made-up outline of a three-point arc crosses itself here. The fitted one reaches beyond the circle by
+        // the two-lane band and the bulge of the arc between its ends (a fifth of the radius covers the 56 degrees
+        // each corner sweeps).
+        b.segmentInOutline(arc, a, s / 5 + 2 * b.model().laneWidth);
         SegmentArgs t;
         t.x1 = a.x2; t.y1 = a.y2; t.x2 = cx + nextFrom.x; t.y2 = cy + nextFrom.y;
         t.topLanes = 1; t.style = ringStyle; t.offset = 1;

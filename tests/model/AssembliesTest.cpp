@@ -1,6 +1,8 @@
 // Assemblies: rings close, roundabout arms meet their quarters, light junction arcs end at the exits.
 #include <gtest/gtest.h>
 
+#include "ArcOutlineCheck.h"
+
 #include <cmath>
 #include <memory>
 
@@ -32,11 +34,25 @@ TEST_F(Asm, RingRoundaboutClosesAndOffersExits) {
     EXPECT_EQ(m->road(13).centreX, 0);
 }
 
+// Each corner arc is clipped to an outline that holds its whole two-lane band, at the small size of the test
+// layout and a large one.
+TEST_F(Asm, RingRoundaboutArcsLieInsideTheirOutlines) {
+    for (int s : {500, 2000}) {
+        ringRoundabout(b, 10, 20000, 20000, s, {30, 31, 32, 33});
+        for (int arc = 10; arc < 18; arc += 2) {
+            EXPECT_FALSE(arccheck::outlineCrossesItself(m->road(arc))) << "size " << s << " arc " << arc;
+            EXPECT_EQ(arccheck::pointsOutsideOutline(m->road(arc), 1.5 * m->laneWidth), 0)
+                << "size " << s << " arc " << arc;
+        }
+    }
+}
+
 TEST_F(Asm, RingTemplateIsTurned) {
     ringTemplate(b, 0, {20, 21, 22, 23});
     EXPECT_EQ(m->road(1).next[0], 20); // straights carry the exits here
     EXPECT_EQ(m->road(0).next[0], 1);
-    for (int i = 0; i < 8; ++i) EXPECT_LT(gap(i, (i + 1) % 8), 60) << "segment " << i;
+    for (int i = 0; i < 8; ++i)
+        EXPECT_LT(gap(i, (i + 1) % 8), 60) << "segment " << i;
     // The first arc's start (-500, -250) turned by 45 degrees and moved one unit.
     double a = 45 * 3.14159267 / 180;
     EXPECT_NEAR(m->road(0).startX, -500 * std::cos(a) + 250 * std::sin(a) + 1, 60);
@@ -53,21 +69,27 @@ TEST_F(Asm, FourArmRoundaboutJoinsEntriesToRing) {
         EXPECT_EQ(m->road(k).next[0], 5 + 2 * k);
         EXPECT_EQ(m->road(k).edgeStyle, 1);
         // The entry ends a little short of the compass point its quarter arrives at.
-        EXPECT_LT(std::hypot(double(entry.endX()) - m->road(k).endX(), double(entry.endY()) - m->road(k).endY()),
-                  250);
+        EXPECT_LT(std::hypot(double(entry.endX()) - m->road(k).endX(), double(entry.endY()) - m->road(k).endY()), 250);
     }
 }
 
 TEST_F(Asm, LightJunctionArcsEndOnTheirCrossingsExits) {
     lightJunction(b, 2, 16 + 3, 20, 1010, {1, 2, 3, 4}, {5, 6, 7, 8}, 0, 1, 500);
     const LightGroup& g = m->lightGroups[2];
-    EXPECT_EQ(g.mode, 3); EXPECT_EQ(g.hasLights, 1); EXPECT_EQ(g.arms[3], 4);
+    EXPECT_EQ(g.mode, 3);
+    EXPECT_EQ(g.hasLights, 1);
+    EXPECT_EQ(g.arms[3], 4);
     for (int k = 0; k < 4; ++k) {
         const RoadRecord &straight = m->road(20 + k), &right = m->road(24 + k), &left = m->road(28 + k);
-        EXPECT_EQ(straight.boxCode, k + 1); EXPECT_EQ(straight.control, 19); EXPECT_EQ(straight.edgeStyle, 9);
-        EXPECT_EQ(right.clockwise, 1); EXPECT_EQ(right.indicator, 8);
-        EXPECT_EQ(left.clockwise, 0); EXPECT_EQ(left.indicator, 4);
-        EXPECT_EQ(right.startX, straight.startX); EXPECT_EQ(left.startY, straight.startY);
+        EXPECT_EQ(straight.boxCode, k + 1);
+        EXPECT_EQ(straight.control, 19);
+        EXPECT_EQ(straight.edgeStyle, 9);
+        EXPECT_EQ(right.clockwise, 1);
+        EXPECT_EQ(right.indicator, 8);
+        EXPECT_EQ(left.clockwise, 0);
+        EXPECT_EQ(left.indicator, 4);
+        EXPECT_EQ(right.startX, straight.startX);
+        EXPECT_EQ(left.startY, straight.startY);
         EXPECT_GT(right.length, left.length); // the right turn crosses the junction
         EXPECT_EQ(straight.next[0], 5 + (k + 2) % 4);
     }
