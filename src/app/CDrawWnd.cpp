@@ -5,9 +5,12 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <QScreen>
+#include <vector>
 
 #include "app/CLegWnd.h"
 #include "app/CSplashWnd.h"
@@ -136,7 +139,28 @@ void CDrawWnd::onTimer(int id) {
         redrawAll();
     else
         applyScroll();
-    update();
+    showChanges();
+}
+
+// Only the tiles the tick drew on are copied to the screen: most ticks move a few vehicles and draw nothing else.
+void CDrawWnd::showChanges() {
+    DirtyTiles& dirty = dirtyTiles();
+    if (dirty.empty())
+        return;
+    if (dirty.all()) {
+        dirty.take();
+        update();
+        return;
+    }
+    const std::vector<PixelRect> rects = dirty.take();
+    std::vector<QRect> boxes;
+    boxes.reserve(rects.size());
+    for (const PixelRect& r : rects)
+        boxes.emplace_back(r.left, r.top, r.width, r.height);
+    // The tiles come in bands of one height, y-x sorted, runs never touching: a valid region as they are.
+    QRegion region;
+    region.setRects(boxes.data(), static_cast<int>(boxes.size()));
+    update(region);
 }
 
 void CDrawWnd::layoutStarted() {
@@ -175,6 +199,7 @@ void CDrawWnd::redrawAll() {
     if (width() > 0 && height() > 0 && openCanvas() == nullptr)
         resizeImage(width(), height());
     paintFrame();
+    dirtyTiles().take(); // all of it is shown now
     update();
 }
 
@@ -187,6 +212,7 @@ void CDrawWnd::applyScroll() {
     if (image().size() != size())
         return redrawAll();
     scrollContents(dx, dy);
+    update();
 }
 
 QImage CDrawWnd::composedFrame() const {
@@ -207,15 +233,15 @@ void CDrawWnd::flushCounters() {
     counters.flush(RunNumbers{st.minuteCount, st.jams, st.reliefMinutes}, st.layout, true);
 }
 
-void CDrawWnd::paintEvent(QPaintEvent*) {
+// Copies the requested parts of the back buffer; a pending full redraw or scroll asks for all of it anew.
+void CDrawWnd::paintEvent(QPaintEvent* event) {
     if (needsFullRedraw)
         redrawAll();
     else
         applyScroll();
     QPainter p(this);
-    p.drawImage(0, 0, image());
-    if (legend)
-        legend->update();
+    for (const QRect& r : event->region())
+        p.drawImage(r.topLeft(), image(), r);
 }
 
 void CDrawWnd::resizeEvent(QResizeEvent* event) {
@@ -302,7 +328,8 @@ void CDrawWnd::recolourLegend() {
 void CDrawWnd::nextLayout() {
     withCanvas([&] { simulation().nextLayout(); });
     layoutStarted();
-    update();
+    dirtyTiles().markAll();
+    showChanges();
 }
 
 int CDrawWnd::relief() const {

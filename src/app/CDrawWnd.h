@@ -98,6 +98,7 @@ private:
     void layoutStarted();
     void fitToWindow();
     void applyScroll();
+    void showChanges();
     void pushMenuSettings();
 
     ProfileStore& store;

@@ -18,6 +18,11 @@ constexpr const char* legendFace = "DejaVu Sans";
 constexpr int darkerLegendBit = 256;
 constexpr int titleX = 3, titleY = 1;
 
+bool sameColours(const LegendColours& a, const LegendColours& b) {
+    return a.background == b.background && a.title == b.title && a.first == b.first && a.other == b.other &&
+           a.marked == b.marked;
+}
+
 QFont legendFont() {
     QFont f(legendFace);
     f.setPixelSize(legendPixelSize);
@@ -39,6 +44,8 @@ CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st)
     release = st.GetProfileInt("Version", "Release", 2);
     extraKit = st.GetProfileInt("Version", "ExtraKit", 0);
     displayVersion = st.GetProfileString("Version", "DisplayVersion", "Unknown");
+    neverConfigured = st.GetProfileInt("Config", "AveSpd", 0) == 0;
+    storedFontHeight = st.GetProfileInt("Screen", "FontHeight", storedFontHeight);
     const QFontMetrics fm(legendFont());
     lineHeight = fm.height();
     charWidth = fm.averageCharWidth();
@@ -62,23 +69,32 @@ void CLegWnd::layoutLegend(int elapsedMinutes) {
     setGeometry(r.x, r.y, r.width, r.height);
     store.WriteProfileInt("Screen", "FontHeight", lineHeight);
     store.WriteProfileInt("Screen", "FontWidth", charWidth);
-    update();
+    if (storedFontHeight != lineHeight) {
+        storedFontHeight = lineHeight;
+        update();
+    }
 }
 
 void CLegWnd::layoutStarted(const RunState& st) {
-    text[0] = st.layoutName.substr(0, legendSlotChars);
-    update();
+    const std::string name = st.layoutName.substr(0, legendSlotChars);
+    if (text[0] != name) {
+        text[0] = name;
+        update();
+    }
 }
 
 void CLegWnd::brightnessChanged(const DrawState& s) {
-    colour = legendColours(legendBackground(s.set.backCol, s.brightness, darker, coloursFactor));
+    const LegendColours now = legendColours(legendBackground(s.set.backCol, s.brightness, darker, coloursFactor));
     coloursFactor = 1; // black only until the first change
+    if (sameColours(now, colour))
+        return;
+    colour = now;
     update();
 }
 
 void CLegWnd::refreshText(const RunState& st, const SimSettings& sim, const DrawState& s, const NetworkModel& m) {
     LegendFigures f;
-    f.neverConfigured = store.GetProfileInt("Config", "AveSpd", 0) == 0;
+    f.neverConfigured = neverConfigured;
     f.loading = st.annotations[2] == ".Loading...";
     const int tracks = m.trackCount - m.trackAdjust;
     f.trainLayout = m.roadCount == 0 || m.roadCount <= tracks;
@@ -104,7 +120,11 @@ void CLegWnd::refreshText(const RunState& st, const SimSettings& sim, const Draw
     lastTicks = st.tickCount;
     f.screenW = s.screenW;
     f.screenH = s.screenH;
-    fillLegendSlots(text, f);
+    LegendSlots now = text;
+    fillLegendSlots(now, f);
+    if (now == text)
+        return;
+    text = std::move(now);
     update();
 }
 
@@ -128,7 +148,7 @@ void CLegWnd::paintInto(QImage& image) const {
         c.setTextColour(colour.title);
         c.text(titleX, titleY, title);
     }
-    redrawLegendLines(c, colour, store.GetProfileInt("Screen", "FontHeight", 16), text, debugLegend);
+    redrawLegendLines(c, colour, storedFontHeight, text, debugLegend);
 }
 
 QImage CLegWnd::render() const {

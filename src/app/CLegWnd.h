@@ -48,6 +48,8 @@ private:
     int release = 2, extraKit = 0;
     std::string displayVersion;
     int lineHeight = 16, charWidth = 8;
+    int storedFontHeight = 16;    // Screen\\FontHeight, read once and kept as the legend writes it
+    bool neverConfigured = false; // Config\\AveSpd is 0: read once, the settings do not change while running
     int lastTicks = 0;
     QSize screen;
 };

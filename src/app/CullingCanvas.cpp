@@ -15,9 +15,12 @@ void CullingCanvas::setWindowOrigin(int x, int y) {
     c.setWindowOrigin(x, y);
 }
 
-long CullingCanvas::penReach() const {
-    const Pen p = c.pen();
+long strokeReach(const Pen& p) {
     return (p.style == PenStyle::Null ? 0 : std::max(1, p.width)) + slack;
+}
+
+long CullingCanvas::penReach() const {
+    return strokeReach(c.pen());
 }
 
 bool CullingCanvas::outside(long left, long top, long right, long bottom, long reach) const {

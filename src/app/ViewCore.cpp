@@ -16,6 +16,7 @@ ViewCore::ViewCore(int width, int height, ViewHost* host)
       img(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
     clearModel(*net);
     img.fill(Qt::black);
+    dirty.resize(img.width(), img.height());
 }
 
 ViewCore::~ViewCore() = default;
@@ -32,6 +33,7 @@ void ViewCore::resizeImage(int width, int height) {
     if (held || width < 1 || height < 1 || (width == img.width() && height == img.height()))
         return;
     img = QImage(width, height, QImage::Format_RGB32);
+    dirty.resize(width, height);
 }
 
 void ViewCore::holdCanvas() {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/DirtyTiles.h"
+#include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
 #include "render/DrawState.h"
 #include "render/VehicleDrawing.h"
@@ -40,17 +42,21 @@ public:
     void resizeImage(int width, int height);
 
     // Runs fn with a canvas over the back buffer at the view's origin; the hooks draw only while one is open.
+    // What it draws is marked in dirtyTiles().
     template <class Fn> void withCanvas(Fn&& fn) {
         if (canvas != nullptr) {
             fn();
             return;
         }
         QtCanvas c(img);
-        c.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
-        canvas = &c;
+        TrackingCanvas tracked(c, dirty);
+        tracked.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
+        canvas = &tracked;
         fn();
         canvas = nullptr;
     }
+    // The back buffer's pixels drawn on through withCanvas since the window last took them.
+    DirtyTiles& dirtyTiles() { return dirty; }
     // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
     void holdCanvas();
 
@@ -94,6 +100,7 @@ private:
     View viewTransform;
     std::unique_ptr<Simulation> sim;
     QImage img;
+    DirtyTiles dirty;
     std::unique_ptr<QtCanvas> held;
     Canvas* canvas = nullptr;
 };

@@ -89,7 +89,8 @@ int closeWindow(xcb_connection_t* c, xcb_window_t id) {
     e.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
     e.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, id, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
-    xcb_flush(c);
+    // A round trip: the server has acted on the request before we hang up (a bare disconnect can drop it).
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     return 0;
 }
 
