@@ -9,12 +9,6 @@ namespace {
 constexpr int slack = 2; // pixels beyond the pen's width: caps, joins and rounding
 } // namespace
 
-void CullingCanvas::setWindowOrigin(int x, int y) {
-    originX = x;
-    originY = y;
-    c.setWindowOrigin(x, y);
-}
-
 long strokeReach(const Pen& p) {
     return (p.style == PenStyle::Null ? 0 : std::max(1, p.width)) + slack;
 }

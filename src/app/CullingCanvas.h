@@ -2,24 +2,16 @@
 // everything drawn inside a clip path that lies outside it. A strip a few pixels wide then costs the few shapes
 // that cross it, not the whole network's geometry.
 #pragma once
-#include "platform/Canvas.h"
+#include "app/ForwardingCanvas.h"
 
 namespace jamlog {
 
 // Pixels a stroke of this pen may reach beyond its points: its width plus caps, joins and rounding.
 long strokeReach(const Pen& p);
 
-class CullingCanvas : public Canvas {
+class CullingCanvas : public ForwardingCanvas {
 public:
-    explicit CullingCanvas(Canvas& target) : c(target) {}
-
-    int width() const override { return c.width(); }
-    int height() const override { return c.height(); }
-
-    void setPen(const Pen& p) override { c.setPen(p); }
-    void setBrush(const Brush& b) override { c.setBrush(b); }
-    Pen pen() const override { return c.pen(); }
-    Brush brush() const override { return c.brush(); }
+    using ForwardingCanvas::ForwardingCanvas;
 
     void polygon(const CanvasPoint* points, int count) override;
     void polyline(const CanvasPoint* points, int count) override;
@@ -27,20 +19,10 @@ public:
     void arc(int left, int top, int right, int bottom, CanvasPoint from, CanvasPoint to) override;
     void ellipse(int left, int top, int right, int bottom) override;
     void rectangle(int left, int top, int right, int bottom) override;
-    void fillSurface(Colour colour) override { c.fillSurface(colour); }
 
     void clipToPolygon(const CanvasPoint* points, int count) override;
     void resetClip() override;
-
-    void setFont(const Font& font) override { c.setFont(font); }
-    void setTextAlign(TextAlign align) override { c.setTextAlign(align); }
-    void setBackgroundOpaque(bool opaque) override { c.setBackgroundOpaque(opaque); }
-    void setTextColour(Colour colour) override { c.setTextColour(colour); }
-    void setBackgroundColour(Colour colour) override { c.setBackgroundColour(colour); }
     void text(int x, int y, const std::string& s) override; // its extent is unknown: drawn unless clipped out
-
-    void setWindowOrigin(int x, int y) override;
-    void scroll(int dx, int dy) override { c.scroll(dx, dy); }
 
 private:
     long penReach() const; // pixels a stroke may reach beyond its points
@@ -49,8 +31,6 @@ private:
     bool outside(const CanvasPoint* points, int count, long reach) const;
     bool outsideBox(int left, int top, int right, int bottom) const;
 
-    Canvas& c;
-    int originX = 0, originY = 0;
     bool clippedOut = false; // the clip path in force misses the surface: nothing can show
 };
 

@@ -80,12 +80,6 @@ void TrackingCanvas::text(int x, int y, const std::string& s) {
     c.text(x, y, s);
 }
 
-void TrackingCanvas::setWindowOrigin(int x, int y) {
-    originX = x;
-    originY = y;
-    c.setWindowOrigin(x, y);
-}
-
 void TrackingCanvas::scroll(int dx, int dy) {
     dirty.markAll();
     c.scroll(dx, dy);
