@@ -2,7 +2,7 @@
 # CPU use of the running saver: jamlog at 1920x1080 under its own Xvfb, default settings on one layout, measured
 # by pidstat once a second over a steady stretch after start-up, and by /usr/bin/time -v over the whole run.
 #   bench/cpu_saver.sh [JAMLOG] [LAYOUT] [SECONDS] [MODE]
-#     JAMLOG   the executable (default build/h3-rel/src/app/jamlog: measure a Release build)
+#     JAMLOG   the executable (default build/run/src/app/jamlog, the optimised build of ./dev run)
 #     LAYOUT   the layout number (default 19, the largest built)
 #     SECONDS  the measured stretch (default 60)
 #     MODE     s: the full-screen window (default); host: -root, drawn through X into the root window the way a
@@ -13,7 +13,7 @@
 # screenshot helper of the end-to-end tests (build/*/tests/xscreensaver/xss_helper).
 set -euo pipefail
 
-jamlog=$(realpath "${1:-build/h3-rel/src/app/jamlog}")
+jamlog=$(realpath "${1:-build/run/src/app/jamlog}")
 layout=${2:-19}
 seconds=${3:-60}
 mode=${4:-s}
