@@ -5,14 +5,6 @@
 
 namespace jamlog {
 
-namespace {
-constexpr int slack = 2; // pixels beyond the pen's width: caps, joins and rounding
-} // namespace
-
-long strokeReach(const Pen& p) {
-    return (p.style == PenStyle::Null ? 0 : std::max(1, p.width)) + slack;
-}
-
 long CullingCanvas::penReach() const {
     return strokeReach(c.pen());
 }
@@ -25,12 +17,8 @@ bool CullingCanvas::outside(long left, long top, long right, long bottom, long r
 bool CullingCanvas::outside(const CanvasPoint* points, int count, long reach) const {
     if (count <= 0)
         return true;
-    long left = points[0].x, right = left, top = points[0].y, bottom = top;
-    for (int i = 1; i < count; ++i) {
-        left = std::min<long>(left, points[i].x), right = std::max<long>(right, points[i].x);
-        top = std::min<long>(top, points[i].y), bottom = std::max<long>(bottom, points[i].y);
-    }
-    return outside(left, top, right, bottom, reach);
+    const PointBox b = boxOf(points, count);
+    return outside(b.left, b.top, b.right, b.bottom, reach);
 }
 
 bool CullingCanvas::outsideBox(int left, int top, int right, int bottom) const {
@@ -41,7 +29,7 @@ bool CullingCanvas::outsideBox(int left, int top, int right, int bottom) const {
 // A clip path off the surface is not set at all; what is drawn under it is dropped until the next clip or reset.
 void CullingCanvas::clipToPolygon(const CanvasPoint* points, int count) {
     clippedOut = false;
-    clippedOut = outside(points, count, slack);
+    clippedOut = outside(points, count, strokeSlack);
     if (!clippedOut)
         c.clipToPolygon(points, count);
 }

@@ -6,9 +6,6 @@
 
 namespace jamlog {
 
-// Pixels a stroke of this pen may reach beyond its points: its width plus caps, joins and rounding.
-long strokeReach(const Pen& p);
-
 class CullingCanvas : public ForwardingCanvas {
 public:
     using ForwardingCanvas::ForwardingCanvas;

@@ -5,6 +5,17 @@
 
 namespace jamlog {
 
+constexpr int strokeSlack = 2; // pixels beyond a pen's width: caps, joins and rounding
+
+// Pixels a stroke of this pen may reach beyond its points: its width plus caps, joins and rounding.
+long strokeReach(const Pen& p);
+
+// The logical box around a run of points (count above 0).
+struct PointBox {
+    long left, top, right, bottom;
+};
+PointBox boxOf(const CanvasPoint* points, int count);
+
 class ForwardingCanvas : public Canvas {
 public:
     explicit ForwardingCanvas(Canvas& target) : c(target) {}

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/CullingCanvas.h"
 
 namespace jamlog {
 
@@ -22,12 +21,8 @@ void TrackingCanvas::markBox(long left, long top, long right, long bottom, long 
 void TrackingCanvas::markPoints(const CanvasPoint* points, int count, long reach) {
     if (count <= 0)
         return;
-    long left = points[0].x, right = left, top = points[0].y, bottom = top;
-    for (int i = 1; i < count; ++i) {
-        left = std::min<long>(left, points[i].x), right = std::max<long>(right, points[i].x);
-        top = std::min<long>(top, points[i].y), bottom = std::max<long>(bottom, points[i].y);
-    }
-    markBox(left, top, right, bottom, reach);
+    const PointBox b = boxOf(points, count);
+    markBox(b.left, b.top, b.right, b.bottom, reach);
 }
 
 void TrackingCanvas::polygon(const CanvasPoint* points, int count) {
