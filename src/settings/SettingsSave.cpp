@@ -1,6 +1,7 @@
 // The sheet's save: each value written individually, section by section.
 #include "settings/SettingsSave.h"
 
+#include <algorithm>
 #include <string>
 
 namespace jamlog {
@@ -8,7 +9,34 @@ namespace jamlog {
 namespace {
 constexpr std::string_view sheetSections[] = {"Screen", "Speed", "Effects", "Timed", "Custom",
                                               "Timers", "Params", "Design"};
+
+struct StoredName {
+    std::string_view section, name;
+};
+constexpr StoredName alwaysReadAgain[] = {
+    {"Screen", "NoMM"},   {"Screen", "Weather"}, {"Speed", "SLSigns"},  {"Speed", "VSLSigns"},
+    {"Speed", "Gatso"},   {"Effects", "Tracks"}, {"Effects", "Fire"},   {"Effects", "Roads"},
+    {"Timed", "DynRW"},   {"Params", "RThresh"}, {"Design", "Debug"},   {"Random", "RndSettings"},
+    {"Random", "RndBack"}};
+constexpr StoredName readAgainWhenSnowy[] = {{"Speed", "SLSigns"},    {"Speed", "VSLSigns"}, {"Speed", "RWSigns"},
+                                             {"Speed", "Breakdowns"}, {"Timed", "DayLight"}, {"Screen", "StLights"}};
+constexpr int32_t lastClearWeather = 2;
+
+void readAgain(SettingsRecord& r, ProfileStore& store, StoredName n) {
+    const size_t i = *findSetting(n.section, n.name);
+    const SettingDef& d = settingsTable()[i];
+    const int32_t v = store.GetProfileInt(std::string(d.section), std::string(d.name), d.defaultValue);
+    r.values[i] = std::clamp(v, d.loadMin, d.loadMax);
+}
 } // namespace
+
+SettingsRecord sheetSettings(const SettingsRecord& dialogCopy, ProfileStore& store) {
+    SettingsRecord r = dialogCopy;
+    for (StoredName n : alwaysReadAgain) readAgain(r, store, n);
+    if (dialogCopy.get("Screen", "Weather") > lastClearWeather)
+        for (StoredName n : readAgainWhenSnowy) readAgain(r, store, n);
+    return r;
+}
 
 void saveSheetSettings(ProfileStore& store, const SettingsRecord& r, bool multiMonitor) {
     auto table = settingsTable();

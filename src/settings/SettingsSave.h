@@ -1,8 +1,13 @@
-// Writing the property sheet's settings back to the store, and resetting everything.
+// The property sheet's settings: filled from the dialog's copy and the store, written back on OK; reset all.
 #pragma once
 #include "settings/SettingsRecord.h"
 
 namespace jamlog {
+
+// The values the sheet opens with: the dialog's copy, except the values a run may have changed in that copy
+// (weather, signs, the random draws, debug), which are read again from the store with their defaults. A snowy copy
+// (Weather above 2) has had its signs, breakdowns and lights switched off, so those are read again too.
+SettingsRecord sheetSettings(const SettingsRecord& dialogCopy, ProfileStore& store);
 
 // Writes the sheet's sections in their order (Config\Trains right after Custom), then the random masks.
 // NoMM is written only when the system has more than one monitor.

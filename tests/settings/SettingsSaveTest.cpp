@@ -30,3 +30,34 @@ TEST(SettingsSave, RoundTripAndRules) {
     resetAllSettings(s);
     EXPECT_EQ(loadSettings(s).get("Screen", "UpdSpd"), 75);
 }
+
+// The sheet starts from the dialog's copy, but the values a run rewrites in that copy come from the store.
+TEST(SettingsSave, SheetReadsTheRunsOwnValuesAgain) {
+    MemoryProfileStore s;
+    s.WriteProfileInt("Speed", "Gatso", 0);
+    s.WriteProfileInt("Random", "RndBack", 5);
+    s.WriteProfileInt("Speed", "RWSigns", 0);
+    s.WriteProfileInt("Speed", "Breakdowns", 0);
+    SettingsRecord copy = defaultSettings();
+    copy.at("Screen", "UpdSpd") = 60;        // the dialog's own value is kept
+    copy.at("Speed", "Gatso") = 1;           // stored 0
+    copy.at("Design", "Debug") = 7;          // absent: its default
+    copy.at("Params", "RThresh") = 33;       // absent: its default
+    copy.at("Speed", "RWSigns") = 1;         // stored 0, but only read again when snowy
+    SettingsRecord sheet = sheetSettings(copy, s);
+    EXPECT_EQ(sheet.get("Screen", "UpdSpd"), 60);
+    EXPECT_EQ(sheet.get("Speed", "Gatso"), 0);
+    EXPECT_EQ(sheet.get("Random", "RndBack"), 5);
+    EXPECT_EQ(sheet.get("Design", "Debug"), 0);
+    EXPECT_EQ(sheet.get("Params", "RThresh"), 70);
+    EXPECT_EQ(sheet.get("Speed", "RWSigns"), 1);
+    EXPECT_EQ(sheet.get("Speed", "Breakdowns"), 1);
+
+    copy.at("Screen", "Weather") = 3; // snowy: the run switched these off in its copy
+    copy.at("Timed", "DayLight") = 0;
+    sheet = sheetSettings(copy, s);
+    EXPECT_EQ(sheet.get("Speed", "RWSigns"), 0);
+    EXPECT_EQ(sheet.get("Speed", "Breakdowns"), 0);
+    EXPECT_EQ(sheet.get("Timed", "DayLight"), 1);
+    EXPECT_EQ(sheet.get("Screen", "Weather"), 0); // the stored weather, not the snow drawn for the run
+}
