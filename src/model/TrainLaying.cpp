@@ -10,7 +10,6 @@ namespace jamlog {
 namespace {
 
 constexpr int lengthDrawDivisor = 3277; // rand() / 3277 gives 0..9
-constexpr int carriageLengthFactor = 4; // a carriage is four car lengths
 
 // Carriages of one train: the configured count, or with varied lengths c - (k - 4) x c / 9.
 int drawTrainLength(Rng& rng, int c, bool varied) {

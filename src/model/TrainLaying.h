@@ -14,6 +14,16 @@ constexpr int carriageLast = 2;
 constexpr int trainOptionShort = 32; // at most three carriages per train
 constexpr int shortTrainCarriages = 3;
 
+// A carriage is this many car lengths long.
+constexpr int carriageLengthFactor = 4;
+
+// Half the stretch of track to hide where it passes under a road or another track that reaches coverHalfWidth
+// either side of the crossing. A carriage is hidden only while its middle is on a hidden cell, so the stretch
+// reaches half a carriage further: no visible carriage, nor its erase, ever overlaps what passes above.
+constexpr int underpassHalf(int coverHalfWidth, int carLength) {
+    return coverHalfWidth + carriageLengthFactor * carLength / 2;
+}
+
 // One past the last carriage of the laid trains (firstCarriage when there are none).
 int trainsEnd(const NetworkModel& m);
 

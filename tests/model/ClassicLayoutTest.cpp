@@ -177,11 +177,12 @@ TEST_F(Classic, RailwayRunsBothWaysWithAStationAndBridges) {
     }
     EXPECT_EQ(platforms, 2);
     EXPECT_EQ(hiddenTracks, 6); // three bridges over two tracks
-    // The bridge at x = 7000 crosses track 501, which starts at x = 5000: cells 175 to 225 are hidden.
-    EXPECT_FALSE(cellSet(m->road(501).hiddenBits, 174));
-    EXPECT_TRUE(cellSet(m->road(501).hiddenBits, 175));
-    EXPECT_TRUE(cellSet(m->road(501).hiddenBits, 225));
-    EXPECT_FALSE(cellSet(m->road(501).hiddenBits, 226));
+    // The bridge at x = 7000 crosses track 501, which starts at x = 5000. A carriage (800 units) stays hidden
+    // until its middle is 660 units from the street's centre, so no part of it is drawn over the 260-unit street.
+    EXPECT_FALSE(cellSet(m->road(501).hiddenBits, 133));
+    EXPECT_TRUE(cellSet(m->road(501).hiddenBits, 134));
+    EXPECT_TRUE(cellSet(m->road(501).hiddenBits, 266));
+    EXPECT_FALSE(cellSet(m->road(501).hiddenBits, 267));
 }
 
 TEST_F(Classic, TownKeepsLeftAndEveryEdgeRoadLeadsBackIn) {

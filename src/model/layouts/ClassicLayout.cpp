@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/layouts/Layouts.h"
+#include "model/TrainLaying.h"
 #include "model/layouts/StreetPlan.h"
 
 namespace jamlog {
@@ -28,7 +29,7 @@ constexpr int stationPiece = 4; // the platforms lie between columns 16 and 19
 constexpr int railOffset = 2;   // each track two offset steps to its own side
 constexpr int platformStyle = 1;
 constexpr std::array<int, 3> bridgeColumns{7000, 14000, 21000}; // streets that cross over the railway
-constexpr int bridgeHalfWidth = 250;
+constexpr int bridgeHalfWidth = 260; // a street with its verges, either side of its centre line
 
 void buildStreets(Builder& b, const LayoutArgs& a) {
     StreetPlan p(b, firstLink);
@@ -82,7 +83,7 @@ void buildStreets(Builder& b, const LayoutArgs& a) {
     p.build(a.lights, (a.contentFlags & contentPelican) != 0);
 }
 
-void buildRailway(Builder& b) {
+void buildRailway(Builder& b, int carLength) {
     NetworkModel& m = b.model();
     const int pieces = static_cast<int>(railBreaks.size()) - 1;
     for (int i = 0; i < pieces; ++i) {
@@ -94,6 +95,7 @@ void buildRailway(Builder& b) {
         b.twoWay(east, west, from, to, 0, nextEast, nextWest, i == stationPiece ? platformStyle : 0, 0, 0, railOffset);
     }
     // Trains pass under the street bridges: hide them there.
+    const int half = underpassHalf(bridgeHalfWidth, carLength);
     for (int t = firstTrack; t < firstTrack + classicTracks; ++t) {
         RoadRecord& r = m.road(t);
         for (int32_t x : bridgeColumns) {
@@ -101,7 +103,7 @@ void buildRailway(Builder& b) {
             if (x <= lo || x >= hi)
                 continue;
             const int32_t along = x > r.startX ? x - r.startX : r.startX - x;
-            setCells(r.hiddenBits, (along - bridgeHalfWidth) / 10, (along + bridgeHalfWidth) / 10, true);
+            setCells(r.hiddenBits, (along - half) / 10, (along + half) / 10, true);
         }
     }
     m.boundaryTracks[0] = firstTrack + pieces - 1;        // eastbound out at the east edge
@@ -123,7 +125,7 @@ void buildClassicLayout(Builder& b, LayoutArgs& a) {
     a.cars *= carScale;
     a.trains /= trainDivisor;
     buildStreets(b, a);
-    buildRailway(b);
+    buildRailway(b, a.carLength);
 }
 
 } // namespace jamlog

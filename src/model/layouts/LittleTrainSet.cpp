@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "model/Assemblies.h"
+#include "model/TrainLaying.h"
 #include "model/layouts/Layouts.h"
 #include "model/layouts/RailLayoutParts.h"
 
@@ -54,7 +55,7 @@ constexpr int entryPiece = 1;                    // the line in joins the outer 
 constexpr int exitPiece = 1;                     // the line out leaves the inner track at the end of this piece
 constexpr int sidingPiece = 8;                   // the terminus line leaves the outer track at the end of this piece
 constexpr int returnPiece = 8;                   // and its twin comes back onto the inner track at the piece's start
-constexpr std::array<int, 2> bridgePieces{3, 8}; // the pieces that pass under the road bridge at x 16000
+constexpr std::array<int, 2> bridgePieces{4, 7}; // the pieces that pass under the road bridge at x 18000
 
 // The other tracks, in raw units. The line in and the line out lie side by side at the north edge; their
 // curves share (nearly) one centre so that they never cross, and the outer one dives under the outer track.
@@ -67,21 +68,23 @@ constexpr int entryX = 7245, entryCurveTop = 2600; // radius 1755 onto the outer
 constexpr int exitX = 7000, exitCurveTop = 2645, exitJoint = 1500; // radius 2000 from the inner track (y 4645)
 constexpr int sidingX = 11000, returnX = 11290, terminusEnd = 7000, terminusCurveTop = 11645; // about (13000, 11645)
 
-// Roads: a north-south road over the oval, meeting the east and west roads at a roundabout.
+// Roads: a north-south road over the oval east of the station, meeting the east and west roads at a roundabout.
 constexpr int roundaboutRadius = 300;
 constexpr int roundaboutRoads = 12; // the four-arm template on roads 0-11
-constexpr int roundaboutCell = 1617;
-constexpr int templateShiftX = 14000, templateShiftY = 15000; // the template is built about cell point (2, 2)
+constexpr int roundaboutCell = 1817;
+constexpr int templateShiftX = 16000, templateShiftY = 15000; // the template is built about cell point (2, 2)
 constexpr int northIn = 12, northOut = 15;                    // three pieces each way
 constexpr int eastIn = 18, eastInner = 19, eastOut = 20, eastOuter = 21;
 constexpr int westIn = 22, westInner = 23, westOut = 24, westOuter = 25;
 constexpr int southExit = 9, southEntry = 8;                 // template arm roads that reach the south edge
 constexpr int northEntry = 4, eastEntry = 6, westEntry = 10; // template arm roads into the ring
-constexpr std::array<int, 4> northPoints{160005, 160050, 160100, 160150}; // fine points, edge first
+constexpr std::array<int, 4> northPoints{180005, 180050, 180100, 180150}; // fine points, edge first
+constexpr int westEdge = 10170, westJoint = 85170, westArm = 160170; // fine points along y 17000
 constexpr int streetOffset = 1;
 constexpr int pelicanTrim = 50;
 constexpr int pelicanMode = 12;
-constexpr int bridgeX = 16000, bridgeHalfWidth = 300;
+constexpr int bridgeX = 18000;
+constexpr int coverHalfWidth = 260; // the road bridge, or the double track a curve dives under
 
 int nextPiece(int i) {
     return (i + 1) % pieces;
@@ -166,12 +169,13 @@ void hideDiveUnder(RoadRecord& curve, int32_t y, int half) {
     setCells(curve.hiddenBits, (along - half) / 10, (along + half) / 10, true);
 }
 
-void buildTunnels(NetworkModel& m) {
+void buildTunnels(NetworkModel& m, int carLength) {
+    const int half = underpassHalf(coverHalfWidth, carLength);
     for (int piece : bridgePieces)
         for (int t : {outer + piece, inner + piece})
-            hideAtX(m.road(t), bridgeX, bridgeHalfWidth);
-    hideDiveUnder(m.road(exitCurve), m.road(outer + prevPiece(exitPiece)).startY, bridgeHalfWidth);
-    hideDiveUnder(m.road(sidingCurve), m.road(inner + returnPiece).startY, bridgeHalfWidth);
+            hideAtX(m.road(t), bridgeX, half);
+    hideDiveUnder(m.road(exitCurve), m.road(outer + prevPiece(exitPiece)).startY, half);
+    hideDiveUnder(m.road(sidingCurve), m.road(inner + returnPiece).startY, half);
 }
 
 void buildRoads(Builder& b, bool pelican) {
@@ -187,14 +191,16 @@ void buildRoads(Builder& b, bool pelican) {
         b.straightRoadFine(in, p, q, 0, inNext, inNext, inNext, 0, 0, 0, 0, streetOffset, -1);
         b.straightRoadFine(out, q, p, 0, outNext, outNext, outNext, 0, 0, 0, 0, streetOffset, -1);
     }
-    b.straightRoadEx(eastIn, 2517, 2117, 0, eastInner, eastInner, eastInner, 0, 0, pelicanTrim, streetOffset, -1);
-    b.straightRoadEx(eastInner, 2117, 1817, 0, eastEntry, eastEntry, eastEntry, 0, pelicanTrim, 0, streetOffset, -1);
-    b.straightRoadEx(eastOut, 1817, 2117, 0, eastOuter, eastOuter, eastOuter, 0, 0, pelicanTrim, streetOffset, -1);
-    b.straightRoadEx(eastOuter, 2117, 2517, 0, eastIn, eastIn, eastIn, 0, pelicanTrim, 0, streetOffset, -1);
-    b.straightRoadEx(westIn, 117, 717, 0, westInner, westInner, westInner, 0, 0, 0, streetOffset, -1);
-    b.straightRoadEx(westInner, 717, 1417, 0, westEntry, westEntry, westEntry, 0, 0, 0, streetOffset, -1);
-    b.straightRoadEx(westOut, 1417, 717, 0, westOuter, westOuter, westOuter, 0, 0, 0, streetOffset, -1);
-    b.straightRoadEx(westOuter, 717, 117, 0, westIn, westIn, westIn, 0, 0, 0, streetOffset, -1);
+    b.straightRoadEx(eastIn, 2517, 2217, 0, eastInner, eastInner, eastInner, 0, 0, pelicanTrim, streetOffset, -1);
+    b.straightRoadEx(eastInner, 2217, 2017, 0, eastEntry, eastEntry, eastEntry, 0, pelicanTrim, 0, streetOffset, -1);
+    b.straightRoadEx(eastOut, 2017, 2217, 0, eastOuter, eastOuter, eastOuter, 0, 0, pelicanTrim, streetOffset, -1);
+    b.straightRoadEx(eastOuter, 2217, 2517, 0, eastIn, eastIn, eastIn, 0, pelicanTrim, 0, streetOffset, -1);
+    // The west road in two equal pieces, each within the longest lane a road may have.
+    b.straightRoadFine(westIn, westEdge, westJoint, 0, westInner, westInner, westInner, 0, 0, 0, 0, streetOffset, -1);
+    b.straightRoadFine(westInner, westJoint, westArm, 0, westEntry, westEntry, westEntry, 0, 0, 0, 0, streetOffset,
+                       -1);
+    b.straightRoadFine(westOut, westArm, westJoint, 0, westOuter, westOuter, westOuter, 0, 0, 0, 0, streetOffset, -1);
+    b.straightRoadFine(westOuter, westJoint, westEdge, 0, westIn, westIn, westIn, 0, 0, 0, 0, streetOffset, -1);
     const std::array<int, 4> edges{northOut + 2, eastOuter, southExit, westOuter};
     std::copy(edges.begin(), edges.end(), m.boundaryRoads.begin());
     if (pelican) {
@@ -225,7 +231,7 @@ void buildLittleTrainSet(Builder& b, LayoutArgs& a) {
     a.trains /= trainDivisor;
     buildOval(b);
     buildBranches(b);
-    buildTunnels(m);
+    buildTunnels(m, a.carLength);
     buildRoads(b, (flags & contentPelican) != 0);
 }
 
