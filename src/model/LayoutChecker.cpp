@@ -46,6 +46,10 @@ bool endsTheLine(const NetworkModel& m, int n) {
     return next[0] == n && next[1] == n && next[2] == n;
 }
 
+bool outsideExtent(const NetworkModel& m, double x, double y) {
+    return x < m.extentMinX || x > m.extentMaxX || y < m.extentMinY || y > m.extentMaxY;
+}
+
 void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out) {
     const RoadRecord& r = m.road(n);
     if (!std::isfinite(r.dirX) || !std::isfinite(r.dirY) || !std::isfinite(r.angle))
@@ -59,10 +63,7 @@ void checkGeometry(const NetworkModel& m, int n, std::vector<LayoutProblem>& out
         out.push_back({n, Severity::Error, fmt("lanes out of range: topLane %ld laneCap %ld", r.topLane, r.laneCap)});
     if (r.arc() && r.radius <= 0)
         out.push_back({n, Severity::Error, "arc with no radius"});
-    auto outside = [&](int x, int y) {
-        return x < m.extentMinX || x > m.extentMaxX || y < m.extentMinY || y > m.extentMaxY;
-    };
-    if (!isStub(m, n) && (outside(r.startX, r.startY) || outside(r.endX(), r.endY())))
+    if (!isStub(m, n) && (outsideExtent(m, r.startX, r.startY) || outsideExtent(m, r.endX(), r.endY())))
         out.push_back({n, Severity::Warning, "lies partly outside the layout extent"});
 }
 
@@ -124,6 +125,10 @@ void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& o
         if (endsTheLine(m, s) || entryLinks || isStub(m, n))
             continue; // sidings and dead ends run into a stub by design; a stub's own links lead nowhere
         const RoadRecord& t = m.road(s);
+        // A link from an end beyond the display extent to a start beyond it is never seen: the vehicle leaves at
+        // one edge and comes back at another, as a railway's lines do where they run off the picture.
+        if (outsideExtent(m, r.endX(), r.endY()) && outsideExtent(m, t.startX, t.startY))
+            continue;
         double gap = std::hypot(double(t.startX) - r.endX(), double(t.startY) - r.endY());
         if (gap > maxJoinGap)
             out.push_back({n, Severity::Error, fmt("successor %ld starts %ld units from this end", s, long(gap))});

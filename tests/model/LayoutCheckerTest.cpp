@@ -51,6 +51,12 @@ TEST_F(Net, SuccessorFaults) {
     EXPECT_NE(report.find("record 2: successor 3 starts 14142 units from this end"), std::string::npos) << report;
     m->road(0).next[2] = 800;
     EXPECT_NE(layoutReport(*m, checkLayout(*m)).find("successor 800 out of range"), std::string::npos);
+    // Off the picture the same jump is an unseen link, but only when both of its ends lie beyond the extent.
+    m->road(0).next[2] = 1;
+    m->extentMaxY = 15000; // 2 ends at (10000, 10000), inside; 3 starts at (20000, 20000), beyond
+    EXPECT_EQ(errorsAbout(2), 1);
+    m->extentMinX = 25000; // now both lie beyond
+    EXPECT_EQ(errorsAbout(2), 0) << layoutReport(*m, checkLayout(*m));
 }
 
 TEST_F(Net, TrappedRoadsAndTables) {
