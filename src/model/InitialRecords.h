@@ -20,7 +20,8 @@ void initialiseRoadVehicles(NetworkModel& m, Rng& rng, int cars, int baseSpeed, 
 void initialiseTrains(NetworkModel& m, Rng& rng, int trains, int speed, int carLength, int carriages,
                       int carriageParam, int options);
 
-// Boats 2200 onward.
+// Boats 2200 onward, each 2 to at most longestBoatLengths car lengths long (the slower, the longer).
+constexpr int longestBoatLengths = 6;
 void initialiseBoats(NetworkModel& m, Rng& rng, int boats, int speed, int carLength, int advanced);
 
 } // namespace jamlog

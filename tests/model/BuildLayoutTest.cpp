@@ -78,8 +78,9 @@ TEST_F(Dispatch, HalfTurnMapsEveryPointAboutTheExtentCentre) {
         EXPECT_EQ(b.endX(), sx - a.endX()) << n;
         EXPECT_EQ(b.endY(), sy - a.endY()) << n;
         EXPECT_EQ(b.clockwise, a.clockwise) << n; // a half turn is no mirror
-        if (a.arc())
+        if (a.arc()) {
             EXPECT_EQ(b.centreX, sx - a.centreX) << n;
+        }
     }
     for (int t = firstTrack; t < firstTrack + m->trackCount; ++t)
         EXPECT_EQ(flipped->road(t).startX, sx - m->road(t).startX) << t;

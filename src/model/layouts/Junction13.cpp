@@ -5,6 +5,7 @@
 #include <array>
 
 #include "model/Assemblies.h"
+#include "model/InitialRecords.h"
 #include "model/RoundaboutInterchange.h"
 #include "model/layouts/Junction13Parts.h"
 #include "model/layouts/Layouts.h"
@@ -158,7 +159,7 @@ void buildJunction13(Builder& b, LayoutArgs& a) {
     for (const Turnaround& t : turnarounds)
         edgeTurnaround(b, t.road, t.from, t.to);
     buildJunction13River(b, riverOffset);
-    markUnderpasses(m, firstRiver, junctionRivers, junctionRoads);
+    markUnderpasses(m, firstRiver, junctionRivers, junctionRoads, longestBoatLengths * a.carLength);
 
     constexpr std::array<int, 10> boundaries{westEnd, 58, 111, 118, 123, 128, 141, 144, 146, 149};
     for (size_t i = 0; i < boundaries.size(); ++i)

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace jamlog {
 
@@ -109,17 +110,36 @@ bool underStraight(const RoadRecord& road, WorldPoint p, int laneWidth) {
     return along >= 0 && along <= road.length && side >= -W / 2 && side <= road.topLane * W + W / 2;
 }
 
-void markUnderpasses(NetworkModel& m, int first, int count, int roads) {
-    for (int n = first; n < first + count; ++n) {
-        RoadRecord& river = m.road(n);
+void markUnderpasses(NetworkModel& m, int first, int count, int roads, int reach) {
+    const int end = first + count, spread = reach / 10;
+    std::vector<std::vector<int>> under(static_cast<size_t>(count));
+    for (int n = first; n < end; ++n) {
+        const RoadRecord& river = m.road(n);
         const int cells = std::min(river.length, maxLaneLength) / 10;
         for (int c = 0; c < cells; ++c) {
             const WorldPoint p = pointAlong(river, 10.0 * c + 5);
             for (int k = 0; k < roads; ++k)
                 if (underStraight(m.road(k), p, m.laneWidth)) {
-                    setCells(river.hiddenBits, c, c, true);
+                    under[static_cast<size_t>(n - first)].push_back(c);
                     break;
                 }
+        }
+    }
+    auto inRange = [&](int n) { return n >= first && n < end; };
+    auto cellsOf = [&](int n) { return std::min(m.road(n).length, maxLaneLength) / 10; };
+    for (int n = first; n < end; ++n) {
+        const int cells = cellsOf(n);
+        const int next = m.road(n).next[0];
+        int previous = -1;
+        for (int p = first; p < end; ++p)
+            if (m.road(p).next[0] == n)
+                previous = p;
+        for (int c : under[static_cast<size_t>(n - first)]) {
+            setCells(m.road(n).hiddenBits, c - spread, c + spread, true);
+            if (c - spread < 0 && inRange(previous))
+                setCells(m.road(previous).hiddenBits, cellsOf(previous) + c - spread, cellsOf(previous) - 1, true);
+            if (c + spread >= cells && inRange(next))
+                setCells(m.road(next).hiddenBits, 0, c + spread - cells, true);
         }
     }
 }

@@ -11,8 +11,10 @@ void edgeTurnaround(Builder& b, int road, int from, int to);
 void buildJunction13River(Builder& b, int offset);
 
 // Marks the hidden cells of records first .. first + count - 1 wherever they pass under a straight road
-// among roads 0 .. roads - 1 (the river under the bridges).
-void markUnderpasses(NetworkModel& m, int first, int count, int roads);
+// among roads 0 .. roads - 1 (the river under the bridges), and `reach` units either side, into the neighbouring
+// records where the stretch runs over an end. A vehicle is hidden once both its ends are on hidden cells, so with
+// a reach of the longest vehicle no visible one ever overlaps the bridge.
+void markUnderpasses(NetworkModel& m, int first, int count, int roads, int reach);
 
 // Point at distance d along a built record, on its line.
 struct WorldPoint {
