@@ -32,6 +32,7 @@ LayoutOutcome build(NetworkModel& m, Rng& rng, const LayoutRequest& q) {
     p.designer = q.pro != 0;
     const BuildResult r = buildLayout(m, rng, p);
     LayoutOutcome out;
+    out.layout = r.layout;
     out.switches = r.contentFlags;
     out.cars = r.cars;
     out.trains = r.trains;
@@ -45,7 +46,7 @@ LayoutOutcome build(NetworkModel& m, Rng& rng, const LayoutRequest& q) {
 } // namespace
 
 LayoutService catalogueLayouts() {
-    return {build, layoutFamily};
+    return {build, layoutFamily, layoutIsBuilt};
 }
 
 } // namespace jamlog

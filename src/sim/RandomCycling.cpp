@@ -106,4 +106,22 @@ int drawNextLayout(int current, int mask, bool inTurn, Rng& rng, int (*family)(i
     return current;
 }
 
+int drawNextBuiltLayout(int current, int mask, bool inTurn, Rng& rng, int (*family)(int), bool (*built)(int)) {
+    if (built == nullptr)
+        return drawNextLayout(current, mask, inTurn, rng, family);
+    if (inTurn) {
+        int n = current;
+        for (int i = 0; i < cycledLayouts; ++i) {
+            n = drawNextLayout(n, mask, true, rng, family);
+            if (built(n))
+                return n;
+        }
+        return current;
+    }
+    for (int n = 0; n < cycledLayouts; ++n)
+        if (!built(n))
+            mask &= ~(1 << (n + 1));
+    return drawNextLayout(current, mask, false, rng, family);
+}
+
 } // namespace jamlog

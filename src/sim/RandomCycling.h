@@ -49,4 +49,8 @@ int drawBackground(int rndBack, Rng& rng);
 // the current layout when no draw succeeds.
 int drawNextLayout(int current, int mask, bool inTurn, Rng& rng, int (*family)(int));
 
+// The same among the layouts that are built (all when `built` is null): the mask loses the bits of the others,
+// and in turn they are passed over.
+int drawNextBuiltLayout(int current, int mask, bool inTurn, Rng& rng, int (*family)(int), bool (*built)(int));
+
 } // namespace jamlog

@@ -32,6 +32,7 @@ struct LayoutRequest {
 
 // What the dispatcher reports back.
 struct LayoutOutcome {
+    int layout = 0;   // the number actually built (a layout not built yet builds the classic one)
     int switches = 0; // content flags out
     int cars = 0, trains = 0, boats = 0;
     int trainsEnd = firstCarriage; // one past the last carriage
@@ -42,6 +43,7 @@ struct LayoutOutcome {
 struct LayoutService {
     std::function<LayoutOutcome(NetworkModel&, Rng&, const LayoutRequest&)> build;
     int (*family)(int layout) = nullptr;
+    bool (*built)(int layout) = nullptr; // random cycling passes over layouts not built yet; none: all are built
 };
 
 constexpr int annotationLines = 14;

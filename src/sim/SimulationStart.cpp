@@ -87,6 +87,8 @@ void Simulation::startRun(int cars, bool restart) {
     q.advanced = s.advanced;
     q.pro = s.pro;
     LayoutOutcome out = layouts.build ? layouts.build(m, rng, q) : LayoutOutcome{};
+    if (layouts.build)
+        st.layout = out.layout; // views, counters and names follow the layout on the screen
     st.switches = out.switches;
     st.layoutName = out.name;
     st.trainsEnd = std::clamp(out.trainsEnd, firstCarriage, firstBoat);

@@ -188,7 +188,8 @@ void Simulation::nextLayout() {
             hooks.lightLevelChanged();
         }
         auto family = layouts.family ? layouts.family : [](int n) { return n; };
-        st.layout = drawNextLayout(st.layout, s.randomMask, (s.debug & debugLayoutsInTurn) != 0, rng, family);
+        st.layout = drawNextBuiltLayout(st.layout, s.randomMask, (s.debug & debugLayoutsInTurn) != 0, rng, family,
+                                        layouts.built);
     }
     startRun(s.cars, true);
     events.layoutShown(st.drawn.flip != 0);

@@ -48,6 +48,19 @@ TEST(RandomCyclingTest, InTurnWrapsAfterTheLastLayout) {
     EXPECT_EQ(rng.next(), Rng(1).next()); // no draw taken
 }
 
+TEST(RandomCyclingTest, LayoutsNotBuiltArePassedOver) {
+    auto built = [](int n) { return n == 0 || n == 5 || n == 19; };
+    Rng rng(3);
+    EXPECT_EQ(drawNextBuiltLayout(0, 0, true, rng, catalogueFamily, built), 5);
+    EXPECT_EQ(drawNextBuiltLayout(5, 0, true, rng, catalogueFamily, built), 19);
+    EXPECT_EQ(drawNextBuiltLayout(19, 0, true, rng, catalogueFamily, built), 0);
+    std::set<int> seen;
+    for (int i = 0; i < 100; ++i)
+        seen.insert(drawNextBuiltLayout(1, 0x1FFFFF, false, rng, catalogueFamily, built));
+    EXPECT_EQ(seen, (std::set<int>{5, 19})); // 0 is of the current family
+    EXPECT_EQ(drawNextBuiltLayout(0, 1 | (1 << 4), false, rng, catalogueFamily, built), 0); // only 3: not built
+}
+
 TEST(RandomCyclingTest, BackgroundOnlyFromEnabledColours) {
     Rng rng(77);
     EXPECT_EQ(drawBackground(0x07, rng), -1); // not varying

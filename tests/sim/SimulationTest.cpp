@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 #include "RoadInvariants.h"
 #include "model/LayoutCatalogue.h"
@@ -221,6 +222,25 @@ TEST(SimulationTest, RandomCyclingChangesFamilyEveryInterval) {
         }
     }
     EXPECT_EQ(r.sim->state().runs, 5);
+}
+
+// Layouts not built yet are never drawn, and a run asked for one reports the classic layout it shows.
+TEST(SimulationTest, RandomCyclingShowsOnlyBuiltLayouts) {
+    SimSettings s = quiet(14); // the first layout of a fresh account, not built yet
+    s.randomMask = 0x1FFFFF;
+    s.rndIntvl = 1;
+    s.prePop = 0;
+    SimRun r(s, 9);
+    r.sim->create(clockAt(12, 0));
+    EXPECT_EQ(r.sim->state().layout, 0);
+    std::set<int> shown;
+    for (int minute = 1; minute <= 30; ++minute) {
+        r.sim->onTimer(timerMinute);
+        shown.insert(r.sim->state().layout);
+    }
+    for (int n : shown)
+        EXPECT_TRUE(layoutIsBuilt(n)) << n;
+    EXPECT_GE(shown.size(), 3u);
 }
 
 TEST(SimulationTest, TotalJamResetsTheLayout) {
