@@ -11,7 +11,6 @@ Point quarterTurn(Point p, int q) {
     return p;
 }
 
-constexpr int ringStyle = 3;
 constexpr int lightModeFlag = 16; // mode bit 4: the group has lamps
 
 // Builds the eight ring segments; arcsOfferExits chooses whether arcs or straights carry the exits.
@@ -25,7 +24,7 @@ void ringSegments(Builder& b, int base, int cx, int cy, int s, const std::array<
         SegmentArgs a;
         a.x1 = cx + from.x; a.y1 = cy + from.y; a.x2 = cx + to.x; a.y2 = cy + to.y;
         a.viaX = cx + via.x; a.viaY = cy + via.y;
-        a.topLanes = 1; a.cw = 1; a.style = ringStyle; a.offset = 1;
+        a.topLanes = 1; a.cw = 1; a.style = edgeStyleLink; a.offset = 1;
         if (arcsOfferExits) { a.next0 = exit; a.next1 = exit; a.next2 = side; }
         else { a.next0 = a.next1 = a.next2 = side; }
         // The made-up outline of a three-point arc crosses itself here. The fitted one reaches beyond the circle by
@@ -34,7 +33,7 @@ void ringSegments(Builder& b, int base, int cx, int cy, int s, const std::array<
         b.segmentInOutline(arc, a, s / 5 + 2 * b.model().laneWidth);
         SegmentArgs t;
         t.x1 = a.x2; t.y1 = a.y2; t.x2 = cx + nextFrom.x; t.y2 = cy + nextFrom.y;
-        t.topLanes = 1; t.style = ringStyle; t.offset = 1;
+        t.topLanes = 1; t.style = edgeStyleLink; t.offset = 1;
         if (arcsOfferExits) { t.next0 = t.next1 = t.next2 = nextArc; }
         else { t.next0 = exit; t.next1 = exit; t.next2 = nextArc; }
         b.segment(side, t);
@@ -56,7 +55,7 @@ void fourArmRoundabout(Builder& b, int roundabout, int ringLanes, int radius, co
     constexpr int centre = 202;
     constexpr int armPoints[4] = {200, 402, 204, 2}; // north, east, south, west in cell points
     b.roundaboutShape(roundabout, centre, radius);
-    const int style = ringLanes > 0 ? 1 : ringStyle;
+    const int style = ringLanes > 0 ? 1 : edgeStyleLink;
     for (int q = 0; q < 4; ++q) {
         int exitRoad = 5 + 2 * q;
         b.roundaboutArc(roundabout, q, q, ringLanes, exitRoad, exitRoad, (q + 1) % 4, style, -1);
@@ -73,7 +72,7 @@ void miniRoundabout(Builder& b, int roundabout) {
     b.roundaboutShape(roundabout, 101, 80);
     for (int q = 0; q < 4; ++q) {
         int n = (q + 1) % 4;
-        b.roundaboutArc(roundabout, q, q, 0, n, n, n, ringStyle, -1);
+        b.roundaboutArc(roundabout, q, q, 0, n, n, n, edgeStyleLink, -1);
     }
 }
 

@@ -11,7 +11,6 @@ namespace {
 constexpr int motorwayLanes = 3;
 constexpr int crossLanes = 1;
 constexpr int ringLanes = 1;
-constexpr int linkStyle = 3;
 
 struct Hidden {
     int road, from, to;
@@ -104,7 +103,7 @@ void roundaboutInterchange(Builder& b, const std::array<int, 4>& outward) {
         a.viaY = p.viaY;
         a.topLanes = ringLanes;
         a.cw = p.viaX != 0 ? 1 : 0;
-        a.style = linkStyle;
+        a.style = edgeStyleLink;
         a.kindArg = 1;
         a.next0 = p.next0;
         a.next1 = p.next1;
@@ -124,7 +123,7 @@ void roundaboutInterchange(Builder& b, const std::array<int, 4>& outward) {
     }
     for (const Link& l : links) {
         SegmentArgs a;
-        a.style = linkStyle;
+        a.style = edgeStyleLink;
         a.ctl = l.giveWayTo;
         a.next0 = a.next1 = a.next2 = l.next;
         a.startTaper = linkTaper.start;

@@ -27,7 +27,6 @@ constexpr int railRow = 3;
 constexpr std::array<int, 8> railBreaks{1, 5, 9, 12, 16, 19, 23, 27};
 constexpr int stationPiece = 4; // the platforms lie between columns 16 and 19
 constexpr int railOffset = 2;   // each track two offset steps to its own side
-constexpr int platformStyle = 1;
 constexpr std::array<int, 3> bridgeColumns{7000, 14000, 21000}; // streets that cross over the railway
 constexpr int bridgeHalfWidth = 260; // a street with its verges, either side of its centre line
 
@@ -92,7 +91,7 @@ void buildRailway(Builder& b, int carLength) {
         const int nextWest = i > 0 ? west + 1 : firstTrack;
         const int from = railBreaks[static_cast<size_t>(i)] * 100 + railRow;
         const int to = railBreaks[static_cast<size_t>(i) + 1] * 100 + railRow;
-        b.twoWay(east, west, from, to, 0, nextEast, nextWest, i == stationPiece ? platformStyle : 0, 0, 0, railOffset);
+        b.twoWay(east, west, from, to, 0, nextEast, nextWest, i == stationPiece ? edgeStylePlatform : 0, 0, 0, railOffset);
     }
     // Trains pass under the street bridges: hide them there.
     const int half = underpassHalf(bridgeHalfWidth, carLength);

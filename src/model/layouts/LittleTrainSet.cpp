@@ -22,7 +22,6 @@ constexpr int carDivisor = 20;
 constexpr int trainDivisor = 4;
 
 constexpr int railOffset = 2; // each direction two offset steps to its own side of the centre line
-constexpr int platformStyle = 1;
 constexpr int facingPointsKind = 1; // a route drawn on every railway tick while the points are clear
 
 // The oval's centre line, clockwise on the screen, in fine points: straights and quarter arcs (centre 0 =
@@ -102,7 +101,7 @@ void buildOval(Builder& b) {
         const int a = outer + i, z = inner + i;
         const int nextA = outer + nextPiece(i), nextB = inner + prevPiece(i);
         if (p.centre == 0) {
-            b.twoWayFine(a, z, p.from, p.to, 0, nextA, nextB, p.platform ? platformStyle : 0, 0, railOffset);
+            b.twoWayFine(a, z, p.from, p.to, 0, nextA, nextB, p.platform ? edgeStylePlatform : 0, 0, railOffset);
             continue;
         }
         const Point c = finePoint(p.centre), s = finePoint(p.from), e = finePoint(p.to);
@@ -141,10 +140,10 @@ void buildBranches(Builder& b) {
     m.boundaryTracks[0] = exitBoundary; // trains leave at its end and enter on its successor
     // The terminus: a platform road from the outer track that ends at the stub; trains reverse onto its twin,
     // which takes them onto the inner track.
-    b.straightRaw(sidingPlatform, sidingX, terminusCurveTop, sidingX, terminusEnd, 0, trackStub, 0, platformStyle, 0,
-                  returnPlatform);
-    b.straightRaw(returnPlatform, returnX, terminusEnd, returnX, terminusCurveTop, 0, returnCurve, 0, platformStyle, 0,
-                  -1);
+    b.straightRaw(sidingPlatform, sidingX, terminusCurveTop, sidingX, terminusEnd, 0, trackStub, 0, edgeStylePlatform,
+                  0, returnPlatform);
+    b.straightRaw(returnPlatform, returnX, terminusEnd, returnX, terminusCurveTop, 0, returnCurve, 0, edgeStylePlatform,
+                  0, -1);
     const int rejoin = inner + returnPiece;
     b.filletRoads(sidingCurve, 0, sidingPlatform, sidingPlatform, sidingPlatform, 1, outer + sidingPiece,
                   sidingPlatform);

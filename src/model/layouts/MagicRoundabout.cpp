@@ -41,7 +41,6 @@ constexpr std::array<Approach, miniCount> approaches{
     {{1004, 0, 1005}, {1911, 1811, 1611}, {1018, 0, 1017}, {111, 211, 411}}};
 
 constexpr int streetOffset = 1;
-constexpr int ringStyle = 3; // drawn as a roundabout link
 
 int entryOf(int mini, int arm) {
     return miniRoads * mini + 4 + 2 * arm;
@@ -74,7 +73,7 @@ void buildCentralRing(Builder& b) {
     b.roundaboutShape(centralShape, centralCell, centralRadius);
     for (int k = 0; k < miniCount; ++k) {
         const int out = centralLink + 1 + 2 * k, on = centralRing + (k + 1) % miniCount;
-        b.roundaboutArc(centralShape, k, centralRing + k, 0, out, out, on, ringStyle, -1);
+        b.roundaboutArc(centralShape, k, centralRing + k, 0, out, out, on, edgeStyleLink, -1);
         const int arm = innerArmCell[static_cast<size_t>(k)];
         const int trim = centralRadius + 50;
         // In: gives way to the quarter arriving at its compass point and joins the next one.

@@ -233,6 +233,7 @@ void StreetPlan::buildLink(const Link& l) {
     RoadRecord& loopRoad = b.model().road(l.loop);
     loopRoad.control = l.middle; // give way to the street where the loop rejoins it
     loopRoad.indicator = loopIndicator;
+    loopRoad.edgeStyle = edgeStyleLink; // one way with no opposite lane: solid lines on both edges
     fitLoopOutline(loopRoad, u, l.bulge, b.model().laneWidth);
 }
 
