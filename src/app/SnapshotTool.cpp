@@ -12,8 +12,10 @@
 
 #include "app/ToolValues.h"
 #include "app/Tools.h"
-#include "model/BuildLayout.h"
+#include "model/InitialRecords.h"
+#include "model/LayoutCatalogue.h"
 #include "settings/SettingsRecord.h"
+#include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
 #include "sim/VirtualClock.h"
 
@@ -27,7 +29,8 @@ constexpr int maxMinutes = 24 * 60;
 
 struct SnapshotOptions {
     std::string file;
-    int layout = 14;
+    int layout = 14; // a fresh account's first layout, built as the dispatcher resolves it
+    bool layoutGiven = false;
     int width = 1920, height = 1080;
     int clock = clockAt(12, 0);
     int minutes = 1;
@@ -59,6 +62,7 @@ std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
             if (!parseNumber(v, 0, maxLayout, n))
                 return std::nullopt;
             o.layout = static_cast<int>(n);
+            o.layoutGiven = true;
         } else if (a == "--size") {
             size_t x = v.find('x');
             long long w = 0, h = 0;
@@ -87,26 +91,15 @@ std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
     return o;
 }
 
-// The layout dispatcher as the simulation asks for it; --flip forces the mirror flip of every build.
+// The catalogue's layouts as the simulation asks for them; --flip forces the half turn on every build.
 LayoutService layoutService(bool flip) {
-    LayoutService s;
-    s.build = [flip](NetworkModel& m, Rng& rng, const LayoutRequest& q) {
-        BuildParams p;
-        p.layout = q.layout;
-        p.contentFlags = q.switches;
-        p.cars = q.cars, p.trains = q.trains, p.boats = q.boats, p.carrs = q.carrs, p.baseSpeed = q.baseSpeed;
-        p.driver = q.driver, p.vSlow = q.vSlow, p.lights = q.lights, p.carLen = q.carLen, p.lanWid = q.lanWid;
-        p.faster = q.faster, p.slower = q.slower, p.lvm = q.lvm, p.stnWait = q.stnWait, p.parkWait = q.parkWait;
-        p.options = q.options | (flip ? 1 : 0);
-        p.designer = q.pro != 0;
-        BuildResult r = buildLayout(m, rng, p);
-        LayoutOutcome out;
-        out.switches = r.contentFlags;
-        out.cars = r.cars, out.trains = r.trains, out.boats = r.boats;
-        out.trainsEnd = r.trainsEnd, out.boatsEnd = r.boatsEnd;
-        out.name = r.name;
-        return out;
-    };
+    LayoutService s = catalogueLayouts();
+    if (flip)
+        s.build = [build = s.build](NetworkModel& m, Rng& rng, const LayoutRequest& q) {
+            LayoutRequest flipped = q;
+            flipped.options |= optionFlip;
+            return build(m, rng, flipped);
+        };
     return s;
 }
 
@@ -117,6 +110,10 @@ int runSnapshot(const ToolArgs& args) {
     std::optional<SnapshotOptions> o = parse(args, bad);
     if (!o) {
         std::fprintf(stderr, "jamlog: bad --snapshot argument '%s'\n", bad.c_str());
+        return 2;
+    }
+    if (o->layoutGiven && !layoutIsBuilt(o->layout)) {
+        std::fprintf(stderr, "jamlog: layout %d is not built yet\n", o->layout);
         return 2;
     }
     std::unique_ptr<QGuiApplication> app;
