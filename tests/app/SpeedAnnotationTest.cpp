@@ -45,11 +45,13 @@ TEST(SpeedAnnotation, OnlyRoadsOfAtLeast40000OverZoom) {
     ASSERT_GE(a.road, 0);
     const int length = a.m->road(a.road).length;
     ASSERT_GT(length, 0);
-    if (length < 40000)
+    if (length < 40000) {
         EXPECT_TRUE(a.texts(1).empty()) << "a road shorter than 40000 at zoom 1";
+    }
     const int first = (40000 + length - 1) / length; // the smallest zoom with 40000 / zoom <= length
-    if (first > 1)
+    if (first > 1) {
         EXPECT_TRUE(a.texts(first - 1).empty());
+    }
     EXPECT_EQ(a.texts(first).size(), 1u) << "zooming out shows more of them";
 }
 

@@ -152,8 +152,9 @@ TEST_P(LayoutInvariantsTest, HoursOnTheTickWithRoadworksKeepTheInvariants) {
         }
     }
     EXPECT_GT(entered, 0);
-    if (roadworksPossible)
+    if (roadworksPossible) {
         EXPECT_GT(roadworksSeen, 0) << "roadworks were never laid under traffic";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Built, LayoutInvariantsTest, ::testing::ValuesIn(builtLayouts()));

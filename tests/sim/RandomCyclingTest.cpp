@@ -123,8 +123,9 @@ TEST(RandomCyclingTest, DaylightOffMayBringNight) {
         RandomDrawn d;
         Rng rng(seed);
         drawRandomSettings(s, d, rng);
-        if (s.dayLight)
+        if (s.dayLight) {
             ASSERT_EQ(s.night, 0);
+        }
         nights += s.night;
     }
     EXPECT_GT(nights, 0);

@@ -63,8 +63,9 @@ TEST_F(RoadworksUnderTrafficTest, TrafficNeverPunchesHolesInTheBlock) {
                 else if (pick.next() > 30000)
                     endRoadworks(*m, road);
             }
-            if (hasRoadworks(r))
+            if (hasRoadworks(r)) {
                 ASSERT_EQ(countCells(r.lanes[2].occupancy, 0, 399), 400) << "tick " << tick << " road " << road;
+            }
         }
     }
 }

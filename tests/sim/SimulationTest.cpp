@@ -323,8 +323,9 @@ TEST(SimulationTest, LongHeadlessRunsKeepTheInvariants) {
                 // Every vehicle that entered has left or is still inside.
                 const long inside = insideRoadVehicles(*r.m, st.configuredCars);
                 EXPECT_EQ(inside, insideAtStart + st.entered - st.left) << layout;
-                if (r.m->boundaryRoads[0] >= 0)
+                if (r.m->boundaryRoads[0] >= 0) {
                     EXPECT_GT(st.entered, 0) << layout;
+                }
             }
         }
     }

@@ -144,8 +144,9 @@ TEST_F(TrainLoops, RingFedFromOutsideNeverLocks) {
         const TrainFigures f = tick(t);
         still = (f.counted > 0 && f.stuck + f.held >= f.counted) ? still + 1 : 0;
         longest = std::max(longest, still);
-        if (t % 10 == 1)
+        if (t % 10 == 1) {
             ASSERT_GE(loops().loops[0].budget, 0) << "the ring took a train it had no room for, tick " << t;
+        }
     }
     EXPECT_LT(longest, 2400) << "no minute in which every train stood";
 }

@@ -215,8 +215,9 @@ TEST_F(TrainLine, ReversedHeadWaitsForItsWholeTrainOnAClearWayBack) {
         tick(t);
         if (car(2000).road == 503 && headPlace < 0)
             headPlace = car(2000).pos;
-        if (headPlace >= 0)
+        if (headPlace >= 0) {
             ASSERT_EQ(car(2000).pos, headPlace) << "the head left before its last carriage came round";
+        }
     }
     EXPECT_EQ(car(2002).road, 503);
     bool leaves = false;
