@@ -20,6 +20,7 @@ TEST(CheckLayoutsTool, ExitStatusFollowsWhatWasFound) {
     EXPECT_EQ(runCheckLayouts({"29", "x"}), 2);
     EXPECT_EQ(runCheckLayouts({""}), 2);
     EXPECT_EQ(runCheckLayouts({"2"}), 1); // not built yet
+    EXPECT_EQ(runCheckLayouts({}), 0);    // every built layout: sound, with the catalogue's figures
 }
 
 TEST(CheckLayoutsTool, DefaultSettingsGiveTheDefaultBuild) {
