@@ -55,18 +55,20 @@ CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st)
     colour = legendColours(legendBackground(set.backCol, fullDaylight, darker, coloursFactor));
 }
 
-QSize CLegWnd::primarySize() const {
+// Embedded in a host's frame, the frame itself; as a window of its own, the primary monitor, which need not
+// lie at the desktop's origin.
+QRect CLegWnd::primaryArea() const {
     if (screen.isValid())
-        return screen;
+        return QRect(QPoint(0, 0), screen);
     QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(1920, 1080);
+    return s ? s->geometry() : QRect(0, 0, 1920, 1080);
 }
 
 void CLegWnd::layoutLegend(int elapsedMinutes) {
-    const QSize primary = primarySize();
+    const QRect primary = primaryArea();
     const LegendRect r = legendAtCorner(legendSize(lineHeight, charWidth, debugLegend), elapsedMinutes % 4,
                                         primary.width(), primary.height());
-    setGeometry(r.x, r.y, r.width, r.height);
+    setGeometry(primary.x() + r.x, primary.y() + r.y, r.width, r.height);
     store.WriteProfileInt("Screen", "FontHeight", lineHeight);
     store.WriteProfileInt("Screen", "FontWidth", charWidth);
     if (storedFontHeight != lineHeight) {
@@ -171,11 +173,11 @@ void CLegWnd::showEvent(QShowEvent* event) {
 }
 
 void CLegWnd::mouseReleaseEvent(QMouseEvent* event) {
-    const QSize primary = primarySize();
-    const LegendRect at{x(), y(), width(), height()};
+    const QRect primary = primaryArea();
+    const LegendRect at{x() - primary.x(), y() - primary.y(), width(), height()};
     LegendRect to = at;
     if (event->button() == Qt::LeftButton) {
-        const QPoint p = event->globalPosition().toPoint();
+        const QPoint p = event->globalPosition().toPoint() - primary.topLeft();
         to = legendCentredAt(at, p.x(), p.y());
     } else if (event->button() == Qt::RightButton) {
         to = legendNextCorner(at, primary.width(), primary.height());
@@ -183,7 +185,7 @@ void CLegWnd::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    move(to.x, to.y);
+    move(primary.x() + to.x, primary.y() + to.y);
 }
 
 } // namespace jamlog

@@ -35,7 +35,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QSize primarySize() const;
+    QRect primaryArea() const; // where the legend keeps to, in the coordinates of its own placement
     void paintInto(QImage& image) const;
 
     ProfileStore& store;

@@ -28,11 +28,9 @@ CSaverWnd::CSaverWnd(ProfileStore& store, const Options& options, bool full, QWi
 
 void CSaverWnd::start() {
     if (fullScreen) {
-        QScreen* primary = QGuiApplication::primaryScreen();
-        if (primary != nullptr) {
-            const QRect all = drawState().set.noMM ? primary->geometry() : primary->virtualGeometry();
-            setGeometry(QRect(QPoint(0, 0), all.size()));
-        }
+        // The primary monitor's corner need not be the desktop's origin here, nor the desktop's be (0, 0).
+        if (QScreen* primary = QGuiApplication::primaryScreen())
+            setGeometry(drawState().set.noMM ? primary->geometry() : primary->virtualGeometry());
         show();
         raise();
         activateWindow();

@@ -21,15 +21,15 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display and exports DISPLAY; skips the test when no server can be started. With
-# -noreset: the server would otherwise reset, refusing connections for a moment, whenever its last client leaves
-# between two runs.
+# Starts Xvfb on a free display, with a screen of $1 (default 1280x800) pixels, and exports DISPLAY; skips the
+# test when no server can be started. With -noreset: the server would otherwise reset, refusing connections for a
+# moment, whenever its last client leaves between two runs.
 startX() {
     local tool
     for tool in Xvfb xdotool xwininfo; do
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skipCode; }
     done
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     started+=($!)
     local i
     for i in $(seq 100); do
@@ -48,6 +48,37 @@ startX() {
     chmod 700 "$XDG_RUNTIME_DIR"
     settingsFile="$XDG_CONFIG_HOME/Brindle's Registry Bits/Jamlog 5.ini"
 }
+
+# Sets NAME=VALUE in [SECTION] of the settings file ("storeSetting SECTION NAME VALUE"), which a first run must
+# have written: a store without its version is wiped at start.
+storeSetting() {
+    [ -f "$settingsFile" ] || fail "no settings file to put $1/$2 in"
+    awk -v section="[$1]" -v name="$2" -v value="$3" '
+        function put() { if (!done) print name "=" value; done = 1 }
+        /^\[/ { if (inSection) put(); inSection = $0 == section }
+        inSection && index($0, name "=") == 1 { put(); next }
+        { print }
+        END { if (!inSection && !done) print "\n" section; put() }
+    ' "$settingsFile" >"$work/settings.ini" && mv "$work/settings.ini" "$settingsFile"
+}
+
+# Succeeds when the pointer shows a cursor (cursorShown) or an empty one (cursorHidden). An xprobe built without
+# XFixes cannot tell: both then succeed, saying once that the check is skipped.
+cursorPixels=""
+readCursor() {
+    local out status=0
+    out=$("$XPROBE" cursor 2>/dev/null) || status=$?
+    if [ $status -eq 3 ]; then
+        [ "$cursorPixels" = unknown ] || echo "SKIP: cursor checks (xprobe was built without XFixes)"
+        cursorPixels=unknown
+        return 0
+    fi
+    [ $status -eq 0 ] || fail "xprobe cannot read the cursor"
+    set -- $out
+    cursorPixels=$3
+}
+cursorShown() { readCursor && { [ "$cursorPixels" = unknown ] || [ "$cursorPixels" -gt 0 ]; }; }
+cursorHidden() { readCursor && { [ "$cursorPixels" = unknown ] || [ "$cursorPixels" -eq 0 ]; }; }
 
 # Runs "$@" in the background; its pid is in $lastPid and it is killed at the end if still running.
 background() {

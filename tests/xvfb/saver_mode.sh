@@ -1,5 +1,7 @@
-# The full-screen saver: ended by a key, a middle click and a mouse move of more than 200 pixels from the first
-# position; not by a move of exactly 200 pixels nor by a right click (which opens the menu).
+# The full-screen saver: ended by a key, a left or middle click and a mouse move of more than 200 pixels from the
+# first position; not by a move of exactly 200 pixels nor by a right click (which opens the menu), nor by a left
+# click while the zoom menu is on. The cursor is hidden over the saver, unless a debug bit is set, and shows over
+# its menu.
 JAMLOG=$1 XPROBE=$2
 source "$(dirname "$0")/lib.sh"
 startX
@@ -62,16 +64,23 @@ xdotool mousemove 550 360 # 150 + 60 = 210
 expectEnd "a move of 210 pixels"
 
 startSaver s
+within 5 cursorHidden || fail "the cursor shows over the saver ($cursorPixels pixels)"
 xdotool key x
 expectEnd "a key"
 
 startSaver s
 xdotool click 3
 expectRunning "a right click"
+within 5 cursorShown || fail "no cursor over the menu"
 xdotool key Escape # closes the menu only
 expectRunning "Escape in the menu"
+within 5 cursorHidden || fail "the cursor still shows over the saver after the menu ($cursorPixels pixels)"
 xdotool click 2
 expectEnd "a middle click"
+
+startSaver s
+xdotool click 1
+expectEnd "a left click"
 
 # Another window taking the focus ends the saver.
 startSaver s
@@ -79,3 +88,22 @@ background "$XPROBE" window 300 200 >"$work/other"
 within 10 test -s "$work/other" || fail "xprobe made no window"
 xdotool windowfocus "$(head -1 "$work/other")"
 expectEnd "another window activated"
+
+# A debug bit shows the arrow over the saver.
+storeSetting Design Debug 1
+startSaver s
+within 5 cursorShown || fail "no cursor over the saver with a debug bit set"
+kill -TERM "$saver"
+awaitEnd "$saver" 30
+storeSetting Design Debug 0
+
+# With mouse effects on, the wheel turns panning on; a left click then opens the zoom menu instead of ending.
+storeSetting Effects Mouse 1
+startSaver s
+xdotool click 4 click 1
+expectRunning "a left click while panning"
+within 5 cursorShown || fail "no zoom menu under the pointer"
+xdotool key Escape
+expectRunning "Escape in the zoom menu"
+xdotool key x
+expectEnd "a key after the zoom menu"

@@ -6,13 +6,24 @@
 //                                   its width and height, then the number of colours and the number of pixels
 //                                   still in the made windows' background colour in the rectangle (default the
 //                                   whole window)
+//   xprobe cursor                   print the pointer's cursor image: width, height and number of visible pixels
+//   xprobe monitors WxH+X+Y...      split the screen into these monitors, the first one primary
+// The last two need the XFixes and RandR client libraries; without them they end with status 3.
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 #include <xcb/xcb.h>
+#ifdef XPROBE_EXTENSIONS
+#include <sys/uio.h>
+#include <xcb/randr.h>
+#include <xcb/xcbext.h>
+#include <xcb/xfixes.h>
+#endif
 
 namespace {
 
@@ -141,6 +152,97 @@ int shot(xcb_connection_t* c, xcb_window_t id, const char* file, int rx, int ry,
     return 0;
 }
 
+#ifdef XPROBE_EXTENSIONS
+int cursor(xcb_connection_t* c) {
+    // The server answers XFixes requests only from a client that has told it which version it speaks.
+    std::free(xcb_xfixes_query_version_reply(c, xcb_xfixes_query_version(c, 4, 0), nullptr));
+    xcb_xfixes_get_cursor_image_reply_t* r =
+        xcb_xfixes_get_cursor_image_reply(c, xcb_xfixes_get_cursor_image(c), nullptr);
+    if (r == nullptr)
+        return fail("cannot read the cursor");
+    const uint32_t* pixels = xcb_xfixes_get_cursor_image_cursor_image(r);
+    const int n = xcb_xfixes_get_cursor_image_cursor_image_length(r);
+    int visible = 0;
+    for (int i = 0; i < n; ++i)
+        visible += (pixels[i] >> 24) != 0 ? 1 : 0; // ARGB: any alpha shows
+    std::printf("%d %d %d\n", r->width, r->height, visible);
+    std::free(r);
+    return 0;
+}
+
+// libxcb 1.15's xcb_randr_set_monitor sends one part of its request uninitialised (the connection then breaks
+// on a length beyond the limit), so the request is put together here.
+xcb_void_cookie_t setMonitor(xcb_connection_t* c, xcb_window_t root, const xcb_randr_monitor_info_t* m, size_t size) {
+    struct {
+        uint8_t major, minor; // filled in by xcb_send_request, as is the length
+        uint16_t length;
+        xcb_window_t window;
+    } header{0, 0, 0, root};
+    iovec parts[4]; // xcb_send_request may use the two before the request's own
+    parts[2] = {&header, sizeof header};
+    parts[3] = {const_cast<xcb_randr_monitor_info_t*>(m), size};
+    static const xcb_protocol_request_t request = {2, &xcb_randr_id, XCB_RANDR_SET_MONITOR, 1};
+    return {xcb_send_request(c, XCB_REQUEST_CHECKED, parts + 2, &request)};
+}
+
+// Monitors set before are removed first. The first new monitor takes over the screen's outputs, which replaces
+// the monitor the server derives from them; the others have none, as monitors made up for a split screen need not.
+int monitors(xcb_connection_t* c, xcb_screen_t* screen, char** geometries, int count) {
+    std::free(xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 5), nullptr));
+    if (xcb_randr_get_monitors_reply_t* old =
+            xcb_randr_get_monitors_reply(c, xcb_randr_get_monitors(c, screen->root, 0), nullptr)) {
+        for (xcb_randr_monitor_info_iterator_t it = xcb_randr_get_monitors_monitors_iterator(old); it.rem;
+             xcb_randr_monitor_info_next(&it))
+            if (!it.data->automatic)
+                xcb_randr_delete_monitor(c, screen->root, it.data->name);
+        std::free(old);
+    }
+    xcb_randr_get_screen_resources_current_reply_t* res = xcb_randr_get_screen_resources_current_reply(
+        c, xcb_randr_get_screen_resources_current(c, screen->root), nullptr);
+    if (res == nullptr)
+        return fail("no RandR on the display");
+    const xcb_randr_output_t* outputs = xcb_randr_get_screen_resources_current_outputs(res);
+    const int outputCount = xcb_randr_get_screen_resources_current_outputs_length(res);
+    for (int i = 0; i < count; ++i) {
+        int w = 0, h = 0, x = 0, y = 0;
+        if (std::sscanf(geometries[i], "%dx%d+%d+%d", &w, &h, &x, &y) != 4) {
+            std::free(res);
+            return fail("a monitor is WxH+X+Y");
+        }
+        const int n = i == 0 ? outputCount : 0;
+        std::vector<uint32_t> buffer((sizeof(xcb_randr_monitor_info_t) + 3) / 4 + n);
+        auto* m = reinterpret_cast<xcb_randr_monitor_info_t*>(buffer.data());
+        const std::string name = "xprobe-" + std::to_string(i);
+        m->name = atom(c, name.c_str());
+        m->primary = i == 0;
+        m->nOutput = static_cast<uint16_t>(n);
+        m->x = static_cast<int16_t>(x);
+        m->y = static_cast<int16_t>(y);
+        m->width = static_cast<uint16_t>(w);
+        m->height = static_cast<uint16_t>(h);
+        m->width_in_millimeters = static_cast<uint32_t>(w) * 254 / 960; // 96 dots per inch
+        m->height_in_millimeters = static_cast<uint32_t>(h) * 254 / 960;
+        std::copy(outputs, outputs + n, xcb_randr_monitor_info_outputs(m));
+        if (xcb_generic_error_t* e = xcb_request_check(c, setMonitor(c, screen->root, m, buffer.size() * 4))) {
+            std::free(e);
+            std::free(res);
+            return fail("the server refused a monitor");
+        }
+    }
+    std::free(res);
+    return 0;
+}
+#else
+int cursor(xcb_connection_t*) {
+    fail("built without XFixes");
+    return 3;
+}
+int monitors(xcb_connection_t*, xcb_screen_t*, char**, int) {
+    fail("built without RandR");
+    return 3;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -161,8 +263,13 @@ int main(int argc, char** argv) {
                                                      : static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)),
                       argv[3], argc == 8 ? std::atoi(argv[4]) : 0, argc == 8 ? std::atoi(argv[5]) : 0,
                       argc == 8 ? std::atoi(argv[6]) : 0, argc == 8 ? std::atoi(argv[7]) : 0);
+    else if (command == "cursor" && argc == 2)
+        status = cursor(c);
+    else if (command == "monitors" && argc > 2)
+        status = monitors(c, defaultScreen(c, screenNumber), argv + 2, argc - 2);
     else
-        std::fprintf(stderr, "usage: xprobe window W H [32] | xprobe close ID | xprobe shot ID FILE [X Y W H]\n");
+        std::fprintf(stderr, "usage: xprobe window W H [32] | xprobe close ID | xprobe shot ID FILE [X Y W H] | "
+                             "xprobe cursor | xprobe monitors WxH+X+Y...\n");
     xcb_disconnect(c);
     return status;
 }
