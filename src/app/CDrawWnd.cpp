@@ -10,6 +10,9 @@
 #include <QRegion>
 #include <QResizeEvent>
 #include <QScreen>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "app/CLegWnd.h"
@@ -142,31 +145,118 @@ void CDrawWnd::onTimer(int id) {
     showChanges();
 }
 
-// Only the tiles the tick drew on are copied to the screen: most ticks move a few vehicles and draw nothing else.
-void CDrawWnd::showChanges() {
+// Only what changed is copied to the screen: most ticks move a few vehicles and draw nothing else, and a wander
+// step moves the shown pixels and adds two thin strips. A host's window takes the changes itself, each frame.
+void CDrawWnd::showChanges(bool now) {
+    collectTiles();
+    if (options.embedded || changes.empty())
+        return;
+    const FrameChanges c = std::exchange(changes, FrameChanges{});
+    QRegion paint;
+    // Inside a paint event Qt cannot move the shown pixels: everything is painted anew.
+    if (c.all || ((c.dx != 0 || c.dy != 0) && testAttribute(Qt::WA_WState_InPaintEvent))) {
+        paint = rect();
+    } else {
+        // Qt moves the parts it has yet to paint along with the pixels.
+        if (c.dx != 0 || c.dy != 0)
+            scroll(c.dx, c.dy);
+        paint = c.region;
+    }
+    if (now)
+        repaint(paint);
+    else
+        update(paint);
+}
+
+void CDrawWnd::collectTiles() {
     DirtyTiles& dirty = dirtyTiles();
     if (dirty.empty())
         return;
     if (dirty.all()) {
         dirty.take();
-        update();
-        return;
+        return changedAll();
     }
     const std::vector<PixelRect> rects = dirty.take();
+    if (changes.all)
+        return;
     std::vector<QRect> boxes;
     boxes.reserve(rects.size());
     for (const PixelRect& r : rects)
         boxes.emplace_back(r.left, r.top, r.width, r.height);
     // The tiles come in bands of one height, y-x sorted, runs never touching: a valid region as they are.
-    QRegion region;
-    region.setRects(boxes.data(), static_cast<int>(boxes.size()));
-    update(region);
+    QRegion tiles;
+    tiles.setRects(boxes.data(), static_cast<int>(boxes.size()));
+    changes.region += tiles;
+}
+
+void CDrawWnd::changedAll() {
+    changes = FrameChanges{};
+    changes.all = true;
+}
+
+// The back buffer's pixels moved by (dx, dy): so do those already shown, and with them the parts still to be
+// shown; the uncovered strips are new. Moves that add up to the frame's size leave nothing to keep.
+void CDrawWnd::scrolled(int dx, int dy) {
+    if (changes.all)
+        return;
+    const QRect frame(QPoint(0, 0), image().size());
+    changes.dx += dx;
+    changes.dy += dy;
+    if (std::abs(changes.dx) >= frame.width() || std::abs(changes.dy) >= frame.height())
+        return changedAll();
+    const QRect kept = frame.translated(dx, dy) & frame;
+    changes.region = (changes.region.translated(dx, dy) & frame) + (QRegion(frame) - kept);
+}
+
+// An embedded legend is part of the frame: when its picture or place changes, the rectangles it leaves and takes.
+void CDrawWnd::composeLegend() {
+    const bool shown = options.embedded && legend && legend->isVisible();
+    const QRect at = shown ? QRect(legend->pos(), legend->size()) & QRect(QPoint(0, 0), image().size()) : QRect();
+    if (!legendTouched && at == legendRect)
+        return;
+    legendTouched = false;
+    const QImage picture = at.isEmpty() ? QImage() : legend->render();
+    if (at == legendRect && picture == legendPicture)
+        return;
+    if (!changes.all)
+        changes.region += QRegion(legendRect) + at;
+    legendRect = at;
+    legendPicture = picture;
+}
+
+FrameChanges CDrawWnd::takeFrameChanges() {
+    if (needsFullRedraw)
+        redrawAll();
+    else
+        applyScroll();
+    collectTiles();
+    // The legend's pixels on the screen move with the rest: back to its place, and the picture where it was.
+    if (!changes.all && (changes.dx != 0 || changes.dy != 0) && !legendRect.isEmpty())
+        changes.region += QRegion(legendRect) + legendRect.translated(changes.dx, changes.dy);
+    composeLegend();
+    return std::exchange(changes, FrameChanges{});
+}
+
+void CDrawWnd::copyFrame(const QRect& r, uint32_t* out) const {
+    const QImage& img = image();
+    const QRect over = legendPicture.isNull() ? QRect() : r & legendRect;
+    const auto width = static_cast<size_t>(r.width());
+    for (int y = r.top(); y <= r.bottom(); ++y, out += width) {
+        const auto* row = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
+        std::copy_n(row + r.left(), width, out);
+        if (over.isEmpty() || y < over.top() || y > over.bottom())
+            continue;
+        const auto* legendRow = reinterpret_cast<const uint32_t*>(legendPicture.constScanLine(y - legendRect.top()));
+        std::copy_n(legendRow + (over.left() - legendRect.left()), static_cast<size_t>(over.width()),
+                    out + (over.left() - r.left()));
+    }
 }
 
 void CDrawWnd::layoutStarted() {
     seenRuns = simulation().state().runs;
     syncFromRun();
     fitToWindow();
+    legendTouched = true;
     if (legend)
         legend->layoutStarted(simulation().state());
     needsFullRedraw = true;
@@ -199,8 +289,9 @@ void CDrawWnd::redrawAll() {
     if (width() > 0 && height() > 0 && openCanvas() == nullptr)
         resizeImage(width(), height());
     paintFrame();
-    dirtyTiles().take(); // all of it is shown now
-    update();
+    dirtyTiles().take(); // all of it is new
+    changedAll();
+    showChanges();
 }
 
 // The scrolls the view asked for since the last paint, moved into the back buffer in one go.
@@ -211,16 +302,16 @@ void CDrawWnd::applyScroll() {
     pendingDx = pendingDy = 0;
     if (image().size() != size())
         return redrawAll();
+    collectTiles(); // drawn before the move, so moved with it
     scrollContents(dx, dy);
-    update();
+    scrolled(dx, dy);
 }
 
 QImage CDrawWnd::composedFrame() const {
-    if (!options.embedded || !legend || !legend->isVisible())
+    if (legendPicture.isNull())
         return image();
-    QImage frame = image().copy();
-    QPainter p(&frame);
-    p.drawImage(legend->pos(), legend->render());
+    QImage frame(image().size(), QImage::Format_RGB32);
+    copyFrame(frame.rect(), reinterpret_cast<uint32_t*>(frame.bits()));
     return frame;
 }
 
@@ -239,6 +330,7 @@ void CDrawWnd::paintEvent(QPaintEvent* event) {
         redrawAll();
     else
         applyScroll();
+    showChanges();
     QPainter p(this);
     for (const QRect& r : event->region())
         p.drawImage(r.topLeft(), image(), r);
@@ -249,8 +341,10 @@ void CDrawWnd::resizeEvent(QResizeEvent* event) {
     if (width() < 1 || height() < 1)
         return;
     resizeImage(width(), height());
-    if (legend && options.embedded)
+    if (legend && options.embedded) {
         legend->setScreenSize(size());
+        legendTouched = true;
+    }
     fitToWindow();
     redrawAll();
 }
@@ -271,16 +365,16 @@ void CDrawWnd::invalidate() {
 }
 
 void CDrawWnd::invalidateLegend() {
+    legendTouched = true;
     if (legend)
         legend->update();
 }
 
 // Wandering calls this after moving the origin, panning before; either way the back buffer follows the origin
-// once the caller is done (end of the tick, or the update that panning asks for).
+// once the caller is done (end of the tick, or the update that panning asks for at once).
 void CDrawWnd::scrollWindow(int dx, int dy) {
     pendingDx += dx;
     pendingDy += dy;
-    update();
 }
 
 void CDrawWnd::updateWindow() {
@@ -288,7 +382,7 @@ void CDrawWnd::updateWindow() {
         redrawAll();
     else
         applyScroll();
-    repaint();
+    showChanges(true);
 }
 
 void CDrawWnd::postClose() {
@@ -296,6 +390,7 @@ void CDrawWnd::postClose() {
 }
 
 void CDrawWnd::relayoutLegend() {
+    legendTouched = true;
     if (legend)
         legend->layoutLegend(simulation().state().minuteCount);
 }
@@ -303,6 +398,7 @@ void CDrawWnd::relayoutLegend() {
 void CDrawWnd::showLegendFirstTime() {
     if (!legend)
         return;
+    legendTouched = true;
     legend->show();
     // A view inside a host's window is not a top-level window of ours to raise.
     if (options.embedded)
@@ -316,11 +412,13 @@ bool CDrawWnd::legendVisible() const {
 }
 
 void CDrawWnd::setLegendVisible(bool visible) {
+    legendTouched = true;
     if (legend)
         legend->setVisible(visible);
 }
 
 void CDrawWnd::recolourLegend() {
+    legendTouched = true;
     if (legend)
         legend->recolour(drawState());
 }
@@ -400,6 +498,7 @@ void CDrawWnd::drawSigns() {
 
 void CDrawWnd::lightLevelChanged() {
     ViewCore::lightLevelChanged();
+    legendTouched = true;
     if (legend)
         legend->brightnessChanged(drawState());
 }
@@ -413,6 +512,7 @@ void CDrawWnd::refreshLegend() {
 void CDrawWnd::refreshLegendText() {
     if (!legend)
         return;
+    legendTouched = true;
     legend->refreshText(simulation().state(), simulation().settings(), drawState(), model());
     if (Canvas* c = openCanvas())
         legend->drawAnnotations(*c, model(), drawState(), view().zoom);

@@ -4,6 +4,7 @@
 #include "app/ViewCore.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -19,6 +20,16 @@ namespace jamlog {
 class Canvas;
 class CLegWnd;
 class CSplashWnd;
+
+// What a window lacks of the view's frame since it was last brought up to date: first the pixels it shows move by
+// (dx, dy), then the region's pixels are copied from the frame anew. With `all` the whole frame is copied and
+// nothing moves.
+struct FrameChanges {
+    bool all = false;
+    int dx = 0, dy = 0;
+    QRegion region;
+    bool empty() const { return !all && dx == 0 && dy == 0 && region.isEmpty(); }
+};
 
 class CDrawWnd : public QWidget, public ViewHost, public RunEvents, public ViewCore {
     Q_OBJECT
@@ -44,8 +55,12 @@ public:
     void flushCounters();
 
     const QImage& backBuffer() const { return image(); }
-    // The back buffer with an embedded legend painted over it.
+    // The back buffer with an embedded legend painted over it, as the host's window shows it.
     QImage composedFrame() const;
+    // Embedded: brings the frame up to date and hands over what changed on it since the last call.
+    FrameChanges takeFrameChanges();
+    // Rectangle r of the composed frame, which it must lie in, as rows of 32-bit pixels packed one after another.
+    void copyFrame(const QRect& r, uint32_t* out) const;
     const SettingsRecord& settings() const { return record; }
     ProfileStore& profileStore() { return store; }
     int timerInterval(int id) const;
@@ -98,7 +113,12 @@ private:
     void layoutStarted();
     void fitToWindow();
     void applyScroll();
-    void showChanges();
+    // The tiles drawn on join the changes; a window of our own is asked to repaint them (at once with `now`).
+    void showChanges(bool now = false);
+    void collectTiles();
+    void changedAll();
+    void scrolled(int dx, int dy);
+    void composeLegend();
     void pushMenuSettings();
 
     ProfileStore& store;
@@ -110,6 +130,11 @@ private:
     std::unique_ptr<CSplashWnd> splash;
     std::array<QTimer*, 15> timers{}; // by timer id
     int pendingDx = 0, pendingDy = 0; // scrolled by the view, not yet applied to the back buffer
+    FrameChanges changes;             // applied to the back buffer, not yet shown
+    // Embedded: the legend as the frame shows it; legendTouched when it may have changed since.
+    QImage legendPicture;
+    QRect legendRect;
+    bool legendTouched = true;
     int seenRuns = -1;
     bool pausedFlag = false;
     bool needsFullRedraw = true;

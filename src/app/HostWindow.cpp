@@ -1,10 +1,10 @@
-// The xcb side of host mode: geometry, ConfigureNotify and DestroyNotify, strips of put-image, and the SIGTERM
-// path through a self-pipe so that the flush runs on the user-interface thread.
+// The xcb side of host mode: geometry, ConfigureNotify and DestroyNotify, copy-area for scrolls, put-image of the
+// changed rectangles in strips, the exposures that ask for pixels again, and the SIGTERM path through a self-pipe
+// so that the flush runs on the user-interface thread.
 #include "app/HostWindow.h"
 
 #include <QCoreApplication>
-#include <QImage>
-#include <QPainter>
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -17,6 +17,7 @@ namespace jamlog {
 namespace {
 constexpr int frameMs = 40; // the window is refreshed 25 times a second
 constexpr uint32_t requestHeaderBytes = 64;
+constexpr size_t maxCopiesAwaited = 64; // far more than can be in flight between two frames
 int signalPipe[2] = {-1, -1};
 volatile std::sig_atomic_t termReceived = 0;
 
@@ -55,7 +56,7 @@ HostWindow::HostWindow(uint32_t id) {
     depth = g->depth;
     free(g);
     maxRequestBytes = xcb_get_maximum_request_length(connection) * 4;
-    const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
     xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
     gc = xcb_generate_id(connection);
     xcb_create_gc(connection, gc, window, 0, nullptr);
@@ -71,7 +72,7 @@ void HostWindow::attach(CDrawWnd& v) {
     view = &v;
     notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read);
     connect(notifier.get(), &QSocketNotifier::activated, this, [this] { readEvents(); });
-    connect(&frames, &QTimer::timeout, this, [this] { putFrame(); });
+    connect(&frames, &QTimer::timeout, this, [this] { sendFrame(); });
     frames.start(frameMs);
 }
 
@@ -85,6 +86,21 @@ void HostWindow::readEvents() {
                 h = c->height;
                 view->resize(w, h);
             }
+        } else if (type == XCB_EXPOSE) {
+            auto* x = reinterpret_cast<xcb_expose_event_t*>(e);
+            if (x->window == window)
+                lost(QRect(x->x, x->y, x->width, x->height), x->sequence);
+        } else if (type == XCB_GRAPHICS_EXPOSURE) {
+            // Parts of a copy's source were not on the screen: their destination holds nothing of them.
+            auto* x = reinterpret_cast<xcb_graphics_exposure_event_t*>(e);
+            if (x->drawable == window) {
+                lost(QRect(x->x, x->y, x->width, x->height), x->sequence);
+                copyReported(x->sequence, x->count == 0);
+            }
+        } else if (type == XCB_NO_EXPOSURE) {
+            auto* x = reinterpret_cast<xcb_no_exposure_event_t*>(e);
+            if (x->drawable == window)
+                copyReported(x->sequence, true);
         } else if (type == XCB_DESTROY_NOTIFY) {
             free(e);
             view->close();
@@ -99,23 +115,76 @@ void HostWindow::readEvents() {
     }
 }
 
-// The back buffer (and the legend, which has no window of its own here) in strips that fit one request.
-void HostWindow::putFrame() {
+// The frame's changes (the legend included, which has no window of its own here): the move first, then the
+// changed rectangles and whatever the server lost.
+void HostWindow::sendFrame() {
     if (view == nullptr || w < 1 || h < 1)
         return;
-    QImage frame = view->composedFrame().convertToFormat(QImage::Format_RGB32);
-    if (frame.width() != w || frame.height() != h)
-        return; // a resize is on its way
-    const uint32_t stride = static_cast<uint32_t>(frame.bytesPerLine());
-    const int rows = std::max(1, static_cast<int>((maxRequestBytes - requestHeaderBytes) / stride));
-    for (int y = 0; y < h; y += rows) {
-        const int n = std::min(rows, h - y);
-        xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc, static_cast<uint16_t>(w),
-                      static_cast<uint16_t>(n), 0, static_cast<int16_t>(y), 0, static_cast<uint8_t>(depth),
-                      stride * static_cast<uint32_t>(n), frame.constScanLine(y));
+    if (view->backBuffer().width() != w || view->backBuffer().height() != h)
+        return readEvents(); // a resize is on its way; the changes wait for it
+    const FrameChanges c = view->takeFrameChanges();
+    const QRect frame(0, 0, w, h);
+    QRegion put = c.all ? QRegion(frame) : c.region;
+    if (!c.all && (c.dx != 0 || c.dy != 0)) {
+        moveShown(c.dx, c.dy);
+        damaged += damaged.translated(c.dx, c.dy) & frame;
     }
-    xcb_flush(connection);
+    put += damaged;
+    damaged = QRegion();
+    for (const QRect& r : put)
+        putRect(r);
+    if (!put.isEmpty() || c.dx != 0 || c.dy != 0)
+        xcb_flush(connection);
     readEvents();
+}
+
+// The window's pixels moved within it by (dx, dy), less than its size (the view sends larger moves as a whole).
+void HostWindow::moveShown(int dx, int dy) {
+    const QRect frame(0, 0, w, h);
+    const QRect to = frame.translated(dx, dy) & frame;
+    if (to.isEmpty())
+        return;
+    const xcb_void_cookie_t cookie =
+        xcb_copy_area(connection, window, window, gc, static_cast<int16_t>(to.x() - dx),
+                      static_cast<int16_t>(to.y() - dy), static_cast<int16_t>(to.x()), static_cast<int16_t>(to.y()),
+                      static_cast<uint16_t>(to.width()), static_cast<uint16_t>(to.height()));
+    copies.push_back({static_cast<uint16_t>(cookie.sequence), dx, dy});
+    if (copies.size() > maxCopiesAwaited) // every copy is reported; a lost report must not pile up
+        copies.pop_front();
+}
+
+// Rectangle r of the frame in strips that fit one request.
+void HostWindow::putRect(const QRect& r) {
+    const uint32_t rowBytes = static_cast<uint32_t>(r.width()) * sizeof(uint32_t);
+    const int perRequest = std::max(1, static_cast<int>((maxRequestBytes - requestHeaderBytes) / rowBytes));
+    for (int y = r.top(); y <= r.bottom(); y += perRequest) {
+        const int n = std::min(perRequest, r.bottom() + 1 - y);
+        rows.resize(static_cast<size_t>(r.width()) * static_cast<size_t>(n));
+        view->copyFrame(QRect(r.left(), y, r.width(), n), rows.data());
+        xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc, static_cast<uint16_t>(r.width()),
+                      static_cast<uint16_t>(n), static_cast<int16_t>(r.left()), static_cast<int16_t>(y), 0,
+                      static_cast<uint8_t>(depth), rowBytes * static_cast<uint32_t>(n),
+                      reinterpret_cast<const uint8_t*>(rows.data()));
+    }
+}
+
+// The lost pixels are sent again where they were and at every place the later copies moved them to (where they
+// were is not needed when the report is matched to the right copy, and is cheap insurance when it is not).
+void HostWindow::lost(QRect r, uint16_t sequence) {
+    QRegion gone(r);
+    for (const Copy& c : copies)
+        if (static_cast<int16_t>(static_cast<uint16_t>(c.sequence - sequence)) > 0) {
+            r.translate(c.dx, c.dy);
+            gone += r;
+        }
+    damaged += gone & QRect(0, 0, w, h);
+}
+
+void HostWindow::copyReported(uint16_t sequence, bool last) {
+    if (!last)
+        return;
+    while (!copies.empty() && static_cast<int16_t>(static_cast<uint16_t>(sequence - copies.front().sequence)) >= 0)
+        copies.pop_front();
 }
 
 void dieBySignalAfterFlush(CDrawWnd& view, std::function<void()> flush) {

@@ -1,13 +1,18 @@
 // Drawing a view into a foreign X window (the screen-saver host's, or a preview parent): the window's geometry
-// and resizes are read from X itself, and the view's back buffer is put into the window with xcb put-image, so
-// the picture is right at any scale factor and any window depth. The view never takes input.
+// and resizes are read from X itself, and the view's frame is put into the window with xcb put-image, so the
+// picture is right at any scale factor and any window depth. Each frame sends only what changed: a scroll moves
+// the window's own pixels, then the changed rectangles follow; pixels the server loses are sent again. The view
+// never takes input.
 #pragma once
 #include <QObject>
+#include <QRegion>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct xcb_connection_t;
 
@@ -30,10 +35,23 @@ public:
 
     // Follows the window with `view` (already sized to it) until the window goes away.
     void attach(CDrawWnd& view);
+    // Brings the window up to date with the view now (the frame timer does this 25 times a second); sends nothing
+    // when nothing changed. Then reads the events that have come in.
+    void sendFrame();
 
 private:
+    // A copy-area request whose report (no exposure, or the exposures it caused) has not come back yet.
+    struct Copy {
+        uint16_t sequence;
+        int dx, dy;
+    };
+
     void readEvents();
-    void putFrame();
+    void moveShown(int dx, int dy);
+    void putRect(const QRect& r);
+    // Pixels of the window lost as the server reached request `sequence`: the copies sent after it moved them on.
+    void lost(QRect r, uint16_t sequence);
+    void copyReported(uint16_t sequence, bool last);
 
     xcb_connection_t* connection = nullptr;
     uint32_t window = 0;
@@ -42,6 +60,9 @@ private:
     uint32_t maxRequestBytes = 0;
     std::string error_;
     CDrawWnd* view = nullptr;
+    QRegion damaged; // window pixels the server lost, to be sent again
+    std::deque<Copy> copies;
+    std::vector<uint32_t> rows; // the pixels of one put-image request
     std::unique_ptr<QSocketNotifier> notifier;
     QTimer frames;
 };

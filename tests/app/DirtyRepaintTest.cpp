@@ -1,14 +1,20 @@
-// The window copies only what ticks drew on: the tile grid's runs of marked tiles, and a tracking canvas whose
-// marks cover every pixel its calls changed, at any window origin.
+// The window copies only what ticks drew on: the tile grid's runs of marked tiles, a tracking canvas whose
+// marks cover every pixel its calls changed, at any window origin, and a window that repaints just those tiles
+// (and just the uncovered strips of a wander step) to the same pixels as a full paint.
+#include <QApplication>
+#include <QPaintEvent>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <memory>
 #include <random>
 
+#include "app/CDrawWnd.h"
 #include "app/DirtyTiles.h"
 #include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
+#include "sim/TimerTable.h"
 
 using namespace jamlog;
 
@@ -90,4 +96,128 @@ TEST(TrackingCanvas, FillsAndScrollsMarkEverything) {
     dirty.take();
     c.fillSurface(0x123456);
     EXPECT_TRUE(dirty.all());
+}
+
+namespace {
+
+constexpr int hideVehicles = 32; // Debug bit 5
+
+// A view window that notes the parts Qt asks it to paint.
+class RecordingWnd : public CDrawWnd {
+public:
+    using CDrawWnd::CDrawWnd;
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        painted += event->region();
+        CDrawWnd::paintEvent(event);
+    }
+};
+
+struct ShownWindow {
+    MemoryProfileStore store;
+    std::unique_ptr<RecordingWnd> w;
+    explicit ShownWindow(int debug) {
+        store.WriteProfileInt("Random", "Random", 0);
+        store.WriteProfileInt("Config", "Network", 0);
+        store.WriteProfileInt("Design", "Debug", debug);
+        CDrawWnd::Options o;
+        o.seed = 11;
+        o.startTimers = false;
+        o.withLegend = false;
+        w = std::make_unique<RecordingWnd>(store, o);
+        w->resize(800, 500);
+        w->show();
+        settle();
+        w->painted = QRegion();
+    }
+    void settle() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+    // What the window shows: its backing store's pixels, not a fresh paint.
+    QImage onScreen() const {
+        return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QImage buffer() const { return w->backBuffer().convertToFormat(QImage::Format_RGB32); }
+    // The part of the window a move of the picture by (dx, dy) uncovers.
+    QRegion uncovered(int dx, int dy) const { return QRegion(w->rect()) - w->rect().translated(dx, dy); }
+};
+
+bool tileAligned(const QRegion& r) {
+    for (const QRect& b : r)
+        if (b.left() % DirtyTiles::tileSize != 0 || b.top() % DirtyTiles::tileSize != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(DirtyRepaint, TicksRepaintExactlyTheTilesTheyDrewOn) {
+    ShownWindow v(0);
+    // Marks of our own and a tick that draws nothing: the repaint is those tiles, not a pixel more.
+    v.w->dirtyTiles().mark(40, 40, 70, 45);
+    v.w->dirtyTiles().mark(700, 400, 700, 400);
+    v.w->onTimer(timerUpkeep);
+    v.settle();
+    EXPECT_EQ(v.w->painted, QRegion(32, 32, 64, 32) + QRegion(672, 384, 32, 32));
+
+    int ticksDrawing = 0;
+    for (int i = 0; i < 60; ++i) {
+        v.w->painted = QRegion();
+        const QImage before = v.buffer();
+        v.w->onTimer(timerMove);
+        v.settle();
+        const QImage after = v.buffer();
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ASSERT_TRUE(v.w->painted.contains(QPoint(x, y))) << "tick " << i << " pixel " << x << "," << y;
+                }
+        ASSERT_TRUE(tileAligned(v.w->painted)) << "tick " << i;
+        ASSERT_NE(v.w->painted, QRegion(v.w->rect())) << "tick " << i << " repainted the whole window";
+        ticksDrawing += !v.w->painted.isEmpty();
+    }
+    EXPECT_GT(ticksDrawing, 30) << "vehicles move on layout 0";
+    EXPECT_EQ(v.onScreen(), v.buffer());
+}
+
+TEST(DirtyRepaint, WanderingAndPanningRepaintOnlyTheUncoveredStrips) {
+    ShownWindow v(hideVehicles);
+    View& view = v.w->view();
+    int moves = 0;
+    for (int i = 0; i < 6; ++i) {
+        const int x0 = view.originX, y0 = view.originY;
+        v.w->painted = QRegion();
+        v.w->onTimer(timerWander);
+        v.settle();
+        const int dx = view.originX - x0, dy = view.originY - y0;
+        moves += dx != 0 || dy != 0;
+        EXPECT_EQ(v.w->painted, v.uncovered(dx, dy)) << "step " << i;
+    }
+    ASSERT_GT(moves, 0) << "layout 0 wanders in an 800 x 500 window";
+    EXPECT_EQ(v.onScreen(), v.buffer());
+
+    // Panning paints at once, before any event is processed.
+    view.panActive = 1;
+    view.lastMouseX = view.lastMouseY = 0;
+    const int x0 = view.originX, y0 = view.originY;
+    v.w->painted = QRegion();
+    view.panToMouse(620, 410);
+    EXPECT_EQ(v.w->painted, v.uncovered(view.originX - x0, view.originY - y0));
+    EXPECT_EQ(v.onScreen(), v.buffer());
+}
+
+// Ticks whose tiles Qt has not painted yet when a wander step moves the picture: the repaint follows the pixels.
+TEST(DirtyRepaint, TilesNotYetPaintedMoveWithAWanderStep) {
+    ShownWindow v(0);
+    View& view = v.w->view();
+    for (int i = 0; i < 30; ++i) {
+        v.w->onTimer(timerMove);
+        v.w->onTimer(timerMove);
+        v.w->onTimer(timerWander);
+        v.settle();
+        ASSERT_EQ(v.onScreen(), v.buffer()) << "round " << i << ", origin " << view.originX << "," << view.originY;
+    }
 }

@@ -1,8 +1,20 @@
 # Host mode: jamlog draws into a window it did not make (given by -window-id or XSCREENSAVER_WINDOW, depth 24
 # or 32), follows its resizes, and on SIGTERM flushes its counters and dies by the signal.
-JAMLOG=$1 XPROBE=$2
+JAMLOG=$1 XPROBE=$2 APP_TESTS=${3:-}
 source "$(dirname "$0")/lib.sh"
 startX
+
+# The frames at the pixel level: the app tests' case that reads the host's window back through X, after scrolls
+# and a window laid over it, runs on this server.
+appTests=$APP_TESTS
+if [ -x "$appTests" ]; then
+    JAMLOG_TEST_X_SERVER=$DISPLAY "$appTests" --gtest_filter='HostScreen.*' >"$work/host-screen.log" 2>&1 ||
+        { cat "$work/host-screen.log" >&2; fail "the host's window does not show the frame"; }
+    grep -q 'SKIPPED' "$work/host-screen.log" && { cat "$work/host-screen.log" >&2; fail "the pixel check was skipped"; }
+    echo "host frames: the window shows the frame after scrolls and a cover"
+else
+    echo "host frames: no app test program given, pixel check left out"
+fi
 
 # makeWindow W H [32]: a window of the test's own; its id in $window.
 makeWindow() {
