@@ -123,8 +123,8 @@ struct RailRun : TrainFixture {
 TEST_F(RailRun, SingleLineKeepsCellsTrainsAndTokens) {
     build(buildTestSingleLine);
     lay(args.trains, 3, args.contentFlags & contentTrainOption);
-    const std::set<int> lineA = {503, 504, 505, 506, 507, 522, 523, 524, 525};
-    const std::set<int> lineB = {509, 510, 511, 512, 517, 518, 519, 520, 529};
+    const std::set<int> lineA = {505, 506, 507, 508, 525, 526, 527};
+    const std::set<int> lineB = {510, 511, 512, 520, 521, 522, 523};
     int admitted = 0;
     run(static_cast<long>(runHours() * ticksPerHour), false, [&](long t) {
         if (t % 50 == 0) {
