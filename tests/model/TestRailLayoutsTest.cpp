@@ -10,6 +10,7 @@
 #include "model/LayoutChecker.h"
 #include "model/TrainLaying.h"
 #include "model/layouts/Layouts.h"
+#include "model/layouts/RailLayoutParts.h"
 #include "support/ModelFixture.h"
 
 using namespace jamlog;
@@ -236,5 +237,15 @@ TEST_F(TestRailLayouts, TunnelMouthsHideHalfACarriage) {
             EXPECT_EQ(hiddenCellsWithin(out, out.length - half, out.length - 1), half / 10) << a.name << " " << exit;
             EXPECT_EQ(hiddenCellsWithin(in, 0, half - 1), half / 10) << a.name << " " << out.next[0];
         }
+    }
+}
+
+// A track may lie on more tracks than one table record holds: the twins beyond go to a further record.
+TEST_F(TestRailLayouts, TwinsBeyondOneRecordAreKept) {
+    for (int u = 510; u < 520; ++u)
+        raillayout::addTwins(*m, 500, u);
+    for (int u = 510; u < 520; ++u) {
+        EXPECT_TRUE(twinned(500, u)) << u;
+        EXPECT_TRUE(twinned(u, 500)) << u;
     }
 }

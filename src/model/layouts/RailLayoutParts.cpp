@@ -56,9 +56,8 @@ void addTwins(NetworkModel& m, int a, int b) {
                     rec[k] = other;
                     added = true;
                 }
-            added = true;
         }
-        if (!added)
+        if (!added) // no record of the track yet, or its records are full: the railway reads every one of them
             addRecord(m.trainTableC, {1, t, other});
     }
 }
