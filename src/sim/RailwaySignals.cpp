@@ -34,7 +34,8 @@
 //   on A keeps its route while the route is open, or once any of it has passed onto the route; a train standing
 //   wholly on A whose route is not open is given another open route, drawn the same way. A shows stop while its
 //   route is busy or refused, or a flank track E, F, G holds a carriage; a clear A over a route other than B shows
-//   -1 (caution).
+//   -1 (caution). The token upkeep runs after the points on every tick and sets the signal of every section's
+//   entry road, so points on an entry road choose its route but never hold a train there.
 // - Kind 8 (trailing junction): feeders B..G run into track A; of the feeders with a carriage in their last 1000
 //   units one, drawn by rand(), has priority until its last 1000 units are empty (kept in the spare word); the
 //   others show stop.
