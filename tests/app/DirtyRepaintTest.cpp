@@ -10,7 +10,7 @@
 #include <memory>
 #include <random>
 
-#include "app/CDrawWnd.h"
+#include "ManualWindow.h"
 #include "app/DirtyTiles.h"
 #include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
@@ -100,8 +100,6 @@ TEST(TrackingCanvas, FillsAndScrollsMarkEverything) {
 
 namespace {
 
-constexpr int hideVehicles = 32; // Debug bit 5
-
 // A view window that notes the parts Qt asks it to paint.
 class RecordingWnd : public CDrawWnd {
 public:
@@ -119,14 +117,8 @@ struct ShownWindow {
     MemoryProfileStore store;
     std::unique_ptr<RecordingWnd> w;
     explicit ShownWindow(int debug) {
-        store.WriteProfileInt("Random", "Random", 0);
-        store.WriteProfileInt("Config", "Network", 0);
-        store.WriteProfileInt("Design", "Debug", debug);
-        CDrawWnd::Options o;
-        o.seed = 11;
-        o.startTimers = false;
-        o.withLegend = false;
-        w = std::make_unique<RecordingWnd>(store, o);
+        storeLayout(store, 0, debug);
+        w = std::make_unique<RecordingWnd>(store, manualOptions());
         w->resize(800, 500);
         w->show();
         settle();

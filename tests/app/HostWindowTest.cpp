@@ -11,7 +11,7 @@
 #include <memory>
 #include <random>
 
-#include "app/CDrawWnd.h"
+#include "ManualWindow.h"
 #include "app/CSaverApp.h"
 #include "app/HostWindow.h"
 #include "sim/TimerTable.h"
@@ -40,22 +40,13 @@ TEST(HostWindow, AMissingWindowIsRefusedBeforeAnythingIsWritten) {
 
 namespace {
 
-constexpr int hideVehicles = 32; // Debug bit 5
-
 struct EmbeddedView {
     MemoryProfileStore store;
     std::unique_ptr<CDrawWnd> w;
     QImage screen; // what a host's window shows after the changes taken so far
     EmbeddedView(int debug, bool withLegend, int width = 800, int height = 500) {
-        store.WriteProfileInt("Random", "Random", 0);
-        store.WriteProfileInt("Config", "Network", 0);
-        store.WriteProfileInt("Design", "Debug", debug);
-        CDrawWnd::Options o;
-        o.seed = 11;
-        o.startTimers = false;
-        o.withLegend = withLegend;
-        o.embedded = true;
-        w = std::make_unique<CDrawWnd>(store, o);
+        storeLayout(store, 0, debug);
+        w = std::make_unique<CDrawWnd>(store, manualOptions(withLegend, true));
         w->resize(width, height);
         w->show();
         screen = QImage(width, height, QImage::Format_RGB32);

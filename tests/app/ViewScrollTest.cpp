@@ -6,26 +6,15 @@
 #include <algorithm>
 #include <string>
 
-#include "app/CDrawWnd.h"
+#include "ManualWindow.h"
 #include "sim/TimerTable.h"
 
 using namespace jamlog;
 
 namespace {
 
-constexpr int hideVehicles = 32; // Debug bit 5
-
 CDrawWnd::Options manual() {
-    CDrawWnd::Options o;
-    o.seed = 11;
-    o.startTimers = false;
-    o.withLegend = false;
-    return o;
-}
-
-void storeLayout(MemoryProfileStore& store, int layout) {
-    store.WriteProfileInt("Random", "Random", 0);
-    store.WriteProfileInt("Config", "Network", layout);
+    return manualOptions();
 }
 
 bool grey(QRgb c) {
@@ -65,8 +54,7 @@ struct Window {
     MemoryProfileStore store;
     std::unique_ptr<CDrawWnd> w;
     explicit Window(int debug, CDrawWnd::Options o = manual()) {
-        storeLayout(store, 0);
-        store.WriteProfileInt("Design", "Debug", debug);
+        storeLayout(store, 0, debug);
         w = std::make_unique<CDrawWnd>(store, o);
         w->resize(800, 500);
         w->show();
