@@ -6,6 +6,8 @@
 
 #include "model/BuildLayout.h"
 #include "model/InitialRecords.h"
+#include "model/LayoutCatalogue.h"
+#include "model/LayoutChecker.h"
 #include "model/LayoutRoutine.h"
 
 using namespace jamlog;
@@ -156,5 +158,18 @@ TEST_F(Dispatch, CarParkLayoutSendsEveryCarToThePark) {
     for (int i = 0; i < r.cars && i < firstCarriage; ++i) {
         EXPECT_EQ(m->vehicles[size_t(i)].state, 5) << i;
         EXPECT_LE(m->vehicles[size_t(i)].length, p.carLen * 5 / 4) << i;
+    }
+}
+
+// The half turn keeps every built layout sound: links, joins, boundaries and tables all turn with it.
+TEST_F(Dispatch, EveryBuiltLayoutPassesTheCheckTurnedHalfRound) {
+    p.options = optionFlip;
+    for (int layout : builtLayouts()) {
+        clearModel(*m);
+        build(layout);
+        int errors = 0;
+        for (const LayoutProblem& q : checkLayout(*m))
+            errors += q.severity == Severity::Error;
+        EXPECT_EQ(errors, 0) << layout << "\n" << layoutReport(*m, checkLayout(*m));
     }
 }
