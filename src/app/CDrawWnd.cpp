@@ -11,7 +11,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -154,11 +153,11 @@ void CDrawWnd::showChanges(bool now) {
     const FrameChanges c = std::exchange(changes, FrameChanges{});
     QRegion paint;
     // Inside a paint event Qt cannot move the shown pixels: everything is painted anew.
-    if (c.all || ((c.dx != 0 || c.dy != 0) && testAttribute(Qt::WA_WState_InPaintEvent))) {
+    if (c.all || (c.moved() && testAttribute(Qt::WA_WState_InPaintEvent))) {
         paint = rect();
     } else {
         // Qt moves the parts it has yet to paint along with the pixels.
-        if (c.dx != 0 || c.dy != 0)
+        if (c.moved())
             scroll(c.dx, c.dy);
         paint = c.region;
     }
@@ -174,38 +173,9 @@ void CDrawWnd::collectTiles() {
         return;
     if (dirty.all()) {
         dirty.take();
-        return changedAll();
+        return changes.markAll();
     }
-    const std::vector<PixelRect> rects = dirty.take();
-    if (changes.all)
-        return;
-    std::vector<QRect> boxes;
-    boxes.reserve(rects.size());
-    for (const PixelRect& r : rects)
-        boxes.emplace_back(r.left, r.top, r.width, r.height);
-    // The tiles come in bands of one height, y-x sorted, runs never touching: a valid region as they are.
-    QRegion tiles;
-    tiles.setRects(boxes.data(), static_cast<int>(boxes.size()));
-    changes.region += tiles;
-}
-
-void CDrawWnd::changedAll() {
-    changes = FrameChanges{};
-    changes.all = true;
-}
-
-// The back buffer's pixels moved by (dx, dy): so do those already shown, and with them the parts still to be
-// shown; the uncovered strips are new. Moves that add up to the frame's size leave nothing to keep.
-void CDrawWnd::scrolled(int dx, int dy) {
-    if (changes.all)
-        return;
-    const QRect frame(QPoint(0, 0), image().size());
-    changes.dx += dx;
-    changes.dy += dy;
-    if (std::abs(changes.dx) >= frame.width() || std::abs(changes.dy) >= frame.height())
-        return changedAll();
-    const QRect kept = frame.translated(dx, dy) & frame;
-    changes.region = (changes.region.translated(dx, dy) & frame) + (QRegion(frame) - kept);
+    changes.addTiles(dirty.take());
 }
 
 // An embedded legend is part of the frame: when its picture or place changes, the rectangles it leaves and takes.
@@ -218,8 +188,7 @@ void CDrawWnd::composeLegend() {
     const QImage picture = at.isEmpty() ? QImage() : legend->render();
     if (at == legendRect && picture == legendPicture)
         return;
-    if (!changes.all)
-        changes.region += QRegion(legendRect) + at;
+    changes.add(QRegion(legendRect) + at);
     legendRect = at;
     legendPicture = picture;
 }
@@ -231,8 +200,8 @@ FrameChanges CDrawWnd::takeFrameChanges() {
         applyScroll();
     collectTiles();
     // The legend's pixels on the screen move with the rest: back to its place, and the picture where it was.
-    if (!changes.all && (changes.dx != 0 || changes.dy != 0) && !legendRect.isEmpty())
-        changes.region += QRegion(legendRect) + legendRect.translated(changes.dx, changes.dy);
+    if (changes.moved() && !legendRect.isEmpty())
+        changes.add(QRegion(legendRect) + legendRect.translated(changes.dx, changes.dy));
     composeLegend();
     return std::exchange(changes, FrameChanges{});
 }
@@ -290,7 +259,7 @@ void CDrawWnd::redrawAll() {
         resizeImage(width(), height());
     paintFrame();
     dirtyTiles().take(); // all of it is new
-    changedAll();
+    changes.markAll();
     showChanges();
 }
 
@@ -304,7 +273,7 @@ void CDrawWnd::applyScroll() {
         return redrawAll();
     collectTiles(); // drawn before the move, so moved with it
     scrollContents(dx, dy);
-    scrolled(dx, dy);
+    changes.scrolled(dx, dy, image().size());
 }
 
 QImage CDrawWnd::composedFrame() const {

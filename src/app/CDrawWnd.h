@@ -1,6 +1,7 @@
 // The simulation view window: the view core (model, draw records, simulation, view transform and back buffer) in
 // a widget, with the platform timers that drive the simulation's dispatcher. Paint blits the back buffer.
 #pragma once
+#include "app/FrameChanges.h"
 #include "app/ViewCore.h"
 
 #include <QImage>
@@ -20,16 +21,6 @@ namespace jamlog {
 class Canvas;
 class CLegWnd;
 class CSplashWnd;
-
-// What a window lacks of the view's frame since it was last brought up to date: first the pixels it shows move by
-// (dx, dy), then the region's pixels are copied from the frame anew. With `all` the whole frame is copied and
-// nothing moves.
-struct FrameChanges {
-    bool all = false;
-    int dx = 0, dy = 0;
-    QRegion region;
-    bool empty() const { return !all && dx == 0 && dy == 0 && region.isEmpty(); }
-};
 
 class CDrawWnd : public QWidget, public ViewHost, public RunEvents, public ViewCore {
     Q_OBJECT
@@ -116,8 +107,6 @@ private:
     // The tiles drawn on join the changes; a window of our own is asked to repaint them (at once with `now`).
     void showChanges(bool now = false);
     void collectTiles();
-    void changedAll();
-    void scrolled(int dx, int dy);
     void composeLegend();
     void pushMenuSettings();
 

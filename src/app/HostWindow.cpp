@@ -125,7 +125,7 @@ void HostWindow::sendFrame() {
     const FrameChanges c = view->takeFrameChanges();
     const QRect frame(0, 0, w, h);
     QRegion put = c.all ? QRegion(frame) : c.region;
-    if (!c.all && (c.dx != 0 || c.dy != 0)) {
+    if (!c.all && c.moved()) {
         moveShown(c.dx, c.dy);
         damaged += damaged.translated(c.dx, c.dy) & frame;
     }
@@ -133,7 +133,7 @@ void HostWindow::sendFrame() {
     damaged = QRegion();
     for (const QRect& r : put)
         putRect(r);
-    if (!put.isEmpty() || c.dx != 0 || c.dy != 0)
+    if (!put.isEmpty() || c.moved())
         xcb_flush(connection);
     readEvents();
 }
