@@ -224,6 +224,18 @@ TEST(SimulationTest, RandomCyclingChangesFamilyEveryInterval) {
     EXPECT_EQ(r.sim->state().runs, 5);
 }
 
+// A restart clears the counts of the run before: the boats of Junction 13 are not counted on the next layout.
+TEST(SimulationTest, ARestartClearsTheCountsOfTheRunBefore) {
+    SimRun r(quiet(10), 3);
+    r.sim->create(clockAt(12, 0));
+    for (int i = 0; i < 400 && r.sim->state().boatsInside == 0; ++i)
+        r.sim->onTimer(timerMove);
+    ASSERT_GT(r.sim->state().boatsInside, 0);
+    r.sim->startRun(200, true);
+    EXPECT_EQ(r.sim->state().boatsInside, 0);
+    EXPECT_EQ(r.sim->state().counts.counted, 0);
+}
+
 // Layouts not built yet are never drawn, and a run asked for one reports the classic layout it shows.
 TEST(SimulationTest, RandomCyclingShowsOnlyBuiltLayouts) {
     SimSettings s = quiet(14); // the first layout of a fresh account, not built yet
