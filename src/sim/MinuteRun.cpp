@@ -23,7 +23,7 @@ MinuteFigures minuteFiguresOf(const Simulation& sim) {
     f.jams = s.jams;
     f.relief = s.reliefActive;
     f.reliefName = reliefNameOf(sim);
-    f.boatsNow = s.boatsInside;
+    f.boatsNow = s.counts.boats;
     f.trainsNow = s.counts.trains.counted;
     f.carsMax = s.activeCars;
     f.stuckPct = s.counts.stopped * 100 / (s.counts.counted + 1);

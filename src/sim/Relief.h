@@ -10,6 +10,7 @@ struct TickCounts {
     int counted = 0; // road vehicles inside the layout
     int stopped = 0; // of them standing
     TrainFigures trains;
+    int boats = 0; // boats inside the layout
 };
 
 constexpr int jamResetTicks = 1000; // jammed ticks tolerated before the automatic reset

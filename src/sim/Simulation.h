@@ -62,7 +62,6 @@ struct RunState {
     int configuredCars = 200, activeCars = 200, releaseCounter = 0;
     int trainsEnd = firstCarriage, activeTrainsEnd = firstCarriage, boatsEnd = firstBoat;
     TickCounts counts;
-    int boatsInside = 0;
     int reliefActive = 0;
     int jamTicks = 0, jams = 0, reliefMinutes = 0;
     LightsState lights;

@@ -100,8 +100,7 @@ void Simulation::startRun(int cars, bool restart) {
     st.releaseCounter = 0;
     st.jamTicks = 0;
     st.reliefActive = 0;
-    st.counts = {};
-    st.boatsInside = 0; // counted afresh by the next tick, like the other counts
+    st.counts = {}; // counted afresh by the next tick
 
     st.lights.mode = s.tLights + 1;
     st.lights.forcedOff = 0;

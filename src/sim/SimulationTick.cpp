@@ -10,7 +10,6 @@ namespace jamlog {
 
 void Simulation::moveTick() {
     st.counts = {};
-    st.boatsInside = 0;
     ++st.tickCount;
     if (!(work.debug & debugHideVehicles)) {
         if (st.switches & switchRoads)
@@ -78,7 +77,7 @@ void Simulation::stepBoats() {
         stepVehicle(m, rng, n, args, draws[static_cast<size_t>(n)], flag);
         hooks.drawVehicle(n);
         if (vehicleInside(m.vehicles[static_cast<size_t>(n)]))
-            ++st.boatsInside;
+            ++st.counts.boats;
     }
 }
 

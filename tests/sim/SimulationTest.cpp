@@ -228,11 +228,11 @@ TEST(SimulationTest, RandomCyclingChangesFamilyEveryInterval) {
 TEST(SimulationTest, ARestartClearsTheCountsOfTheRunBefore) {
     SimRun r(quiet(10), 3);
     r.sim->create(clockAt(12, 0));
-    for (int i = 0; i < 400 && r.sim->state().boatsInside == 0; ++i)
+    for (int i = 0; i < 400 && r.sim->state().counts.boats == 0; ++i)
         r.sim->onTimer(timerMove);
-    ASSERT_GT(r.sim->state().boatsInside, 0);
+    ASSERT_GT(r.sim->state().counts.boats, 0);
     r.sim->startRun(200, true);
-    EXPECT_EQ(r.sim->state().boatsInside, 0);
+    EXPECT_EQ(r.sim->state().counts.boats, 0);
     EXPECT_EQ(r.sim->state().counts.counted, 0);
 }
 
