@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "model/layouts/Layouts.h"
 #include "model/TrainLaying.h"
+#include "model/layouts/Layouts.h"
+#include "model/layouts/RailLayoutParts.h"
 #include "model/layouts/StreetPlan.h"
 
 namespace jamlog {
@@ -95,16 +96,9 @@ void buildRailway(Builder& b, int carLength) {
     }
     // Trains pass under the street bridges: hide them there.
     const int half = underpassHalf(bridgeHalfWidth, carLength);
-    for (int t = firstTrack; t < firstTrack + classicTracks; ++t) {
-        RoadRecord& r = m.road(t);
-        for (int32_t x : bridgeColumns) {
-            const int32_t lo = std::min(r.startX, r.endX()), hi = std::max(r.startX, r.endX());
-            if (x <= lo || x >= hi)
-                continue;
-            const int32_t along = x > r.startX ? x - r.startX : r.startX - x;
-            setCells(r.hiddenBits, (along - half) / 10, (along + half) / 10, true);
-        }
-    }
+    for (int t = firstTrack; t < firstTrack + classicTracks; ++t)
+        for (int32_t x : bridgeColumns)
+            raillayout::hideUnderX(m.road(t), x, half);
     m.boundaryTracks[0] = firstTrack + pieces - 1;        // eastbound out at the east edge
     m.boundaryTracks[1] = firstTrack + classicTracks - 1; // westbound out at the west edge
 }

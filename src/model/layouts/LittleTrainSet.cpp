@@ -155,12 +155,6 @@ void buildBranches(Builder& b) {
     raillayout::addPoints(m, {1, facingPointsKind, inner + exitPiece, inner + prevPiece(exitPiece), exitCurve});
 }
 
-// Cells within `half` of the point where a track crosses the vertical x (straight tracks only).
-void hideAtX(RoadRecord& r, int32_t x, int half) {
-    const int along = std::abs(x - r.startX);
-    setCells(r.hiddenBits, (along - half) / 10, (along + half) / 10, true);
-}
-
 // A curve that leaves a horizontal track heading away from it, and passes under the track at height y.
 void hideDiveUnder(RoadRecord& curve, int32_t y, int half) {
     const double turn = std::acos(std::clamp(double(y - curve.centreY) / curve.radius, -1.0, 1.0));
@@ -172,7 +166,7 @@ void buildTunnels(NetworkModel& m, int carLength) {
     const int half = underpassHalf(coverHalfWidth, carLength);
     for (int piece : bridgePieces)
         for (int t : {outer + piece, inner + piece})
-            hideAtX(m.road(t), bridgeX, half);
+            raillayout::hideUnderX(m.road(t), bridgeX, half);
     hideDiveUnder(m.road(exitCurve), m.road(outer + prevPiece(exitPiece)).startY, half);
     hideDiveUnder(m.road(sidingCurve), m.road(inner + returnPiece).startY, half);
 }

@@ -1,7 +1,8 @@
-// Helpers of the hand-laid test railways.
+// Helpers of the hand-laid railways.
 #include "model/layouts/RailLayoutParts.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace jamlog::raillayout {
 
@@ -23,6 +24,14 @@ void hideMouth(NetworkModel& m, int track, int length, bool atStart) {
         setCells(r.hiddenBits, 0, cells - 1, true);
     else
         setCells(r.hiddenBits, r.length / 10 - cells, r.length / 10 - 1, true);
+}
+
+void hideUnderX(RoadRecord& r, int32_t x, int half) {
+    const int32_t lo = std::min(r.startX, r.endX()), hi = std::max(r.startX, r.endX());
+    if (x <= lo || x >= hi)
+        return;
+    const int32_t along = std::abs(x - r.startX);
+    setCells(r.hiddenBits, (along - half) / 10, (along + half) / 10, true);
 }
 
 template <size_t N> void append(std::array<Table10, N>& table, std::initializer_list<int> words) {

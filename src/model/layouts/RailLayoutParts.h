@@ -1,4 +1,4 @@
-// Table-driven helpers of the hand-laid test railways: straight tracks in raw units, tunnel mouths and the
+// Table-driven helpers of the hand-laid railways: straight tracks in raw units, tunnel mouths, bridges and the
 // signalling tables.
 #pragma once
 #include <initializer_list>
@@ -20,6 +20,10 @@ void buildTracks(Builder& b, std::initializer_list<TrackRow> rows);
 
 // Hides the first (atStart) or last cells of a track over the given length, as at a tunnel mouth.
 void hideMouth(NetworkModel& m, int track, int length, bool atStart);
+
+// Hides the cells of a straight east-west track within `half` of where it crosses the vertical line x, as under a
+// road bridge; nothing when it does not cross it.
+void hideUnderX(RoadRecord& track, int32_t x, int half);
 
 // Appends a record to a ten-word table list (the first record whose word 0 is 0).
 void addRecord(std::array<Table10, 50>& table, std::initializer_list<int> words);
