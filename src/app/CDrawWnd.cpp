@@ -182,9 +182,10 @@ void CDrawWnd::collectTiles() {
 void CDrawWnd::composeLegend() {
     const bool shown = options.embedded && legend && legend->isVisible();
     const QRect at = shown ? QRect(legend->pos(), legend->size()) & QRect(QPoint(0, 0), image().size()) : QRect();
-    if (!legendTouched && at == legendRect)
+    const unsigned version = legend ? legend->pictureVersion() : 0;
+    if (version == shownLegendVersion && at == legendRect)
         return;
-    legendTouched = false;
+    shownLegendVersion = version;
     const QImage picture = at.isEmpty() ? QImage() : legend->render();
     if (at == legendRect && picture == legendPicture)
         return;
@@ -225,7 +226,6 @@ void CDrawWnd::layoutStarted() {
     seenRuns = simulation().state().runs;
     syncFromRun();
     fitToWindow();
-    legendTouched = true;
     if (legend)
         legend->layoutStarted(simulation().state());
     needsFullRedraw = true;
@@ -310,10 +310,8 @@ void CDrawWnd::resizeEvent(QResizeEvent* event) {
     if (width() < 1 || height() < 1)
         return;
     resizeImage(width(), height());
-    if (legend && options.embedded) {
+    if (legend && options.embedded)
         legend->setScreenSize(size());
-        legendTouched = true;
-    }
     fitToWindow();
     redrawAll();
 }
@@ -334,7 +332,6 @@ void CDrawWnd::invalidate() {
 }
 
 void CDrawWnd::invalidateLegend() {
-    legendTouched = true;
     if (legend)
         legend->update();
 }
@@ -359,7 +356,6 @@ void CDrawWnd::postClose() {
 }
 
 void CDrawWnd::relayoutLegend() {
-    legendTouched = true;
     if (legend)
         legend->layoutLegend(simulation().state().minuteCount);
 }
@@ -367,7 +363,6 @@ void CDrawWnd::relayoutLegend() {
 void CDrawWnd::showLegendFirstTime() {
     if (!legend)
         return;
-    legendTouched = true;
     legend->show();
     // A view inside a host's window is not a top-level window of ours to raise.
     if (options.embedded)
@@ -381,13 +376,11 @@ bool CDrawWnd::legendVisible() const {
 }
 
 void CDrawWnd::setLegendVisible(bool visible) {
-    legendTouched = true;
     if (legend)
         legend->setVisible(visible);
 }
 
 void CDrawWnd::recolourLegend() {
-    legendTouched = true;
     if (legend)
         legend->recolour(drawState());
 }
@@ -467,7 +460,6 @@ void CDrawWnd::drawSigns() {
 
 void CDrawWnd::lightLevelChanged() {
     ViewCore::lightLevelChanged();
-    legendTouched = true;
     if (legend)
         legend->brightnessChanged(drawState());
 }
@@ -481,7 +473,6 @@ void CDrawWnd::refreshLegend() {
 void CDrawWnd::refreshLegendText() {
     if (!legend)
         return;
-    legendTouched = true;
     legend->refreshText(simulation().state(), simulation().settings(), drawState(), model());
     if (Canvas* c = openCanvas())
         legend->drawAnnotations(*c, model(), drawState(), view().zoom);

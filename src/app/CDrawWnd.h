@@ -120,10 +120,10 @@ private:
     std::array<QTimer*, 15> timers{}; // by timer id
     int pendingDx = 0, pendingDy = 0; // scrolled by the view, not yet applied to the back buffer
     FrameChanges changes;             // applied to the back buffer, not yet shown
-    // Embedded: the legend as the frame shows it; legendTouched when it may have changed since.
+    // Embedded: the legend as the frame shows it, and the legend's picture version it was taken at.
     QImage legendPicture;
     QRect legendRect;
-    bool legendTouched = true;
+    unsigned shownLegendVersion = 0;
     int seenRuns = -1;
     bool pausedFlag = false;
     bool needsFullRedraw = true;

@@ -73,7 +73,7 @@ void CLegWnd::layoutLegend(int elapsedMinutes) {
     store.WriteProfileInt("Screen", "FontWidth", charWidth);
     if (storedFontHeight != lineHeight) {
         storedFontHeight = lineHeight;
-        update();
+        pictureChanged();
     }
 }
 
@@ -81,7 +81,7 @@ void CLegWnd::layoutStarted(const RunState& st) {
     const std::string name = st.layoutName.substr(0, legendSlotChars);
     if (text[0] != name) {
         text[0] = name;
-        update();
+        pictureChanged();
     }
 }
 
@@ -91,7 +91,7 @@ void CLegWnd::brightnessChanged(const DrawState& s) {
     if (sameColours(now, colour))
         return;
     colour = now;
-    update();
+    pictureChanged();
 }
 
 void CLegWnd::refreshText(const RunState& st, const SimSettings& sim, const DrawState& s, const NetworkModel& m) {
@@ -127,6 +127,11 @@ void CLegWnd::refreshText(const RunState& st, const SimSettings& sim, const Draw
     if (now == text)
         return;
     text = std::move(now);
+    pictureChanged();
+}
+
+void CLegWnd::pictureChanged() {
+    ++version;
     update();
 }
 

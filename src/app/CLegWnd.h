@@ -28,6 +28,8 @@ public:
     const LegendSlots& slots() const { return text; }
     const LegendColours& colours() const { return colour; }
     QImage render() const; // the legend as painted, for tests
+    // Goes up whenever what the legend shows changes (its place and visibility aside); starts at 1.
+    unsigned pictureVersion() const { return version; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +39,7 @@ protected:
 private:
     QRect primaryArea() const; // where the legend keeps to, in the coordinates of its own placement
     void paintInto(QImage& image) const;
+    void pictureChanged();
 
     ProfileStore& store;
     LegendSlots text;
@@ -52,6 +55,7 @@ private:
     bool neverConfigured = false; // Config\\AveSpd is 0: read once, the settings do not change while running
     int lastTicks = 0;
     QSize screen;
+    unsigned version = 1;
 };
 
 } // namespace jamlog
