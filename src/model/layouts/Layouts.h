@@ -10,6 +10,7 @@ void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5
 void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
 void buildJunction13(Builder& b, LayoutArgs& a);       // 10
 void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
+void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18
 void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
 void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
 void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
