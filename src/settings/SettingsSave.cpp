@@ -21,6 +21,7 @@ constexpr StoredName alwaysReadAgain[] = {
 constexpr StoredName readAgainWhenSnowy[] = {{"Speed", "SLSigns"},    {"Speed", "VSLSigns"}, {"Speed", "RWSigns"},
                                              {"Speed", "Breakdowns"}, {"Timed", "DayLight"}, {"Screen", "StLights"}};
 constexpr int32_t lastClearWeather = 2;
+constexpr int32_t varyBackgroundBit = 1 << 6; // RndBack: "Vary Background Colours"; bits 0-5 the colour cycle
 
 void readAgain(SettingsRecord& r, ProfileStore& store, StoredName n) {
     const size_t i = *findSetting(n.section, n.name);
@@ -38,8 +39,11 @@ SettingsRecord sheetSettings(const SettingsRecord& dialogCopy, ProfileStore& sto
     return r;
 }
 
-void saveSheetSettings(ProfileStore& store, const SettingsRecord& r, bool multiMonitor) {
+SheetSave saveSheetSettings(ProfileStore& store, const SettingsRecord& r, bool multiMonitor) {
     auto table = settingsTable();
+    SheetSave saved{r};
+    const size_t noMM = *findSetting("Screen", "NoMM");
+    const int32_t noMMBefore = store.GetProfileInt("Screen", "NoMM", table[noMM].defaultValue);
     auto write = [&](std::string_view section, std::string_view name, int32_t v) {
         store.WriteProfileInt(std::string(section), std::string(name), v);
     };
@@ -52,9 +56,19 @@ void saveSheetSettings(ProfileStore& store, const SettingsRecord& r, bool multiM
         }
         if (section == "Custom") write("Config", "Trains", r.get("Config", "Trains"));
     }
-    write("Random", "Random", storedMask(r.get("Random", "Random")));
-    write("Random", "RndSettings", storedMask(r.get("Random", "RndSettings")));
-    write("Random", "RndBack", r.get("Random", "RndBack"));
+    saved.noMMChanged = multiMonitor && noMMBefore != r.values[noMM];
+    int32_t& mask = saved.stored.at("Random", "Random");
+    int32_t& vary = saved.stored.at("Random", "RndSettings");
+    int32_t& back = saved.stored.at("Random", "RndBack");
+    mask = storedMask(mask);
+    vary = storedMask(vary);
+    const size_t backIndex = *findSetting("Random", "RndBack");
+    const int32_t storedBack = store.GetProfileInt("Random", "RndBack", table[backIndex].defaultValue);
+    back = (storedBack & ~varyBackgroundBit) | (back & varyBackgroundBit);
+    write("Random", "Random", mask);
+    write("Random", "RndSettings", vary);
+    write("Random", "RndBack", back);
+    return saved;
 }
 
 } // namespace jamlog

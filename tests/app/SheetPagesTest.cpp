@@ -1,0 +1,295 @@
+// The property sheet's pages and dialogs: "Use Defaults" figures, enable rules, "Unselect All", the selection
+// dialogs, the OK round trip, Cancel, the last page, Import and Export.
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "SheetFixture.h"
+#include "app/sheet/CRandBackDlg.h"
+#include "app/sheet/CRandSetDlg.h"
+#include "model/LayoutCatalogue.h"
+
+using namespace jamlog;
+using namespace jamlog::test;
+
+namespace {
+
+struct Figure {
+    SettingRef setting;
+    int32_t value;
+};
+struct DefaultsCase {
+    PageId page;
+    std::vector<Figure> figures;
+};
+class UseDefaults : public SheetFixture, public ::testing::WithParamInterface<DefaultsCase> {};
+
+// Every value of the page is first moved off its default; the button must bring back the page's own figures.
+TEST_P(UseDefaults, GiveThePageFigures) {
+    const DefaultsCase& c = GetParam();
+    for (const Figure& f : c.figures)
+        valueOf(dialogCopy, f.setting) = f.value + 1;
+    store.WriteProfileInt("Screen", "NoMM", 1); // the sheet reads NoMM from the store
+    open();
+    page(c.page).button(Action::useDefaults)->click();
+    for (const Figure& f : c.figures)
+        EXPECT_EQ(valueOf(page(c.page).values(), f.setting), f.value) << f.setting.section << "\\" << f.setting.name;
+    EXPECT_EQ(page(c.page).values().get("Screen", "NoMM"), 1) << "Use Defaults leaves NoMM alone";
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Pages, UseDefaults, ::testing::Values(
+    DefaultsCase{PageId::screen, {{{"Screen", "Studs"}, 1}, {{"Screen", "Colours"}, 1}, {{"Screen", "Shadows"}, 1}, {{"Screen", "TLState"}, 1},
+        {{"Screen", "Bevel"}, 1}, {{"Screen", "StLights"}, 1}, {{"Screen", "Tarmac"}, 0}, {{"Screen", "Rails"}, 0}, {{"Screen", "Weather"}, 0}, {{"Screen", "UpdSpd"}, 75}}},
+    DefaultsCase{PageId::timed, {{{"Timed", "Wandering"}, 3}, {{"Timed", "Traffic"}, 1}, {{"Timed", "Annotate"}, 0}, {{"Timed", "DayLight"}, 1},
+        {{"Timed", "Legend"}, 1}, {{"Timed", "TLoff"}, 0}, {{"Timed", "TLauto"}, 1}, {{"Timed", "BHols"}, 1}, {{"Timed", "PeakTL"}, 1}, {{"Timed", "DynRW"}, 1}, {{"Timed", "VaryTrains"}, 1}}},
+    DefaultsCase{PageId::effects, {{{"Effects", "Night"}, 0}, {{"Effects", "VLTrains"}, 1}, {{"Effects", "Mouse"}, 0}, {{"Effects", "Brake"}, 1},
+        {{"Effects", "Tracks"}, 1}, {{"Effects", "Fire"}, 1}, {{"Effects", "Reset"}, 1}, {{"Effects", "Relief"}, 1}, {{"Effects", "Season"}, 1},
+        {{"Effects", "Rivers"}, 1}, {{"Effects", "Pelican"}, 1}, {{"Effects", "Roads"}, 1}}},
+    DefaultsCase{PageId::speed, {{{"Speed", "ESL"}, 1}, {{"Speed", "VSL"}, 1}, {{"Speed", "SLSigns"}, 1}, {{"Speed", "VSLSigns"}, 1},
+        {{"Speed", "RWSigns"}, 1}, {{"Speed", "RSL"}, 1}, {{"Speed", "RWL"}, 1}, {{"Speed", "VSlow"}, 0}, {{"Speed", "Breakdowns"}, 0}, {{"Speed", "Gatso"}, 1}}},
+    DefaultsCase{PageId::random, {{{"Random", "Random"}, 0x1FFFFF}, {{"Random", "RndSettings"}, 0x1FFFFF}}},
+    DefaultsCase{PageId::custom, {{{"Custom", "RndIntvl"}, 5}, {{"Custom", "BkDownNo"}, 2}, {{"Custom", "CarInc"}, 10}, {{"Custom", "LVM"}, 2},
+        {{"Custom", "SLPercent"}, 20}, {{"Custom", "VSLBusy"}, 40}, {{"Custom", "Carrs"}, 4}, {{"Config", "Trains"}, 10}, {{"Custom", "Faster"}, 120},
+        {{"Custom", "Slower"}, 25}, {{"Custom", "StnWait"}, 20}, {{"Custom", "ParkWait"}, 240}}},
+    DefaultsCase{PageId::timers, {{{"Timers", "WanderIntvl"}, 8}, {{"Timers", "LongIntvl"}, 15}, {{"Timers", "AnnotIntvl"}, 2}, {{"Timers", "DrawIntvl"}, 3},
+        {{"Timers", "TLightIntvl"}, 3}, {{"Timers", "SimClkIntvl"}, 50}, {{"Timers", "FlashIntvl"}, 5},
+        {{"Timers", "SunUpDown"}, 360 * 10000 + 1200}, {{"Timers", "RushAm"}, 300 * 10000 + 540}, {{"Timers", "RushPm"}, 900 * 10000 + 1140}}},
+    DefaultsCase{PageId::params, {{{"Params", "WanderDist"}, 1}, {{"Params", "WanderZoom"}, 2}, {{"Params", "Dimming"}, 50}, {{"Params", "Dusk"}, 15},
+        {{"Params", "RThresh"}, 70}, {{"Params", "SignSize"}, 35}, {{"Params", "Accel"}, 5}, {{"Params", "Advanced"}, 0}}},
+    DefaultsCase{PageId::design, {{{"Design", "PolyThresh"}, 30}, {{"Design", "CarLen"}, 200}, {{"Design", "Glow"}, 15}, {{"Design", "CarWid"}, 40},
+        {{"Design", "LanWid"}, 130}, {{"Design", "ProcCorr"}, 5}, {{"Design", "HCorr"}, 10}, {{"Design", "VCorr"}, 10}, {{"Design", "ACorr"}, 10},
+        {{"Design", "PrePop"}, 400}, {{"Design", "Debug"}, 0}}}));
+// clang-format on
+
+TEST_F(SheetFixture, TimersShowTheirDefaultsAsClockTimes) {
+    open();
+    page(PageId::timers).button(Action::useDefaults)->click();
+    const char* shown[] = {"0600", "2000", "0500", "0900", "1500", "1900"};
+    int i = 0;
+    for (SettingRef s :
+         {SettingRef{"Timers", "SunUpDown"}, SettingRef{"Timers", "RushAm"}, SettingRef{"Timers", "RushPm"}})
+        for (int half : {0, 1})
+            EXPECT_EQ(entry(PageId::timers, s, half)->text(), shown[i++]);
+}
+
+constexpr SettingRef mask{"Random", "Random"}, vary{"Random", "RndSettings"}, back{"Random", "RndBack"};
+
+TEST_F(SheetFixture, RandomPageEnableRules) {
+    open();
+    CPropPage& p = page(PageId::random);
+    auto box = [&](SettingRef s, int bit) { return p.checkBox(s, bit); };
+    auto click = [&](SettingRef s, int bit) { box(s, bit)->click(); };
+    EXPECT_TRUE(box(vary, 11)->isEnabled());
+    click(vary, 10); // weather off: no snow
+    EXPECT_FALSE(box(vary, 11)->isEnabled());
+    click(vary, 14); // speed limits off: no cameras, no signs
+    EXPECT_FALSE(box(vary, 13)->isEnabled());
+    EXPECT_FALSE(box(vary, 15)->isEnabled());
+    EXPECT_TRUE(box(vary, 16)->isEnabled());
+    click(vary, 0); // no effects: the sixteen boxes from "Daylight Cycling" are off, the others stay
+    for (int bit = 5; bit <= 17; ++bit)
+        EXPECT_FALSE(box(vary, bit)->isEnabled()) << bit;
+    EXPECT_TRUE(box(vary, 1)->isEnabled());
+    EXPECT_TRUE(p.button(Action::selectColours)->isEnabled());
+    click(back, 6);
+    EXPECT_FALSE(p.button(Action::selectColours)->isEnabled());
+    click(mask, 0); // no random layouts
+    for (int bit : {0, 1, 2, 3, 4})
+        EXPECT_FALSE(box(vary, bit)->isEnabled()) << bit;
+    EXPECT_FALSE(box(back, 6)->isEnabled());
+    for (Action a : {Action::unselectAll, Action::selectLayouts, Action::selectColours})
+        EXPECT_FALSE(p.button(a)->isEnabled());
+    EXPECT_TRUE(p.button(Action::useDefaults)->isEnabled());
+    EXPECT_EQ(p.values().get("Random", "Random"), 0x1FFFFE);
+    EXPECT_EQ(p.values().get("Random", "RndSettings"), 0x7FFFF & ~(1 << 10 | 1 << 14 | 1));
+}
+
+TEST_F(SheetFixture, RandomUnselectAllKeepsEffectsBreakdownsAndTheHiddenBoxes) {
+    dialogCopy.at("Random", "Random") = 0x1FFFFF;
+    store.WriteProfileInt("Random", "RndSettings", 0x1FFFFF);
+    open();
+    CPropPage& p = page(PageId::random);
+    p.button(Action::unselectAll)->click();
+    EXPECT_EQ(p.values().get("Random", "Random"), 0);
+    EXPECT_EQ(p.values().get("Random", "RndSettings"), 1 | 1 << 17 | 1 << 18 | 1 << 19 | 1 << 20);
+    EXPECT_EQ(p.values().get("Random", "RndBack") & 64, 0);
+    EXPECT_FALSE(p.checkBox(mask, 0)->isChecked());
+    EXPECT_FALSE(p.checkBox(vary, 1)->isEnabled());
+    EXPECT_FALSE(p.checkBox(vary, 18)->isVisible());
+}
+
+TEST_F(SheetFixture, CheckPageEnableRules) {
+    multiMonitor = false;
+    dialogCopy.at("Screen", "NoMM") = 0;
+    open();
+    QCheckBox* noMM = page(PageId::screen).checkBox({"Screen", "NoMM"});
+    EXPECT_TRUE(noMM->isChecked());
+    EXPECT_FALSE(noMM->isEnabled());
+    CPropPage& timed = page(PageId::timed);
+    timed.checkBox({"Timed", "Wandering"}, 0)->click();
+    EXPECT_FALSE(timed.checkBox({"Timed", "Wandering"}, 1)->isEnabled());
+    EXPECT_EQ(timed.values().get("Timed", "Wandering"), 2);
+    CPropPage& speed = page(PageId::speed);
+    for (auto [master, sign] : {std::pair{"RSL", "SLSigns"}, {"VSL", "VSLSigns"}, {"RWL", "RWSigns"}}) {
+        speed.checkBox({"Speed", master})->click();
+        EXPECT_FALSE(speed.checkBox({"Speed", sign})->isEnabled()) << sign;
+    }
+    timed.button(Action::unselectAll)->click();
+    EXPECT_EQ(timed.values().get("Timed", "Wandering"), 0);
+    EXPECT_EQ(timed.values().get("Timed", "Traffic"), 0);
+}
+
+TEST_F(SheetFixture, LayoutDialogRefusesAnEmptySelection) {
+    CRandSetDlg dlg(0x1FFFFF);
+    for (int k = 0; k < cyclingLayouts; ++k) {
+        EXPECT_EQ(dlg.layoutBox(k)->isEnabled(), layoutIsBuilt(k)) << k;
+        EXPECT_NE(dlg.layoutBox(k)->toolTip(), "") << k;
+    }
+    for (QPushButton* b : dlg.findChildren<QPushButton*>())
+        if (b->text() == "Unselect All")
+            b->click();
+    answers.then();
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    ASSERT_EQ(answers.shown().size(), 1u);
+    EXPECT_TRUE(answers.shown()[0].contains("You must select at least one layout!"));
+    dlg.layoutBox(0)->setChecked(true);
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.layoutBits(), 1 << 1);
+}
+
+TEST_F(SheetFixture, SelectLayoutsKeepsTheSwitchAndTakesTheChosenBits) {
+    open();
+    answers.then([](QDialog* d) {
+        auto* dlg = static_cast<CRandSetDlg*>(d);
+        for (int k = 0; k < cyclingLayouts; ++k)
+            dlg->layoutBox(k)->setChecked(k == 0);
+        dlg->accept();
+    });
+    page(PageId::random).button(Action::selectLayouts)->click();
+    EXPECT_EQ(page(PageId::random).values().get("Random", "Random"), 1 | 1 << 1);
+}
+
+TEST_F(SheetFixture, ColourDialogWritesColoursAndCycleBits) {
+    store.WriteProfileInt("Random", "RndBack", 64 | 3);
+    CRandBackDlg dlg(store);
+    EXPECT_TRUE(dlg.cycleBox(1)->isChecked());
+    EXPECT_FALSE(dlg.cycleBox(3)->isChecked());
+    for (int c = 1; c <= 6; ++c)
+        dlg.cycleBox(c)->setChecked(false);
+    answers.then();
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(store.GetProfileInt("Random", "BackCol2", -1), -1) << "a refused OK writes nothing";
+    dlg.cycleBox(3)->setChecked(true);
+    answers.then([](QDialog* d) {
+        auto* chooser = qobject_cast<QColorDialog*>(d);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->currentColor(), QColor(0x70, 0x60, 0x40)) << "opens on the current colour";
+        chooser->setCurrentColor(QColor(0x11, 0x22, 0x33));
+        chooser->accept();
+    });
+    dlg.colourButton(2)->click();
+    dlg.accept();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(store.GetProfileInt("Random", "BackCol2", -1), 0x332211);
+    EXPECT_EQ(store.GetProfileInt("Random", "BackCol6", -1), 0x202020);
+    EXPECT_EQ(store.GetProfileInt("Random", "RndBack", -1), 64 | 4);
+}
+
+// One control changed on every page, then OK: each value is in the store, the dialog's copy follows, and the
+// active page is remembered.
+TEST_F(SheetFixture, OkWritesEveryPageAndCancelNothing) {
+    store.WriteProfileInt("Random", "RndBack", 5); // the colour dialog's bits survive the sheet
+    open();
+    page(PageId::screen).checkBox({"Screen", "NoMM"})->click();
+    static_cast<QComboBox*>(page(PageId::screen).control(row(PageId::screen, {"Screen", "Weather"})))
+        ->setCurrentIndex(2);
+    Q_EMIT static_cast<QComboBox*>(page(PageId::screen).control(row(PageId::screen, {"Screen", "Weather"})))
+        ->activated(2);
+    static_cast<QSlider*>(page(PageId::screen).control(row(PageId::screen, {"Screen", "UpdSpd"})))->setValue(30);
+    page(PageId::timed).checkBox({"Timed", "Legend"})->click();
+    page(PageId::effects).checkBox({"Effects", "Mouse"})->click();
+    page(PageId::speed).checkBox({"Speed", "Gatso"})->click();
+    page(PageId::random).checkBox(back, 6)->click();
+    type(PageId::custom, {"Custom", "BkDownNo"}, "7");
+    type(PageId::timers, {"Timers", "RushAm"}, "0415", 0);
+    type(PageId::params, {"Params", "Accel"}, "12");
+    type(PageId::design, {"Design", "Glow"}, "9");
+    static_cast<QListWidget*>(page(PageId::design).control(row(PageId::design, {"Design", "Debug"})))
+        ->item(3)
+        ->setSelected(true);
+    sheet->tabs()->setCurrentIndex(6);
+    sheet->accept();
+    ASSERT_EQ(sheet->result(), QDialog::Accepted);
+    EXPECT_TRUE(answers.shown().empty());
+    const Figure expected[] = {
+        {{"Screen", "NoMM"}, 1},       {{"Screen", "Weather"}, 2},  {{"Screen", "UpdSpd"}, 30},
+        {{"Timed", "Legend"}, 0},      {{"Effects", "Mouse"}, 1},   {{"Speed", "Gatso"}, 0},
+        {{"Random", "RndBack"}, 64 | 5},    {{"Custom", "BkDownNo"}, 7}, {{"Timers", "RushAm"}, 255 * 10000 + 540},
+        {{"Params", "Accel"}, 12},     {{"Design", "Glow"}, 9},     {{"Design", "Debug"}, 4},
+        {{"Settings", "PPageLast"}, 6}};
+    for (const Figure& f : expected) {
+        EXPECT_EQ(stored(f.setting), f.value) << f.setting.name;
+        EXPECT_EQ(valueOf(dialogCopy, f.setting), f.value) << f.setting.name;
+    }
+    EXPECT_TRUE(sheet->noMMChanged());
+
+    const size_t values = store.size();
+    const SettingsRecord before = dialogCopy;
+    open();
+    EXPECT_EQ(sheet->tabs()->currentIndex(), 6) << "reopens on the last page";
+    page(PageId::speed).checkBox({"Speed", "ESL"})->click();
+    type(PageId::design, {"Design", "Glow"}, "20");
+    sheet->reject();
+    EXPECT_EQ(store.size(), values);
+    EXPECT_EQ(stored({"Speed", "ESL"}), 1);
+    EXPECT_EQ(stored({"Design", "Glow"}), 9);
+    EXPECT_EQ(dialogCopy.values, before.values);
+}
+
+// Import and Export through the buttons, the file dialog answered with a path, or cancelled.
+TEST_F(SheetFixture, ImportAndExportThroughTheButtons) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("saved.jmx");
+    store.WriteProfileInt("Version", "Current Version", 500);
+    store.WriteProfileInt("Params", "Accel", 17);
+    open();
+    auto answerFile = [&](const QString& path) {
+        answers.then([path](QDialog* d) {
+            auto* chooser = qobject_cast<QFileDialog*>(d);
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->defaultSuffix(), "jmx");
+            EXPECT_EQ(chooser->nameFilters(), QStringList({"Jamlog Files (*.jmx)", "All Files (*)"}));
+            if (path.isEmpty())
+                return chooser->reject();
+            chooser->selectFile(path);
+            static_cast<QDialog*>(chooser)->accept();
+        });
+        answers.then();
+    };
+    answerFile(file);
+    page(PageId::params).button(Action::exportFile)->click();
+    EXPECT_TRUE(answers.shown()[1].contains("Jamlog has saved your settings")) << answers.shown()[1].toStdString();
+    EXPECT_EQ(QFileInfo(file).size(), 1558);
+
+    answerFile("");
+    page(PageId::params).button(Action::importFile)->click();
+    EXPECT_TRUE(answers.shown()[3].contains("Unable to open file for reading"));
+    EXPECT_FALSE(sheet->isVisible());
+
+    store.WriteProfileInt("Params", "Accel", 5);
+    sheet->show();
+    answerFile(file);
+    page(PageId::params).button(Action::importFile)->click();
+    EXPECT_TRUE(answers.shown()[5].contains("Jamlog will now exit"));
+    EXPECT_EQ(sheet->result(), CPropSheet::importedCode);
+    EXPECT_EQ(store.GetProfileInt("Params", "Accel", 0), 17);
+}
+
+} // namespace
