@@ -49,4 +49,19 @@ TEST_F(SheetFixture, EveryPageFitsASmallScreen) {
     }
 }
 
+// Each row's control carries the row's label and tooltip; hidden rows are never shown.
+TEST_F(SheetFixture, EveryRowHasItsControl) {
+    open();
+    for (const PageSpec& spec : propertyPages())
+        for (const ControlRow& row : spec.rows) {
+            QWidget* w = page(spec.id).control(row);
+            ASSERT_NE(w, nullptr) << spec.title << ": " << row.label;
+            EXPECT_EQ(w->toolTip(), row.tooltip) << row.label;
+            EXPECT_EQ(w->isVisibleTo(&page(spec.id)), !row.hidden) << row.label;
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                EXPECT_EQ(b->text(), row.label);
+            }
+        }
+}
+
 } // namespace

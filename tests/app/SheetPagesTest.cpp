@@ -229,10 +229,10 @@ TEST_F(SheetFixture, OkWritesEveryPageAndCancelNothing) {
     ASSERT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_TRUE(answers.shown().empty());
     const Figure expected[] = {
-        {{"Screen", "NoMM"}, 1},       {{"Screen", "Weather"}, 2},  {{"Screen", "UpdSpd"}, 30},
-        {{"Timed", "Legend"}, 0},      {{"Effects", "Mouse"}, 1},   {{"Speed", "Gatso"}, 0},
-        {{"Random", "RndBack"}, 64 | 5},    {{"Custom", "BkDownNo"}, 7}, {{"Timers", "RushAm"}, 255 * 10000 + 540},
-        {{"Params", "Accel"}, 12},     {{"Design", "Glow"}, 9},     {{"Design", "Debug"}, 4},
+        {{"Screen", "NoMM"}, 1},         {{"Screen", "Weather"}, 2},  {{"Screen", "UpdSpd"}, 30},
+        {{"Timed", "Legend"}, 0},        {{"Effects", "Mouse"}, 1},   {{"Speed", "Gatso"}, 0},
+        {{"Random", "RndBack"}, 64 | 5}, {{"Custom", "BkDownNo"}, 7}, {{"Timers", "RushAm"}, 255 * 10000 + 540},
+        {{"Params", "Accel"}, 12},       {{"Design", "Glow"}, 9},     {{"Design", "Debug"}, 4},
         {{"Settings", "PPageLast"}, 6}};
     for (const Figure& f : expected) {
         EXPECT_EQ(stored(f.setting), f.value) << f.setting.name;
@@ -265,6 +265,7 @@ TEST_F(SheetFixture, ImportAndExportThroughTheButtons) {
             auto* chooser = qobject_cast<QFileDialog*>(d);
             ASSERT_NE(chooser, nullptr);
             EXPECT_EQ(chooser->defaultSuffix(), "jmx");
+            EXPECT_TRUE(chooser->selectedFiles().value(0).endsWith("/jamlog.jmx"));
             EXPECT_EQ(chooser->nameFilters(), QStringList({"Jamlog Files (*.jmx)", "All Files (*)"}));
             if (path.isEmpty())
                 return chooser->reject();

@@ -61,3 +61,21 @@ TEST(SettingsSave, SheetReadsTheRunsOwnValuesAgain) {
     EXPECT_EQ(sheet.get("Timed", "DayLight"), 1);
     EXPECT_EQ(sheet.get("Screen", "Weather"), 0); // the stored weather, not the snow drawn for the run
 }
+
+// The colour dialog owns RndBack's colour bits; the sheet gives only bit 6. NoMM counts as changed only where
+// it is written.
+TEST(SettingsSave, ColourBitsStayAndNoMMChangeIsReported) {
+    MemoryProfileStore s;
+    s.WriteProfileInt("Random", "RndBack", 5);
+    SettingsRecord r = defaultSettings();
+    r.at("Random", "RndBack") = 64 | 0x3F;
+    r.at("Screen", "NoMM") = 1;
+    EXPECT_FALSE(saveSheetSettings(s, r, false).noMMChanged);
+    EXPECT_EQ(s.GetProfileInt("Random", "RndBack", -1), 64 | 5);
+    r.at("Random", "RndBack") = 0;
+    const SheetSave saved = saveSheetSettings(s, r, true);
+    EXPECT_TRUE(saved.noMMChanged);
+    EXPECT_EQ(saved.stored.get("Random", "RndBack"), 5);
+    EXPECT_EQ(s.GetProfileInt("Random", "RndBack", -1), 5);
+    EXPECT_FALSE(saveSheetSettings(s, r, true).noMMChanged);
+}
