@@ -99,11 +99,14 @@ int CDrawWnd::timerInterval(int id) const {
     return 0;
 }
 
-// Sets every timer anew; the timers are kept (a tick may be the one that asked) and restarted.
-void CDrawWnd::setTimers() {
+// Sets every timer anew, or only the one given; the timers are kept (a tick may be the one that asked) and
+// restarted.
+void CDrawWnd::setTimers(int only) {
     if (!options.startTimers)
         return;
     for (const TimerSpec& spec : simulation().timers()) {
+        if (only != 0 && spec.id != only)
+            continue;
         QTimer*& t = timers[static_cast<size_t>(spec.id)];
         if (t == nullptr) {
             t = new QTimer(this);
@@ -482,6 +485,11 @@ void CDrawWnd::refreshLegendText() {
 
 void CDrawWnd::timersChanged() {
     setTimers();
+    needsFullRedraw = true;
+}
+
+void CDrawWnd::heartbeatChanged() {
+    setTimers(timerMove);
     needsFullRedraw = true;
 }
 

@@ -89,6 +89,7 @@ public:
 
     // RunEvents
     void timersChanged() override;
+    void heartbeatChanged() override;
     void saveCounters() override;
     void layoutShown(bool flipped) override;
 
@@ -100,7 +101,7 @@ protected:
     void paintOverlay(Canvas& c) override;
 
 private:
-    void setTimers();
+    void setTimers(int only = 0); // 0: every timer
     void layoutStarted();
     void fitToWindow();
     void applyScroll();

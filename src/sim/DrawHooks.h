@@ -22,6 +22,7 @@ class RunEvents {
 public:
     virtual ~RunEvents() = default;
     virtual void timersChanged() {}               // the layout changed: kill and set every timer anew
+    virtual void heartbeatChanged() {}            // an automatic reset of the same layout: timer 1 only
     virtual void saveCounters() {}                // before random cycling moves on
     virtual void layoutShown(bool /*flipped*/) {} // a new layout was started by the next-layout command
 };

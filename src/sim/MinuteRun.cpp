@@ -36,19 +36,22 @@ MinuteFigures minuteFiguresOf(const Simulation& sim) {
     return f;
 }
 
-std::vector<MinuteFigures> runSimulationMinutes(Simulation& sim, int startClock, int minutes,
-                                                const std::function<void(const MinuteFigures&)>& afterMinute) {
+MinuteRun runSimulationMinutes(Simulation& sim, int startClock, int minutes,
+                               const std::function<void(const MinuteFigures&)>& afterMinute) {
     sim.create(startClock);
     VirtualClock clock(sim);
-    std::vector<MinuteFigures> out;
-    out.reserve(static_cast<size_t>(minutes > 0 ? minutes : 0));
+    MinuteRun run;
+    run.figures.reserve(static_cast<size_t>(minutes > 0 ? minutes : 0));
     for (int i = 0; i < minutes; ++i) {
-        clock.runUntilFired(timerMinute);
-        out.push_back(minuteFiguresOf(sim));
+        if (!clock.runUntilFired(timerMinute)) {
+            run.stalled = true;
+            break;
+        }
+        run.figures.push_back(minuteFiguresOf(sim));
         if (afterMinute)
-            afterMinute(out.back());
+            afterMinute(run.figures.back());
     }
-    return out;
+    return run;
 }
 
 } // namespace jamlog

@@ -33,9 +33,14 @@ MinuteFigures minuteFiguresOf(const Simulation& sim);
 // SPAD (trains passing signals at danger) on train layouts.
 const char* reliefNameOf(const Simulation& sim);
 
+struct MinuteRun {
+    std::vector<MinuteFigures> figures; // one per minute tick
+    bool stalled = false;               // stopped early: a minute tick did not come within two minutes
+};
+
 // Creates the view's first run with the clock at `startClock` (minutes since midnight), then runs `minutes`
 // minute ticks on a virtual clock and returns the figures after each; `afterMinute`, when given, sees each one.
-std::vector<MinuteFigures> runSimulationMinutes(Simulation& sim, int startClock, int minutes,
-                                                const std::function<void(const MinuteFigures&)>& afterMinute = {});
+MinuteRun runSimulationMinutes(Simulation& sim, int startClock, int minutes,
+                               const std::function<void(const MinuteFigures&)>& afterMinute = {});
 
 } // namespace jamlog

@@ -73,6 +73,8 @@ struct RunState {
     uint32_t background = 0x007000;
     long entered = 0, left = 0; // road vehicles entering and leaving the layout in movement ticks
     int runs = 0;               // runs started
+    int timerSets = 0;          // times every timer was set anew (layout changes after the first run)
+    int heartbeatSets = 0;      // times only the heartbeat was set anew (automatic resets)
     std::array<std::string, annotationLines> annotations;
 };
 
@@ -116,6 +118,9 @@ public:
     void minuteTick();
 
 private:
+    // The run start of startRun; an automatic reset keeps the layout and sets only the heartbeat anew, so that
+    // resets however frequent never hold back the slower timers.
+    void beginRun(int cars, bool restart, bool layoutChanged);
     void prePopulate();
     void stepRoadVehicles(bool draw);
     void stepCarriages();

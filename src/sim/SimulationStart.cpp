@@ -45,6 +45,10 @@ void Simulation::create(int clockMinutes) {
 }
 
 void Simulation::startRun(int cars, bool restart) {
+    beginRun(cars, restart, true);
+}
+
+void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     SimSettings& s = work;
     st.annotations = {};
     st.annotations[0] = ".Simulation";
@@ -122,8 +126,13 @@ void Simulation::startRun(int cars, bool restart) {
     railway = RailwayState{};
     railway.tokens = layoutUsesTokens(m, st.switches);
     ring = makeBreakdownRing(s.bkDownNo);
-    if (constructed)
+    if (constructed && layoutChanged) {
+        ++st.timerSets;
         events.timersChanged();
+    } else if (constructed) {
+        ++st.heartbeatSets;
+        events.heartbeatChanged();
+    }
 
     if (s.dynRW)
         startOfRunRoadworks(m, rng, s.rwl != 0);

@@ -86,7 +86,7 @@ void Simulation::afterMove() {
     const bool roads = roadLayout();
     st.reliefActive = decideRelief(s.relief, s.rThresh, roads, st.counts);
     if (countJam(st.jamTicks, totalJam(roads, st.counts), s.reset != 0)) {
-        startRun(s.cars, true);
+        beginRun(s.cars, true, false);
         st.jamTicks = 0;
         ++st.jams;
         hooks.redrawView();

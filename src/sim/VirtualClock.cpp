@@ -13,7 +13,29 @@ void VirtualClock::setAll() {
     table = sim.timers();
     for (size_t i = 0; i < table.size(); ++i)
         due[i] = nowMs + std::max(1, table[i].intervalMs);
-    runsSeen = sim.state().runs;
+    timerSetsSeen = sim.state().timerSets;
+    heartbeatSetsSeen = sim.state().heartbeatSets;
+}
+
+void VirtualClock::setHeartbeat() {
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].id == timerMove)
+            due[i] = nowMs + std::max(1, table[i].intervalMs);
+    heartbeatSetsSeen = sim.state().heartbeatSets;
+}
+
+void VirtualClock::followRunStarts() {
+    if (sim.state().timerSets != timerSetsSeen)
+        setAll();
+    else if (sim.state().heartbeatSets != heartbeatSetsSeen)
+        setHeartbeat();
+}
+
+int VirtualClock::intervalOf(int id) const {
+    for (const TimerSpec& t : table)
+        if (t.id == id)
+            return std::max(1, t.intervalMs);
+    return 1;
 }
 
 bool VirtualClock::fireNext(int64_t until, int* firedId) {
@@ -28,8 +50,7 @@ bool VirtualClock::fireNext(int64_t until, int* firedId) {
     sim.onTimer(table[best].id);
     if (firedId)
         *firedId = table[best].id;
-    if (sim.state().runs != runsSeen)
-        setAll();
+    followRunStarts();
     return true;
 }
 
@@ -40,11 +61,13 @@ void VirtualClock::advance(int64_t ms) {
     nowMs = until;
 }
 
-void VirtualClock::runUntilFired(int id) {
+bool VirtualClock::runUntilFired(int id, int64_t limitMs) {
+    const int64_t until = nowMs + (limitMs > 0 ? limitMs : 2 * int64_t{intervalOf(id)});
     int fired = 0;
-    while (fireNext(INT64_MAX, &fired))
+    while (fireNext(until, &fired))
         if (fired == id)
-            return;
+            return true;
+    return false;
 }
 
 } // namespace jamlog

@@ -347,7 +347,7 @@ TEST(SimulationTest, HeadlessRunnerReportsEveryMinute) {
     SimSettings s = quiet(0);
     s.simClkIntvl = 5;
     SimRun r(s, 9);
-    const auto figures = runSimulationMinutes(*r.sim, clockAt(18, 0), 2);
+    const auto figures = runSimulationMinutes(*r.sim, clockAt(18, 0), 2).figures;
     ASSERT_EQ(figures.size(), 2u);
     EXPECT_EQ(figures[0].minute, 1);
     // The minute timer fires before the clock timer's 240th tick of the same millisecond.
