@@ -1,15 +1,23 @@
-// --simulate N --minutes M [--seed S] [--cars C] [--time HH:MM]: builds layout N with the default settings and runs
-// the simulation's own dispatcher on a virtual clock, printing one line of figures per minute tick and a summary.
+// --simulate N --minutes M [--seed S] [--cars C] [--time HH:MM] [--cycle] [--settings FILE]: builds layout N with
+// the default settings (or those of a settings store or export file) and runs the simulation's own dispatcher on a
+// virtual clock, printing one line of figures per minute tick and a summary. The run stays on layout N unless
+// --cycle lets random cycling move on.
+#include <QFile>
+#include <QTemporaryDir>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/ToolValues.h"
 #include "app/Tools.h"
 #include "model/LayoutCatalogue.h"
+#include "platform/QtProfileStore.h"
+#include "settings/SettingsExport.h"
 #include "settings/SettingsRecord.h"
+#include "settings/StartupVersion.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
 #include "sim/MinuteRun.h"
@@ -29,6 +37,8 @@ struct Options {
     long long seed = 1;
     int cars = -1; // -1: the Cars setting
     int clock = defaultClock;
+    bool cycle = false;       // random cycling as the settings have it; else the run stays on the layout
+    std::string settingsFile; // empty: the table's defaults
 };
 
 int fail(const std::string& what) {
@@ -47,6 +57,11 @@ int parse(const ToolArgs& args, Options& o) {
     bool minutesGiven = false;
     for (size_t i = 1; i < args.size(); i += 2) {
         const std::string& key = args[i];
+        if (key == "--cycle") {
+            o.cycle = true;
+            --i; // a switch without a value
+            continue;
+        }
         if (i + 1 >= args.size())
             return fail("missing value for '" + key + "'");
         const std::string& val = args[i + 1];
@@ -63,6 +78,10 @@ int parse(const ToolArgs& args, Options& o) {
             if (!parseNumber(val, 1, maxCars, v))
                 return fail("bad value for --cars '" + val + "'");
             o.cars = static_cast<int>(v);
+        } else if (key == "--settings") {
+            if (val.empty())
+                return fail("missing value for '--settings'");
+            o.settingsFile = val;
         } else if (key == "--time") {
             if (!parseClockTime(val, o.clock))
                 return fail("bad value for --time '" + val + "' (HH:MM)");
@@ -88,16 +107,51 @@ void printFigures(const MinuteFigures& f, bool summary) {
     std::printf("\n");
 }
 
+// The settings of an export file, read into an empty store of the current version, or of a settings store, read
+// from a copy so that the load's own writes never reach the user's file. Empty on failure, after the message.
+std::optional<SettingsRecord> settingsFromFile(const std::string& file) {
+    QFile in(QString::fromStdString(file));
+    if (!in.open(QIODevice::ReadOnly)) {
+        fail("cannot read settings file '" + file + "'");
+        return std::nullopt;
+    }
+    const QByteArray head = in.read(static_cast<qint64>(settingsFileHeader.size()));
+    in.close();
+    if (head.toStdString() == settingsFileHeader) {
+        MemoryProfileStore store;
+        startupVersion(store, "jamlog", 0);
+        if (importSettings(store, file, {}) != SettingsFileResult::ok) {
+            fail("'" + file + "' is not a settings file of this version");
+            return std::nullopt;
+        }
+        return loadSettings(store);
+    }
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("settings.ini");
+    if (!dir.isValid() || !QFile::copy(QString::fromStdString(file), copy)) {
+        fail("cannot copy settings file '" + file + "'");
+        return std::nullopt;
+    }
+    QtProfileStore store(copy);
+    return loadSettings(store);
+}
+
 } // namespace
 
 int runSimulate(const ToolArgs& args) {
     Options o;
     if (const int status = parse(args, o))
         return status;
-    // The defaults of the settings table, as a first run with an empty store reads them.
-    MemoryProfileStore store;
-    SimSettings settings = simSettingsFromRecord(loadSettings(store));
+    // Without a file, the defaults of the settings table, as a first run with an empty store reads them.
+    MemoryProfileStore empty;
+    const std::optional<SettingsRecord> record =
+        o.settingsFile.empty() ? loadSettings(empty) : settingsFromFile(o.settingsFile);
+    if (!record)
+        return 2;
+    SimSettings settings = simSettingsFromRecord(*record);
     settings.network = o.layout;
+    if (!o.cycle)
+        settings.randomMask &= ~1;
     if (o.cars > 0)
         settings.cars = o.cars;
 
@@ -108,10 +162,16 @@ int runSimulate(const ToolArgs& args) {
     // Every run start takes the next seed of a sequence from --seed, so that resets and cycling replay too.
     sim.setSeedSource([next = static_cast<uint32_t>(o.seed)]() mutable { return next++; });
     MinuteFigures last;
-    runSimulationMinutes(sim, o.clock, o.minutes, [&](const MinuteFigures& f) {
+    const MinuteRun run = runSimulationMinutes(sim, o.clock, o.minutes, [&](const MinuteFigures& f) {
         printFigures(f, false);
         last = f;
     });
+    if (run.stalled) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "jamlog: --simulate: no minute passed after minute %d; the timers have stalled\n",
+                     last.minute);
+        return 1;
+    }
     printFigures(last, true);
     return 0;
 }

@@ -9,8 +9,14 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+#include <fstream>
+
 #include "app/Tools.h"
 #include "model/LayoutCatalogue.h"
+#include "platform/QtProfileStore.h"
+#include "settings/SettingsExport.h"
+#include "settings/StartupVersion.h"
 
 using namespace jamlog;
 
@@ -119,8 +125,8 @@ TEST(SimulateToolTest, TimeSetsTheStartClockWhichWrapsAtMidnight) {
 
 TEST(SimulateToolTest, RandomCyclingMovesToAnotherFamilyAtTheFifthMinuteAndReplaysExactly) {
     int s1 = -1, s2 = -1;
-    const std::string a = capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4"}, s1);
-    const std::string b = capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4"}, s2);
+    const std::string a = capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4", "--cycle"}, s1);
+    const std::string b = capture({"8", "--cycle", "--minutes", "6", "--cars", "20", "--seed", "4"}, s2);
     ASSERT_EQ(s1, 0);
     EXPECT_EQ(a, b); // through resets and the change of layout
     const std::vector<std::string> out = lines(a);
@@ -130,6 +136,48 @@ TEST(SimulateToolTest, RandomCyclingMovesToAnotherFamilyAtTheFifthMinuteAndRepla
     const int next = std::stoi(pairs(out[4])["layout"]);
     EXPECT_NE(layoutFamily(next), layoutFamily(8)) << out[4];
     EXPECT_EQ(pairs(out[6])["layout"], pairs(out[5])["layout"]);
+}
+
+TEST(SimulateToolTest, WithoutCycleTheRunStaysOnItsLayout) {
+    int status = -1;
+    const std::vector<std::string> out = lines(capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4"}, status));
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(out.size(), 7u);
+    for (const std::string& l : out)
+        EXPECT_EQ(pairs(l)["layout"], "8") << l;
+}
+
+// A settings store or an export file holding Cars 30 runs as --cars 30 does on the defaults; anything else that
+// cannot be read is refused.
+TEST(SimulateToolTest, SettingsComeFromAStoreOrAnExportFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string ini = dir.filePath("store.ini").toStdString(), jmx = dir.filePath("export.jmx").toStdString();
+    {
+        QtProfileStore store(QString::fromStdString(ini));
+        store.WriteProfileInt("Config", "Cars", 30);
+    }
+    MemoryProfileStore memory;
+    startupVersion(memory, "jamlog", 0);
+    memory.WriteProfileInt("Config", "Cars", 30);
+    ASSERT_EQ(exportSettings(memory, jmx), SettingsFileResult::ok);
+    const std::string bad = dir.filePath("bad.jmx").toStdString();
+    std::ofstream(bad) << settingsFileHeader << "garbage";
+
+    int status = -1;
+    const std::string expected = capture({"8", "--minutes", "1", "--seed", "6", "--cars", "30"}, status);
+    ASSERT_EQ(status, 0);
+    EXPECT_NE(capture({"8", "--minutes", "1", "--seed", "6"}, status), expected);
+    for (const std::string& file : {ini, jmx}) {
+        EXPECT_EQ(capture({"8", "--minutes", "1", "--seed", "6", "--settings", file}, status), expected) << file;
+        EXPECT_EQ(status, 0) << file;
+    }
+    for (const std::string& file : {bad, dir.filePath("absent.ini").toStdString()}) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(capture({"8", "--minutes", "1", "--settings", file}, status), "");
+        EXPECT_NE(testing::internal::GetCapturedStderr(), "") << file;
+        EXPECT_EQ(status, 2) << file;
+    }
 }
 
 TEST(SimulateToolTest, BadValuesExitTwoWithoutOutput) {
@@ -150,6 +198,8 @@ TEST(SimulateToolTest, BadValuesExitTwoWithoutOutput) {
         {"8", "--minutes", "1", "--time", "ab:cd"},
         {"8", "--minutes", "1", "--time", ""},
         {"8", "--minutes", "1", "--time"},
+        {"8", "--minutes", "1", "--settings"},
+        {"8", "--minutes", "1", "--settings", ""},
     };
     for (const ToolArgs& args : bad) {
         int status = 0;
