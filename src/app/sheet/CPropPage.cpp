@@ -61,7 +61,7 @@ QWidget* CPropPage::makeControl(const ControlRow& row) {
         auto* combo = new QComboBox;
         for (const char* e : row.entries)
             combo->addItem(e);
-        connect(combo, &QComboBox::activated, this, [this, &row](int i) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, &row](int i) {
             valueOf(record, row.setting) = i;
             applyEnableRules(*this);
         });
