@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/Bitmap.h"
+
 namespace jamlog {
 
 void buildChain(Builder& b, const Chain& c) {
@@ -36,6 +38,12 @@ void buildChain(Builder& b, const Chain& c) {
                 a.endTaper = laneDropTaper;
         }
         b.segmentInOutline(road, a, chainOutlineReach);
+        // The builder reads an arc's centre marker as an end taper too and closes lane 1 before the arc's end;
+        // a chain's bends keep all their lanes.
+        if (arc && p.topLane >= 1) {
+            LaneStrip& lane = b.model().road(road).lanes[1];
+            setCells(lane.occupancy, 0, lane.laneLength / 10, false);
+        }
     }
 }
 
