@@ -6,6 +6,7 @@ namespace jamlog {
 
 void buildClassicLayout(Builder& b, LayoutArgs& a);    // 0
 void buildJamlogUsa(Builder& b, LayoutArgs& a);        // 1
+void buildCircularMotorway(Builder& b, LayoutArgs& a); // 4
 void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5
 void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
 void buildJunction13(Builder& b, LayoutArgs& a);       // 10
