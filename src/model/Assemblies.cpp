@@ -7,7 +7,8 @@ namespace {
 
 // A quarter turn clockwise on the screen (y grows downwards), applied q times.
 Point quarterTurn(Point p, int q) {
-    for (int i = 0; i < q; ++i) p = {-p.y, p.x};
+    for (int i = 0; i < q; ++i)
+        p = {-p.y, p.x};
     return p;
 }
 
@@ -22,28 +23,54 @@ void ringSegments(Builder& b, int base, int cx, int cy, int s, const std::array<
         int arc = base + 2 * q, side = arc + 1, nextArc = base + (2 * q + 2) % 8;
         int exit = exits[static_cast<size_t>(q)];
         SegmentArgs a;
-        a.x1 = cx + from.x; a.y1 = cy + from.y; a.x2 = cx + to.x; a.y2 = cy + to.y;
-        a.viaX = cx + via.x; a.viaY = cy + via.y;
-        a.topLanes = 1; a.cw = 1; a.style = edgeStyleLink; a.offset = 1;
-        if (arcsOfferExits) { a.next0 = exit; a.next1 = exit; a.next2 = side; }
-        else { a.next0 = a.next1 = a.next2 = side; }
+        a.x1 = cx + from.x;
+        a.y1 = cy + from.y;
+        a.x2 = cx + to.x;
+        a.y2 = cy + to.y;
+        a.viaX = cx + via.x;
+        a.viaY = cy + via.y;
+        a.topLanes = 1;
+        a.cw = 1;
+        a.style = edgeStyleLink;
+        a.offset = 1;
+        if (arcsOfferExits) {
+            a.next0 = exit;
+            a.next1 = exit;
+            a.next2 = side;
+        } else {
+            a.next0 = a.next1 = a.next2 = side;
+        }
         // The made-up outline of a three-point arc crosses itself here. The fitted one reaches beyond the circle by
         // the two-lane band and the bulge of the arc between its ends (a fifth of the radius covers the 56 degrees
         // each corner sweeps).
         b.segmentInOutline(arc, a, s / 5 + 2 * b.model().laneWidth);
         SegmentArgs t;
-        t.x1 = a.x2; t.y1 = a.y2; t.x2 = cx + nextFrom.x; t.y2 = cy + nextFrom.y;
-        t.topLanes = 1; t.style = edgeStyleLink; t.offset = 1;
-        if (arcsOfferExits) { t.next0 = t.next1 = t.next2 = nextArc; }
-        else { t.next0 = exit; t.next1 = exit; t.next2 = nextArc; }
+        t.x1 = a.x2;
+        t.y1 = a.y2;
+        t.x2 = cx + nextFrom.x;
+        t.y2 = cy + nextFrom.y;
+        t.topLanes = 1;
+        t.style = edgeStyleLink;
+        t.offset = 1;
+        if (arcsOfferExits) {
+            t.next0 = t.next1 = t.next2 = nextArc;
+        } else {
+            t.next0 = exit;
+            t.next1 = exit;
+            t.next2 = nextArc;
+        }
         b.segment(side, t);
     }
 }
 
 } // namespace
 
+void ringRoundabout(Builder& b, const RingRoundabout& r) {
+    ringSegments(b, r.base, r.centre.x, r.centre.y, r.halfSize, r.exits, true);
+}
+
 void ringRoundabout(Builder& b, int base, int cx, int cy, int s, const std::array<int, 4>& exits) {
-    ringSegments(b, base, cx, cy, s, exits, true);
+    ringRoundabout(b, {.base = base, .centre = {cx, cy}, .halfSize = s, .exits = exits});
 }
 
 void ringTemplate(Builder& b, int base, const std::array<int, 4>& exits) {
@@ -52,6 +79,12 @@ void ringTemplate(Builder& b, int base, const std::array<int, 4>& exits) {
 }
 
 void fourArmRoundabout(Builder& b, int roundabout, int ringLanes, int radius, const std::array<int, 4>& exits) {
+    fourArmRoundabout(b, {.roundabout = roundabout, .ringLanes = ringLanes, .radius = radius, .exits = exits});
+}
+
+void fourArmRoundabout(Builder& b, const FourArmRoundabout& r) {
+    const int roundabout = r.roundabout, ringLanes = r.ringLanes, radius = r.radius;
+    const std::array<int, 4>& exits = r.exits;
     constexpr int centre = 202;
     constexpr int armPoints[4] = {200, 402, 204, 2}; // north, east, south, west in cell points
     b.roundaboutShape(roundabout, centre, radius);
@@ -78,8 +111,22 @@ void miniRoundabout(Builder& b, int roundabout) {
 
 void lightJunction(Builder& b, int group, int mode, int base, int centre, const std::array<int, 4>& approaches,
                    const std::array<int, 4>& exits, int topLanes, int offset, int s) {
-    const Point c = cellPoint(centre);
-    const int o = static_cast<int>(0.56 * b.model().laneWidth * offset);
+    lightJunction(b, {.group = group,
+                      .mode = mode,
+                      .base = base,
+                      .centre = centre,
+                      .approaches = approaches,
+                      .exits = exits,
+                      .topLanes = topLanes,
+                      .offset = offset,
+                      .halfSize = s});
+}
+
+void lightJunction(Builder& b, const LightJunction& j) {
+    const int group = j.group, mode = j.mode, base = j.base, topLanes = j.topLanes, s = j.halfSize;
+    const std::array<int, 4>&approaches = j.approaches, &exits = j.exits;
+    const Point c = cellPoint(j.centre);
+    const int o = static_cast<int>(0.56 * b.model().laneWidth * j.offset);
     const int ctl = base - 1;
     auto at = [&](Point rel, int q) {
         Point p = quarterTurn(rel, q);
@@ -105,7 +152,8 @@ void lightJunction(Builder& b, int group, int mode, int base, int centre, const 
     }
     LightGroup& g = b.model().lightGroups[static_cast<size_t>(group)];
     g.mode = (mode & lightModeFlag) ? mode - lightModeFlag : mode;
-    for (int k = 0; k < 4; ++k) g.arms[k] = approaches[static_cast<size_t>(k)];
+    for (int k = 0; k < 4; ++k)
+        g.arms[k] = approaches[static_cast<size_t>(k)];
     g.phase = 0;
     g.hasLights = (mode & lightModeFlag) ? 1 : 0;
 }

@@ -107,10 +107,15 @@ void StreetPlan::straight(int from, int to) {
 }
 
 void StreetPlan::arc(int from, int fromArm, int to, int toArm, int32_t cx, int32_t cy, int cwOut) {
+    arc({.from = from, .fromArm = fromArm, .to = to, .toArm = toArm, .centre = {cx, cy}, .cw = cwOut});
+}
+
+void StreetPlan::arc(const ArcLink& c) {
+    const int from = c.from, to = c.to, fromArm = c.fromArm, toArm = c.toArm;
     Link l{LinkKind::Arc, from, to, fromArm, toArm, take(), take()};
-    l.cx = cx;
-    l.cy = cy;
-    l.cwOut = cwOut;
+    l.cx = c.centre.x;
+    l.cy = c.centre.y;
+    l.cwOut = c.cw;
     Node &a = nodes[static_cast<size_t>(from)], &z = nodes[static_cast<size_t>(to)];
     a.depart[fromArm] = l.out;
     z.arrive[toArm] = l.out;
@@ -120,6 +125,11 @@ void StreetPlan::arc(int from, int fromArm, int to, int toArm, int32_t cx, int32
 }
 
 void StreetPlan::straightWithLoop(int from, int to, int loopFrom, int loopTo, int bulge) {
+    straightWithLoop({.from = from, .to = to, .loopFrom = loopFrom, .loopTo = loopTo, .bulge = bulge});
+}
+
+void StreetPlan::straightWithLoop(const LoopLink& p) {
+    const int from = p.from, to = p.to, loopFrom = p.loopFrom, loopTo = p.loopTo, bulge = p.bulge;
     Node &a = nodes[static_cast<size_t>(from)], &z = nodes[static_cast<size_t>(to)];
     Link l{LinkKind::Loop, from, to, armToward(a.x, a.y, z.x, z.y), armToward(z.x, z.y, a.x, a.y), -1, -1};
     l.first = take();

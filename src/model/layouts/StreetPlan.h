@@ -34,12 +34,25 @@ public:
 
     // Two-way straight link; the arms follow from the direction between the two nodes.
     void straight(int from, int to);
-    // Two-way arc about (cx, cy) leaving `from` by fromArm and arriving at `to` by toArm; cwOut is the turning
-    // sense of the road from `from` to `to` (1 = clockwise on the screen).
+    // Two-way arc about a raw centre leaving node `from` by fromArm and arriving at node `to` by toArm; cw is the
+    // turning sense of the road from `from` to `to` (1 = clockwise on the screen).
+    struct ArcLink {
+        int from = 0, fromArm = north;
+        int to = 0, toArm = north;
+        Point centre{};
+        int cw = 0;
+    };
+    void arc(const ArcLink& a);
     void arc(int from, int fromArm, int to, int toArm, int32_t cx, int32_t cy, int cwOut);
     // Two-way straight link whose outbound direction has a one-way loop on its nearside between the
     // distances loopFrom and loopTo from `from`, bulging `bulge` units away from the street. The loop gives
     // way to the street where it rejoins it.
+    struct LoopLink {
+        int from = 0, to = 0;
+        int loopFrom = 0, loopTo = 0;
+        int bulge = 0;
+    };
+    void straightWithLoop(const LoopLink& l);
     void straightWithLoop(int from, int to, int loopFrom, int loopTo, int bulge);
 
     // Builds everything declared; junction light groups are numbered from 0 in declaration order (at most 25
