@@ -91,12 +91,18 @@ void fourArmRoundabout(Builder& b, const FourArmRoundabout& r) {
     const int style = ringLanes > 0 ? 1 : edgeStyleLink;
     for (int q = 0; q < 4; ++q) {
         int exitRoad = 5 + 2 * q;
-        b.roundaboutArc(roundabout, q, q, ringLanes, exitRoad, exitRoad, (q + 1) % 4, style, -1);
+        b.roundaboutArc(q, {.roundabout = roundabout,
+                            .quarter = q,
+                            .topLanes = ringLanes,
+                            .next = {exitRoad, exitRoad, (q + 1) % 4},
+                            .style = style});
     }
     for (int k = 0; k < 4; ++k) {
         int entry = 4 + 2 * k, exit = entry + 1, into = (k + 1) % 4, target = exits[static_cast<size_t>(k)];
-        b.straightRoadEx(entry, armPoints[k], centre, 0, into, into, into, 0, 0, radius + 50, 1, k);
-        b.straightRoadEx(exit, centre, armPoints[k], 0, target, target, target, 0, radius + 50, 0, 1, -1);
+        b.straightRoad(
+            entry, {.from = armPoints[k], .to = centre, .next = into, .trimEnd = radius + 50, .offset = 1, .ctl = k});
+        b.straightRoad(exit,
+                       {.from = centre, .to = armPoints[k], .next = target, .trimStart = radius + 50, .offset = 1});
         b.model().road(exit).indicator = 4;
     }
 }
@@ -105,7 +111,7 @@ void miniRoundabout(Builder& b, int roundabout) {
     b.roundaboutShape(roundabout, 101, 80);
     for (int q = 0; q < 4; ++q) {
         int n = (q + 1) % 4;
-        b.roundaboutArc(roundabout, q, q, 0, n, n, n, edgeStyleLink, -1);
+        b.roundaboutArc(q, {.roundabout = roundabout, .quarter = q, .next = n, .style = edgeStyleLink});
     }
 }
 
@@ -142,12 +148,27 @@ void lightJunction(Builder& b, const LightJunction& j) {
         int exAcross = exits[static_cast<size_t>((k + 2) % 4)];
         int exRight = exits[static_cast<size_t>((k + 3) % 4)];
         int exLeft = exits[static_cast<size_t>((k + 1) % 4)];
-        b.straightRaw(base + k, in.x, in.y, across.x, across.y, topLanes, exAcross, box, 9, 0, ctl);
-        b.arcRaw(base + 4 + k, in.x, in.y, right.x, right.y, rightCorner.x, rightCorner.y, c.x - s, c.y - s, c.x + s,
-                 c.y + s, 0, exRight, exRight, exRight, 1, box, 4, 0, ctl);
+        b.straightRaw(
+            base + k,
+            {.from = in, .to = across, .topLanes = topLanes, .next = exAcross, .box = box, .style = 9, .ctl = ctl});
+        b.arcRaw(base + 4 + k, {.from = in,
+                                .to = right,
+                                .centre = rightCorner,
+                                .bounds = {c.x - s, c.y - s, c.x + s, c.y + s},
+                                .next = exRight,
+                                .cw = 1,
+                                .box = box,
+                                .style = 4,
+                                .ctl = ctl});
         b.model().road(base + 4 + k).indicator = 8;
-        b.arcRaw(base + 8 + k, in.x, in.y, left.x, left.y, leftCorner.x, leftCorner.y, c.x - s, c.y - s, c.x + s,
-                 c.y + s, 0, exLeft, exLeft, exLeft, 0, box, 8, 0, ctl);
+        b.arcRaw(base + 8 + k, {.from = in,
+                                .to = left,
+                                .centre = leftCorner,
+                                .bounds = {c.x - s, c.y - s, c.x + s, c.y + s},
+                                .next = exLeft,
+                                .box = box,
+                                .style = 8,
+                                .ctl = ctl});
         b.model().road(base + 8 + k).indicator = 4;
     }
     LightGroup& g = b.model().lightGroups[static_cast<size_t>(group)];

@@ -52,9 +52,9 @@ void limitShortRoads(NetworkModel& m, int baseSpeed) {
 } // namespace
 
 void buildEndStubs(Builder& b) {
-    b.straightRoadEx(roadStub, stubStart, stubEnd, 0, trackStub, trackStub, trackStub, 0, 0, 0, 0, -1);
-    b.straightRoadEx(trackStub, stubStart, stubEnd, 0, trackStub, trackStub, trackStub, 0, 0, 0, 0, -1);
-    b.straightRoadEx(riverStub, stubStart, stubEnd, 0, riverStub, riverStub, riverStub, 0, 0, 0, 0, -1);
+    b.straightRoad(roadStub, {.from = stubStart, .to = stubEnd, .next = trackStub});
+    b.straightRoad(trackStub, {.from = stubStart, .to = stubEnd, .next = trackStub});
+    b.straightRoad(riverStub, {.from = stubStart, .to = stubEnd, .next = riverStub});
 }
 
 BuildResult buildLayout(NetworkModel& m, Rng& rng, const BuildParams& p) {

@@ -78,19 +78,19 @@ void joinInOutline(Builder& b, int road, int fromRoad, int toRoad, SegmentArgs a
 
 void roundaboutInterchange(Builder& b, const std::array<int, 4>& outward) {
     NetworkModel& m = b.model();
-    b.straightRoad(0, 6, 406, motorwayLanes, 1, 1, 20, -1);
-    b.straightRoad(1, 406, 1006, motorwayLanes, 2, 2, 2, 1021);
-    b.straightRoad(2, 1006, 1406, motorwayLanes, outward[0], outward[0], outward[0], -1);
-    b.straightRoad(3, 1407, 1007, motorwayLanes, 4, 4, 22, -1);
-    b.straightRoad(4, 1007, 407, motorwayLanes, 5, 5, 5, 1023);
-    b.straightRoad(5, 407, 7, motorwayLanes, outward[1], outward[1], outward[1], -1);
+    b.straightRoad(0, {.from = 6, .to = 406, .topLanes = motorwayLanes, .next = {1, 1, 20}});
+    b.straightRoad(1, {.from = 406, .to = 1006, .topLanes = motorwayLanes, .next = 2, .ctl = 1021});
+    b.straightRoad(2, {.from = 1006, .to = 1406, .topLanes = motorwayLanes, .next = outward[0]});
+    b.straightRoad(3, {.from = 1407, .to = 1007, .topLanes = motorwayLanes, .next = {4, 4, 22}});
+    b.straightRoad(4, {.from = 1007, .to = 407, .topLanes = motorwayLanes, .next = 5, .ctl = 1023});
+    b.straightRoad(5, {.from = 407, .to = 7, .topLanes = motorwayLanes, .next = outward[1]});
 
-    b.straightRoadEx(6, 700, 703, crossLanes, 7, 7, 24, 0, 0, 0, 3, -1);
-    b.straightRoadEx(7, 703, 710, crossLanes, 8, 8, 8, 0, 0, 0, 3, -1);
-    b.straightRoadEx(8, 710, 713, crossLanes, outward[2], outward[2], outward[2], 0, 0, 0, 3, -1);
-    b.straightRoadEx(9, 713, 710, crossLanes, 10, 10, 26, 0, 0, 0, 3, -1);
-    b.straightRoadEx(10, 710, 703, crossLanes, 11, 11, 11, 0, 0, 0, 3, -1);
-    b.straightRoadEx(11, 703, 700, crossLanes, outward[3], outward[3], outward[3], 0, 0, 0, 3, -1);
+    b.straightRoad(6, {.from = 700, .to = 703, .topLanes = crossLanes, .next = {7, 7, 24}, .offset = 3});
+    b.straightRoad(7, {.from = 703, .to = 710, .topLanes = crossLanes, .next = 8, .offset = 3});
+    b.straightRoad(8, {.from = 710, .to = 713, .topLanes = crossLanes, .next = outward[2], .offset = 3});
+    b.straightRoad(9, {.from = 713, .to = 710, .topLanes = crossLanes, .next = {10, 10, 26}, .offset = 3});
+    b.straightRoad(10, {.from = 710, .to = 703, .topLanes = crossLanes, .next = 11, .offset = 3});
+    b.straightRoad(11, {.from = 703, .to = 700, .topLanes = crossLanes, .next = outward[3], .offset = 3});
 
     for (const RingPiece& p : ring) {
         SegmentArgs a;

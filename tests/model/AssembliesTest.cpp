@@ -22,7 +22,7 @@ struct Asm : ModelFixture {
 } // namespace
 
 TEST_F(Asm, RingRoundaboutClosesAndOffersExits) {
-    ringRoundabout(b, 10, 20000, 20000, 2000, {30, 31, 32, 33});
+    ringRoundabout(b, {.base = 10, .centre = {20000, 20000}, .halfSize = 2000, .exits = {30, 31, 32, 33}});
     for (int i = 0; i < 8; ++i) {
         int next = 10 + (i + 1) % 8;
         EXPECT_LT(gap(10 + i, next), 60) << "segment " << i; // chord-based offsets of arcs and sides differ by 55
@@ -38,7 +38,7 @@ TEST_F(Asm, RingRoundaboutClosesAndOffersExits) {
 // layout and a large one.
 TEST_F(Asm, RingRoundaboutArcsLieInsideTheirOutlines) {
     for (int s : {500, 2000}) {
-        ringRoundabout(b, 10, 20000, 20000, s, {30, 31, 32, 33});
+        ringRoundabout(b, {.base = 10, .centre = {20000, 20000}, .halfSize = s, .exits = {30, 31, 32, 33}});
         for (int arc = 10; arc < 18; arc += 2) {
             EXPECT_FALSE(arccheck::outlineCrossesItself(m->road(arc))) << "size " << s << " arc " << arc;
             EXPECT_EQ(arccheck::pointsOutsideOutline(m->road(arc), 1.5 * m->laneWidth), 0)
@@ -59,7 +59,7 @@ TEST_F(Asm, RingTemplateIsTurned) {
 }
 
 TEST_F(Asm, FourArmRoundaboutJoinsEntriesToRing) {
-    fourArmRoundabout(b, 0, 1, 600, {40, 41, 42, 43});
+    fourArmRoundabout(b, {.roundabout = 0, .ringLanes = 1, .radius = 600, .exits = {40, 41, 42, 43}});
     for (int k = 0; k < 4; ++k) {
         const RoadRecord& entry = m->road(4 + 2 * k);
         EXPECT_EQ(entry.control, k);
@@ -74,7 +74,14 @@ TEST_F(Asm, FourArmRoundaboutJoinsEntriesToRing) {
 }
 
 TEST_F(Asm, LightJunctionArcsEndOnTheirCrossingsExits) {
-    lightJunction(b, 2, 16 + 3, 20, 1010, {1, 2, 3, 4}, {5, 6, 7, 8}, 0, 1, 500);
+    lightJunction(b, {.group = 2,
+                      .mode = 16 + 3,
+                      .base = 20,
+                      .centre = 1010,
+                      .approaches = {1, 2, 3, 4},
+                      .exits = {5, 6, 7, 8},
+                      .offset = 1,
+                      .halfSize = 500});
     const LightGroup& g = m->lightGroups[2];
     EXPECT_EQ(g.mode, 3);
     EXPECT_EQ(g.hasLights, 1);
@@ -102,9 +109,9 @@ TEST_F(Asm, LightJunctionArcsEndOnTheirCrossingsExits) {
 
 TEST_F(Asm, RoundaboutInterchangePassesTheChecker) {
     roundaboutInterchange(b, {499, 499, 499, 499});
-    b.straightRoad(roadStub, 9899, 9999, 0, 599, 599, 599, -1);
-    b.straightRoad(trackStub, 9899, 9999, 0, 599, 599, 599, -1);
-    b.straightRoad(riverStub, 9899, 9999, 0, 699, 699, 699, -1);
+    b.straightRoad(roadStub, {.from = 9899, .to = 9999, .next = 599});
+    b.straightRoad(trackStub, {.from = 9899, .to = 9999, .next = 599});
+    b.straightRoad(riverStub, {.from = 9899, .to = 9999, .next = 699});
     m->roadCount = 28;
     m->boundaryRoads = {2, 5, 8, 11, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     m->extentMinX = m->extentMinY = -1000;

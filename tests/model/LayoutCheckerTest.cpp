@@ -15,14 +15,14 @@ namespace {
 struct Net : ModelFixture {
     void SetUp() override {
         ModelFixture::SetUp();
-        b.straightRoad(roadStub, 9899, 9999, 0, 599, 599, 599, -1);
-        b.straightRoad(trackStub, 9899, 9999, 0, 599, 599, 599, -1);
-        b.straightRoad(riverStub, 9899, 9999, 0, 699, 699, 699, -1);
+        b.straightRoad(roadStub, {.from = 9899, .to = 9999, .next = 599});
+        b.straightRoad(trackStub, {.from = 9899, .to = 9999, .next = 599});
+        b.straightRoad(riverStub, {.from = 9899, .to = 9999, .next = 699});
         // A loop 0 -> 1 -> 2 with 1 also leaving by the boundary road 3.
-        b.straightRoad(0, 1010, 2010, 0, 1, 1, 1, -1);
-        b.straightRoad(1, 2010, 2020, 0, 2, 2, 3, -1);
-        b.straightRoad(2, 2020, 1010, 0, 0, 0, 0, -1);
-        b.straightRoad(3, 2020, 3020, 0, 499, 499, 499, -1);
+        b.straightRoad(0, {.from = 1010, .to = 2010, .next = 1});
+        b.straightRoad(1, {.from = 2010, .to = 2020, .next = {2, 2, 3}});
+        b.straightRoad(2, {.from = 2020, .to = 1010, .next = 0});
+        b.straightRoad(3, {.from = 2020, .to = 3020, .next = 499});
         m->roadCount = 4;
         m->boundaryRoads[0] = 3;
         m->extentMinX = m->extentMinY = 0;
@@ -92,8 +92,8 @@ TEST_F(Net, BoundarySuccessorsAreEntriesNotJoins) {
     m->boundaryTracks[0] = 2; // a road in the track list is no boundary of roads
     EXPECT_EQ(errorsAbout(2), 1);
     // Tracks: the boundary track's entry lies far off, the other track must still join.
-    b.straightRoad(500, 1050, 2050, 0, 501, 501, 501, -1);
-    b.straightRoad(501, 3060, 2060, 0, 500, 500, 500, -1);
+    b.straightRoad(500, {.from = 1050, .to = 2050, .next = 501});
+    b.straightRoad(501, {.from = 3060, .to = 2060, .next = 500});
     m->trackCount = 2;
     m->boundaryTracks[0] = 500;
     EXPECT_EQ(errorsAbout(500), 0) << layoutReport(*m, checkLayout(*m));
@@ -103,7 +103,7 @@ TEST_F(Net, BoundarySuccessorsAreEntriesNotJoins) {
 // The stub numbers are stubs only while the layout does not count them among its records, and a track that leads
 // only to itself ends the line as the railway sees it: no join into it is judged and nothing behind it is trapped.
 TEST_F(Net, StubsAndDeadEndsFollowTheRailway) {
-    b.straightRoad(500, 1050, 2050, 0, 599, 599, 599, -1); // runs into the stub, far from it
+    b.straightRoad(500, {.from = 1050, .to = 2050, .next = 599}); // runs into the stub, far from it
     m->trackCount = 1;
     EXPECT_EQ(errorsAbout(500), 0) << layoutReport(*m, checkLayout(*m));
     // More than 99 tracks: 599 is an ordinary track, so the join into it, its own join and its place are judged.
@@ -122,8 +122,8 @@ TEST_F(Net, StubsAndDeadEndsFollowTheRailway) {
     // A counted track that leads only to itself is a buffer stop: the siding into it is not trapped.
     m->extentMaxX = 100000;
     m->trackCount = 3;
-    b.straightRoad(501, 2050, 3050, 0, 502, 502, 502, -1);
-    b.straightRoad(502, 7070, 8070, 0, 502, 502, 502, -1);
+    b.straightRoad(501, {.from = 2050, .to = 3050, .next = 502});
+    b.straightRoad(502, {.from = 7070, .to = 8070, .next = 502});
     m->road(500).next[0] = m->road(500).next[1] = 501;
     EXPECT_EQ(errorsAbout(501), 0) << layoutReport(*m, checkLayout(*m));
     EXPECT_EQ(errorsAbout(502), 0);

@@ -21,7 +21,7 @@ TEST_F(Fixture, PointNotations) {
 }
 
 TEST_F(Fixture, TwoWayRoadsLieOnOppositeSides) {
-    b.twoWay(0, 1, 1010, 2010, 0, 5, 6, 0, 0, 0, 1);
+    b.twoWay(0, 1, {.from = 1010, .to = 2010, .nextA = 5, .nextB = 6, .offset = 1});
     const RoadRecord &a = m->road(0), &r = m->road(1);
     EXPECT_LT(a.startY, 10000); // eastbound, offset to its left on screen (north)
     EXPECT_GT(r.startY, 10000); // westbound, offset to its own left (south)
@@ -43,7 +43,7 @@ TEST_F(Fixture, GridStreetSuccessorsFollowGrid) {
 TEST_F(Fixture, RoundaboutQuartersJoinRound) {
     b.roundaboutShape(0, 505, 800);
     for (int q = 0; q < 4; ++q)
-        b.roundaboutArc(0, q, q, 1, (q + 1) % 4, (q + 1) % 4, (q + 1) % 4, 3, -1);
+        b.roundaboutArc(q, {.roundabout = 0, .quarter = q, .topLanes = 1, .next = (q + 1) % 4, .style = 3});
     for (int q = 0; q < 4; ++q) {
         const RoadRecord &r = m->road(q), &n = m->road((q + 1) % 4);
         EXPECT_EQ(r.kind, 1);
@@ -56,12 +56,12 @@ TEST_F(Fixture, RoundaboutQuartersJoinRound) {
 }
 
 TEST_F(Fixture, LinkAndFilletMeetTheirRoads) {
-    b.straightRoad(0, 1010, 2010, 0, 2, 2, 2, -1);
-    b.straightRoad(1, 2515, 2525, 0, 1, 1, 1, -1);
-    b.linkRoads(2, 0, 0, 1, 1, 1, 0, 0, 1);
+    b.straightRoad(0, {.from = 1010, .to = 2010, .next = 2});
+    b.straightRoad(1, {.from = 2515, .to = 2525, .next = 1});
+    b.linkRoads(2, {.next = 1, .fromRoad = 0, .toRoad = 1});
     EXPECT_EQ(m->road(2).startX, 20000);
     EXPECT_EQ(m->road(2).endY(), 15000);
-    b.filletRoads(3, 0, 1, 1, 1, 1, 0, 1);
+    b.filletRoads(3, {.next = 1, .cw = 1, .fromRoad = 0, .toRoad = 1});
     const RoadRecord& f = m->road(3);
     EXPECT_EQ(f.centreX, 20000);
     EXPECT_EQ(f.centreY, 15000);
@@ -75,7 +75,7 @@ TEST_F(Fixture, RoundaboutQuarterOutlineHoldsItsWholeQuadrant) {
     b.roundaboutShape(0, 505, r);
     const double pi = 3.14159265358979;
     for (int q = 0; q < 4; ++q) {
-        b.roundaboutArc(0, q, q, 1, 0, 0, 0, 3, -1);
+        b.roundaboutArc(q, {.roundabout = 0, .quarter = q, .topLanes = 1, .next = 0, .style = 3});
         const RoadRecord& a = m->road(q);
         const int32_t* corner = &m->roundabouts[0].corners[2 * q];
         int minX = a.outline[0], maxX = a.outline[0], minY = a.outline[1], maxY = a.outline[1];

@@ -19,7 +19,7 @@ struct Plan : ModelFixture {
         m->extentMinX = m->extentMinY = 0;
         m->extentMaxX = m->extentMaxY = 30000;
         for (int stub : {roadStub, trackStub, riverStub})
-            b.straightRoadEx(stub, 9899, 9999, 0, 599, 599, 599, 0, 0, 0, 0, -1);
+            b.straightRoad(stub, {.from = 9899, .to = 9999, .next = 599});
     }
 };
 
@@ -88,7 +88,12 @@ TEST_F(Plan, ArcLinkEndsOnItsNeighbours) {
     StreetPlan p(b, 0);
     const int w = p.edge(2000, 9000), bend = p.joint(5000, 9000), n = p.joint(9000, 5000), top = p.edge(9000, 2000);
     p.straight(w, bend);
-    p.arc(bend, east, n, south, 5000, 5000, 0); // the way back leaves n heading south
+    p.arc({.from = bend,
+           .fromArm = east,
+           .to = n,
+           .toArm = south,
+           .centre = {5000, 5000},
+           .cw = 0}); // the way back leaves n heading south
     p.straight(n, top);
     EXPECT_EQ(p.build(1, false), 6);
     finish(6);
@@ -134,7 +139,8 @@ TEST_F(Plan, LoopOutlineHoldsTheLoopOffTheStreet) {
     for (const Case& c : cases) {
         SetUp();
         StreetPlan p(b, 0);
-        p.straightWithLoop(p.edge(c.x1, c.y1), p.edge(c.x2, c.y2), 3000, 5000, c.bulge);
+        p.straightWithLoop(
+            {.from = p.edge(c.x1, c.y1), .to = p.edge(c.x2, c.y2), .loopFrom = 3000, .loopTo = 5000, .bulge = c.bulge});
         EXPECT_EQ(p.build(1, false), 5);
         const RoadRecord& loop = m->road(p.loopRoad());
         ASSERT_EQ(loop.control, 1);
@@ -149,8 +155,9 @@ TEST_F(Plan, LoopOutlineHoldsTheLoopOffTheStreet) {
     // The outline the builder makes up for the same loop is what the check exists for.
     SetUp();
     StreetPlan p(b, 0);
-    p.straightWithLoop(p.edge(4000, 10000), p.edge(16000, 10000), 3000, 5000, 1400);
+    p.straightWithLoop(
+        {.from = p.edge(4000, 10000), .to = p.edge(16000, 10000), .loopFrom = 3000, .loopTo = 5000, .bulge = 1400});
     p.build(1, false);
-    b.linkArc(p.loopRoad(), 0, 0, 8000, 10000 - 72 - 1400, Outline{}, 0, 2, 2, 2, 1, 0, 0, 2);
+    b.linkArc(p.loopRoad(), {.via = {8000, 10000 - 72 - 1400}, .next = 2, .cw = 1, .fromRoad = 0, .toRoad = 2});
     EXPECT_NE(loopcheck::outlineFault(m->road(p.loopRoad()), m->road(1), m->laneWidth), "");
 }

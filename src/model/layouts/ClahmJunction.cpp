@@ -15,11 +15,27 @@ constexpr int railGroupMode = 6;
 constexpr int firstSignalGroup = 25;
 
 void buildPiece(Builder& b) {
-    b.twoWay(500, 509, 14, 714, 0, 501, 510, 0, 0, 0, offsetSteps);
-    b.twoWay(501, 508, 714, 1414, 0, 502, 509, 0, 0, 0, offsetSteps);
-    b.twoWay(502, 507, 1414, 2114, 0, 503, 508, 0, 0, 0, offsetSteps);
-    b.twoWayArc(503, 506, 2114, 2815, 21000, 38500, {2112, 2120, 2820, 2812}, 0, 504, 507, 1, 0, 999, 999, offsetSteps);
-    b.twoWayArc(504, 505, 2815, 3317, 21400, 38500, {2812, 2820, 3320, 3312}, 0, 515, 506, 1, 0, 999, 999, offsetSteps);
+    b.twoWay(500, 509, {.from = 14, .to = 714, .nextA = 501, .nextB = 510, .offset = offsetSteps});
+    b.twoWay(501, 508, {.from = 714, .to = 1414, .nextA = 502, .nextB = 509, .offset = offsetSteps});
+    b.twoWay(502, 507, {.from = 1414, .to = 2114, .nextA = 503, .nextB = 508, .offset = offsetSteps});
+    b.twoWayArc(503, 506,
+                {.from = 2114,
+                 .to = 2815,
+                 .centre = {21000, 38500},
+                 .outline = {2112, 2120, 2820, 2812},
+                 .nextA = 504,
+                 .nextB = 507,
+                 .cw = 1,
+                 .offset = offsetSteps});
+    b.twoWayArc(504, 505,
+                {.from = 2815,
+                 .to = 3317,
+                 .centre = {21400, 38500},
+                 .outline = {2812, 2820, 3320, 3312},
+                 .nextA = 515,
+                 .nextB = 506,
+                 .cw = 1,
+                 .offset = offsetSteps});
 }
 
 void setGroup(NetworkModel& m, int group, int a0, int a1, int a2, int a3) {
@@ -56,7 +72,7 @@ void buildClahmJunction(Builder& b, LayoutArgs& a) {
     copyRun(m, 520, pieceTracks, 0, 0, 1400);
     transformRun(m, 525, 5, 0, 0, -2200); // the copied return tracks move up beside their outbound tracks
     for (int platform : {502, 517, 522, 527})
-        m.road(platform).edgeStyle = 1;
+        m.road(platform).edgeStyle = edgeStylePlatform;
 
     copyRun(m, 530, 30, 0, 0, -2200);
     copyRun(m, 560, 60, 0, 0, -4400);

@@ -26,8 +26,8 @@ constexpr int roundaboutRadius = 600;
 // The railway: seven double-track pieces along cell row 3, eastbound 500-506 and westbound 513-507.
 constexpr int railRow = 3;
 constexpr std::array<int, 8> railBreaks{1, 5, 9, 12, 16, 19, 23, 27};
-constexpr int stationPiece = 4; // the platforms lie between columns 16 and 19
-constexpr int railOffset = 2;   // each track two offset steps to its own side
+constexpr int stationPiece = 4;                                 // the platforms lie between columns 16 and 19
+constexpr int railOffset = 2;                                   // each track two offset steps to its own side
 constexpr std::array<int, 3> bridgeColumns{7000, 14000, 21000}; // streets that cross over the railway
 constexpr int bridgeHalfWidth = 260; // a street with its verges, either side of its centre line
 
@@ -52,10 +52,15 @@ void buildStreets(Builder& b, const LayoutArgs& a) {
     // Row 13: in from the west through an S-bend, past the service loop, to the roundabout and out east.
     // (The bend starts a little inside the edge: an offset arc's end lands a few units beyond its sweep.)
     const int bendLow = p.joint(2100, 14000), bendHigh = p.joint(3100, 13000);
-    p.arc(p.edge(1100, 15000), east, bendLow, south, 1100, 14000, 0);
-    p.arc(bendLow, north, bendHigh, west, 3100, 14000, 1);
+    p.arc({.from = p.edge(1100, 15000),
+           .fromArm = east,
+           .to = bendLow,
+           .toArm = south,
+           .centre = {1100, 14000},
+           .cw = 0});
+    p.arc({.from = bendLow, .fromArm = north, .to = bendHigh, .toArm = west, .centre = {3100, 14000}, .cw = 1});
     p.straight(bendHigh, j4);
-    p.straightWithLoop(j4, j5, 2000, 5000, 700);
+    p.straightWithLoop({.from = j4, .to = j5, .loopFrom = 2000, .loopTo = 5000, .bulge = 700});
     p.straight(j5, rb[west]);
     p.straight(rb[east], p.edge(27000, 13000));
 
@@ -64,7 +69,7 @@ void buildStreets(Builder& b, const LayoutArgs& a) {
     p.straight(p.edge(1000, 19000), j6);
     p.straight(j6, j7);
     p.straight(j7, bendSouth);
-    p.arc(bendSouth, east, rb[south], south, 17000, 15000, 0);
+    p.arc({.from = bendSouth, .fromArm = east, .to = rb[south], .toArm = south, .centre = {17000, 15000}, .cw = 0});
 
     // North-south streets; the three from the north edge cross the railway on bridges.
     p.straight(p.edge(7000, 1000), j1);
@@ -92,7 +97,13 @@ void buildRailway(Builder& b, int carLength) {
         const int nextWest = i > 0 ? west + 1 : firstTrack;
         const int from = railBreaks[static_cast<size_t>(i)] * 100 + railRow;
         const int to = railBreaks[static_cast<size_t>(i) + 1] * 100 + railRow;
-        b.twoWay(east, west, from, to, 0, nextEast, nextWest, i == stationPiece ? edgeStylePlatform : 0, 0, 0, railOffset);
+        b.twoWay(east, west,
+                 {.from = from,
+                  .to = to,
+                  .nextA = nextEast,
+                  .nextB = nextWest,
+                  .style = i == stationPiece ? edgeStylePlatform : 0,
+                  .offset = railOffset});
     }
     // Trains pass under the street bridges: hide them there.
     const int half = underpassHalf(bridgeHalfWidth, carLength);

@@ -38,28 +38,42 @@ void aisleRecords(Builder& b, const CarParkBlock& k, int r) {
     const int yR = k.aisleY(r), yN = yR - rowDepth;
     for (int j = 0; j < baysPerAisle; ++j) {
         const int x = k.x + bayOrigin + j * bayPitch;
-        b.straightRaw(k.bay(r, j), x, yR - W / 2, x, yN + W / 2, bayLanes - 1, k.exitAisle(r), 0, 0, 0,
-                      firstBayCode + j);
+        b.straightRaw(k.bay(r, j), {.from = {x, yR - W / 2},
+                                    .to = {x, yN + W / 2},
+                                    .topLanes = bayLanes - 1,
+                                    .next = k.exitAisle(r),
+                                    .ctl = firstBayCode + j});
     }
-    b.straightRaw(k.aisle(r), k.x, yR, k.aisleEnd(), yR, 0, k.uTurn(r), 0, 0, 0, aisleCode);
+    b.straightRaw(k.aisle(r), {.from = {k.x, yR}, .to = {k.aisleEnd(), yR}, .next = k.uTurn(r), .ctl = aisleCode});
     m.road(k.aisle(r)).next[0] = k.spineLink(r); // leave, or go round to the next row
-    b.straightRaw(k.exitAisle(r), k.aisleEnd(), yN, k.x, yN, 0, k.hairpin(r), 0, 0, 0, -1);
+    b.straightRaw(k.exitAisle(r), {.from = {k.aisleEnd(), yN}, .to = {k.x, yN}, .next = k.hairpin(r)});
     // East: a half turn to the left from the aisle into the exit aisle.
     const int ru = rowDepth / 2;
-    b.arcRaw(k.uTurn(r), k.aisleEnd(), yR, k.aisleEnd(), yN, k.aisleEnd(), yR - ru, k.aisleEnd(), yN - W,
-             k.aisleEnd() + ru + W, yR + W, 0, k.exitAisle(r), k.exitAisle(r), k.exitAisle(r), 0, 0, 0, 0, -1);
+    b.arcRaw(k.uTurn(r), {.from = {k.aisleEnd(), yR},
+                          .to = {k.aisleEnd(), yN},
+                          .centre = {k.aisleEnd(), yR - ru},
+                          .bounds = {k.aisleEnd(), yN - W, k.aisleEnd() + ru + W, yR + W},
+                          .next = k.exitAisle(r)});
     // West: a half turn to the right from the exit aisle up into the next aisle (the top road above the last).
     const int yNext = yN - corridorWidth, rh = corridorWidth / 2;
     const int next = r + 1 < rowsPerBlock ? k.aisle(r + 1) : k.topRoad();
-    b.arcRaw(k.hairpin(r), k.x, yN, k.x, yNext, k.x, yN - rh, k.x - rh - W, yNext - W, k.x, yN + W, 0, next, next, next,
-             1, 0, 0, 0, -1);
+    b.arcRaw(k.hairpin(r), {.from = {k.x, yN},
+                            .to = {k.x, yNext},
+                            .centre = {k.x, yN - rh},
+                            .bounds = {k.x - rh - W, yNext - W, k.x, yN + W},
+                            .next = next,
+                            .cw = 1});
 }
 
 // A right-turning quarter link from the end of an eastbound road down onto the spine; gives way to the spine.
 void spineLink(Builder& b, const CarParkBlock& k, int road, int y, int mergeInto) {
     const int W = b.model().laneWidth, xe = k.aisleEnd(), xs = k.spineX();
-    b.arcRaw(road, xe, y, xs, y + spineReach, xe, y + spineReach, xe, y - W, xs + W, y + spineReach, 0, mergeInto,
-             mergeInto, mergeInto, 1, 0, 0, 0, -1);
+    b.arcRaw(road, {.from = {xe, y},
+                    .to = {xs, y + spineReach},
+                    .centre = {xe, y + spineReach},
+                    .bounds = {xe, y - W, xs + W, y + spineReach},
+                    .next = mergeInto,
+                    .cw = 1});
 }
 
 void blockRecords(Builder& b, const CarParkBlock& k, const CarParkStreet& s) {
@@ -69,42 +83,64 @@ void blockRecords(Builder& b, const CarParkBlock& k, const CarParkStreet& s) {
         aisleRecords(b, k, r);
 
     const int yT = k.aisleY(rowsPerBlock);
-    b.straightRaw(k.topRoad(), k.x, yT, k.aisleEnd(), yT, 0, k.topLink(), 0, 0, 0, -1);
+    b.straightRaw(k.topRoad(), {.from = {k.x, yT}, .to = {k.aisleEnd(), yT}, .next = k.topLink()});
     spineLink(b, k, k.topLink(), yT, k.spine(rowsPerBlock - 1));
 
     // Spine piece p runs from the merge below aisle p + 1 (or the top road) down to the merge below aisle p.
     const int xs = k.spineX();
     for (int p = 0; p < rowsPerBlock; ++p) {
         const int below = p > 0 ? k.spine(p - 1) : k.spineFoot();
-        b.straightRaw(k.spine(p), xs, k.aisleY(p + 1) + spineReach, xs, k.aisleY(p) + spineReach, 0, below, 0, 0, 0,
-                      -1);
+        b.straightRaw(
+            k.spine(p),
+            {.from = {xs, k.aisleY(p + 1) + spineReach}, .to = {xs, k.aisleY(p) + spineReach}, .next = below});
         spineLink(b, k, k.spineLink(p), k.aisleY(p), below);
         m.road(k.spineLink(p)).control = k.spine(p);
     }
 
     // Foot of the spine: give way to the street, then turn left onto it.
     const int yJ = streetY - exitRadius;
-    b.straightRaw(k.spineFoot(), xs, k.aisleY(0) + spineReach, xs, yJ, 0, k.exitTurn(), 0, 0, 0,
-                  s.eastbound(2 * k.index + 1));
+    b.straightRaw(k.spineFoot(), {.from = {xs, k.aisleY(0) + spineReach},
+                                  .to = {xs, yJ},
+                                  .next = k.exitTurn(),
+                                  .ctl = s.eastbound(2 * k.index + 1)});
     const int xm = xs + exitRadius;
-    b.arcRaw(k.exitTurn(), xs, yJ, xm, streetY, xm, yJ, xs - W, yJ, xm, streetY + W, 0, s.eastbound(2 * k.index + 2),
-             s.eastbound(2 * k.index + 2), s.eastbound(2 * k.index + 2), 0, 0, 0, 0, -1);
+    b.arcRaw(k.exitTurn(), {.from = {xs, yJ},
+                            .to = {xm, streetY},
+                            .centre = {xm, yJ},
+                            .bounds = {xs - W, yJ, xm, streetY + W},
+                            .next = s.eastbound(2 * k.index + 2)});
 
     // Entrance: a left turn off the eastbound carriageway, a right turn from the westbound one (waiting short of
     // the far carriageway, then crossing it), the entrance road, and a right turn into the first aisle.
     const int xe = k.entranceX(), yIn = streetY - entryRadius, yTurn = k.aisleY(0) + entryTurn;
-    b.arcRaw(k.entryLeft(), xe - entryRadius, streetY, xe, yIn, xe - entryRadius, yIn, xe - entryRadius, yIn, xe + W,
-             streetY + W, 0, k.entryRoad(), k.entryRoad(), k.entryRoad(), 0, 0, 0, 0, -1);
+    b.arcRaw(k.entryLeft(), {.from = {xe - entryRadius, streetY},
+                             .to = {xe, yIn},
+                             .centre = {xe - entryRadius, yIn},
+                             .bounds = {xe - entryRadius, yIn, xe + W, streetY + W},
+                             .next = k.entryRoad()});
     const int rr = entryRadius + W, cx = xe + rr, cy = streetY + W - rr;
     const int qx = cx - static_cast<int>(std::lround(rr * std::sin(rightTurnSplit)));
     const int qy = cy + static_cast<int>(std::lround(rr * std::cos(rightTurnSplit)));
-    b.arcRaw(k.entryRightWait(), cx, streetY + W, qx, qy, cx, cy, qx - W, qy - W, cx, streetY + 2 * W, 0,
-             k.entryRightCross(), k.entryRightCross(), k.entryRightCross(), 1, 0, 0, 0, s.eastbound(2 * k.index));
-    b.arcRaw(k.entryRightCross(), qx, qy, xe, cy, cx, cy, xe - W, cy, qx + W, qy + W, 0, k.entryRoad(), k.entryRoad(),
-             k.entryRoad(), 1, 0, 0, 0, -1);
-    b.straightRaw(k.entryRoad(), xe, yIn, xe, yTurn, 0, k.entryIntoAisle(), 0, 0, 0, -1);
-    b.arcRaw(k.entryIntoAisle(), xe, yTurn, k.x, k.aisleY(0), k.x, yTurn, xe - W, k.aisleY(0) - W, k.x, yTurn, 0,
-             k.aisle(0), k.aisle(0), k.aisle(0), 1, 0, 0, 0, -1);
+    b.arcRaw(k.entryRightWait(), {.from = {cx, streetY + W},
+                                  .to = {qx, qy},
+                                  .centre = {cx, cy},
+                                  .bounds = {qx - W, qy - W, cx, streetY + 2 * W},
+                                  .next = k.entryRightCross(),
+                                  .cw = 1,
+                                  .ctl = s.eastbound(2 * k.index)});
+    b.arcRaw(k.entryRightCross(), {.from = {qx, qy},
+                                   .to = {xe, cy},
+                                   .centre = {cx, cy},
+                                   .bounds = {xe - W, cy, qx + W, qy + W},
+                                   .next = k.entryRoad(),
+                                   .cw = 1});
+    b.straightRaw(k.entryRoad(), {.from = {xe, yIn}, .to = {xe, yTurn}, .next = k.entryIntoAisle()});
+    b.arcRaw(k.entryIntoAisle(), {.from = {xe, yTurn},
+                                  .to = {k.x, k.aisleY(0)},
+                                  .centre = {k.x, yTurn},
+                                  .bounds = {xe - W, k.aisleY(0) - W, k.x, yTurn},
+                                  .next = k.aisle(0),
+                                  .cw = 1});
     m.road(k.entryLeft()).indicator = 4;
     m.road(k.entryRightWait()).indicator = 8;
     m.road(k.exitTurn()).indicator = 4;
@@ -130,7 +166,7 @@ void streetRecords(Builder& b, const CarParkStreet& s) {
             endX = CarParkBlock(c).spineX() + exitRadius;
             n0 = n1 = s.eastbound(i + 1);
         }
-        b.straightRaw(s.eastbound(i), x, streetY, endX, streetY, 0, n0, 0, 0, 0, -1);
+        b.straightRaw(s.eastbound(i), {.from = {x, streetY}, .to = {endX, streetY}, .next = n0});
         m.road(s.eastbound(i)).next[1] = n1;
         x = endX;
     }
@@ -146,7 +182,7 @@ void streetRecords(Builder& b, const CarParkStreet& s) {
             n0 = s.westbound(i + 1);
             n1 = CarParkBlock(c).entryRightWait();
         }
-        b.straightRaw(s.westbound(i), x, streetY + W, endX, streetY + W, 0, n0, 0, 0, 0, -1);
+        b.straightRaw(s.westbound(i), {.from = {x, streetY + W}, .to = {endX, streetY + W}, .next = n0});
         m.road(s.westbound(i)).next[1] = n1;
         x = endX;
     }

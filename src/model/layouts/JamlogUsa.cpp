@@ -62,7 +62,11 @@ void buildJamlogUsa(Builder& b, LayoutArgs& a) {
         p.straight(p.edge(edgeWest, y), node[r][0]);
         for (int c = 0; c + 1 < columns; ++c) {
             if (r == loopRow && c == loopColumn)
-                p.straightWithLoop(node[r][c], node[r][c + 1], loopFrom, loopTo, loopBulge);
+                p.straightWithLoop({.from = node[r][c],
+                                    .to = node[r][c + 1],
+                                    .loopFrom = loopFrom,
+                                    .loopTo = loopTo,
+                                    .bulge = loopBulge});
             else
                 p.straight(node[r][c], node[r][c + 1]);
         }

@@ -108,16 +108,22 @@ void motorway(Builder& b) {
     setAll(m.road(interchangeRoads + westEnd), 57);
     setAll(m.road(interchangeRoads + southEnd), 138);
     setAll(m.road(interchangeRoads + northEnd), 134);
-    b.straightRoad(56, 1512, 1612, motorwayLanes, interchangeRoads, interchangeRoads, interchangeRoads, -1);
-    b.straightRoad(57, 1613, 1513, motorwayLanes, 3, 3, 3, -1);
-    b.straightRoad(58, 3012, 3112, motorwayLanes, 60, 60, 60, -1);
-    b.straightRoad(59, 3113, 3013, motorwayLanes, interchangeRoads + 3, interchangeRoads + 3, interchangeRoads + 3, -1);
+    b.straightRoad(56, {.from = 1512, .to = 1612, .topLanes = motorwayLanes, .next = interchangeRoads});
+    b.straightRoad(57, {.from = 1613, .to = 1513, .topLanes = motorwayLanes, .next = 3});
+    b.straightRoad(58, {.from = 3012, .to = 3112, .topLanes = motorwayLanes, .next = 60});
+    b.straightRoad(59, {.from = 3113, .to = 3013, .topLanes = motorwayLanes, .next = interchangeRoads + 3});
 }
 
 void localRoads(Builder& b, int lights) {
     NetworkModel& m = b.model();
     for (const Piece& p : pieces) {
-        b.twoWay(p.a, p.b, p.p1, p.p2, streetLanes, 0, 0, 0, p.trim1, p.trim2, streetOffset);
+        b.twoWay(p.a, p.b,
+                 {.from = p.p1,
+                  .to = p.p2,
+                  .topLanes = streetLanes,
+                  .trimFrom = p.trim1,
+                  .trimTo = p.trim2,
+                  .offset = streetOffset});
         for (auto [road, next] : {std::pair{p.a, p.nextA}, std::pair{p.b, p.nextB}}) {
             if (next >= 0) {
                 setAll(m.road(road), next);
@@ -133,8 +139,15 @@ void localRoads(Builder& b, int lights) {
     }
     for (size_t g = 0; g < junctions.size(); ++g) {
         const Junction& j = junctions[g];
-        lightJunction(b, static_cast<int>(g), lightsFlag + lights, j.base, j.centre, j.in, j.out, streetLanes,
-                      streetOffset, boxHalfSize);
+        lightJunction(b, {.group = static_cast<int>(g),
+                          .mode = lightsFlag + lights,
+                          .base = j.base,
+                          .centre = j.centre,
+                          .approaches = j.in,
+                          .exits = j.out,
+                          .topLanes = streetLanes,
+                          .offset = streetOffset,
+                          .halfSize = boxHalfSize});
     }
 }
 

@@ -30,7 +30,7 @@ constexpr int bendClipLanes = 12;
 
 void reach(Builder& b, int road, int x1, int y1, int x2, int y2, int cx, int cy, int cw, int next, int offset) {
     if (cx == 0) {
-        b.straightRaw(road, x1, y1, x2, y2, 0, next, 0, 0, offset, -1);
+        b.straightRaw(road, {.from = {x1, y1}, .to = {x2, y2}, .next = next, .offset = offset});
         return;
     }
     // The outline runs along the radii through both ends, so that consecutive bends of the S meet along their
@@ -77,7 +77,12 @@ void edgeTurnaround(Builder& b, int road, int from, int to) {
         top = cy;
     if (f.dirYi < 0)
         bottom = cy;
-    b.arcRaw(road, x1, y1, x2, y2, cx, cy, left, top, right, bottom, 0, to, to, to, 1, 0, 0, 0, -1);
+    b.arcRaw(road, {.from = {x1, y1},
+                    .to = {x2, y2},
+                    .centre = {cx, cy},
+                    .bounds = {left, top, right, bottom},
+                    .next = to,
+                    .cw = 1});
 }
 
 void buildJunction13River(Builder& b, int offset) {

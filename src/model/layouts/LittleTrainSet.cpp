@@ -21,7 +21,7 @@ constexpr int littleTrackAdjust = 2;
 constexpr int carDivisor = 20;
 constexpr int trainDivisor = 4;
 
-constexpr int railOffset = 2; // each direction two offset steps to its own side of the centre line
+constexpr int railOffset = 2;       // each direction two offset steps to its own side of the centre line
 constexpr int facingPointsKind = 1; // a route drawn on every railway tick while the points are clear
 
 // The oval's centre line, clockwise on the screen, in fine points: straights and quarter arcs (centre 0 =
@@ -78,7 +78,7 @@ constexpr int westIn = 22, westInner = 23, westOut = 24, westOuter = 25;
 constexpr int southExit = 9, southEntry = 8;                 // template arm roads that reach the south edge
 constexpr int northEntry = 4, eastEntry = 6, westEntry = 10; // template arm roads into the ring
 constexpr std::array<int, 4> northPoints{180005, 180050, 180100, 180150}; // fine points, edge first
-constexpr int westEdge = 10170, westJoint = 85170, westArm = 160170; // fine points along y 17000
+constexpr int westEdge = 10170, westJoint = 85170, westArm = 160170;      // fine points along y 17000
 constexpr int streetOffset = 1;
 constexpr int pelicanTrim = 50;
 constexpr int pelicanMode = 12;
@@ -101,7 +101,13 @@ void buildOval(Builder& b) {
         const int a = outer + i, z = inner + i;
         const int nextA = outer + nextPiece(i), nextB = inner + prevPiece(i);
         if (p.centre == 0) {
-            b.twoWayFine(a, z, p.from, p.to, 0, nextA, nextB, p.platform ? edgeStylePlatform : 0, 0, railOffset);
+            b.twoWayFine(a, z,
+                         {.from = p.from,
+                          .to = p.to,
+                          .nextA = nextA,
+                          .nextB = nextB,
+                          .style = p.platform ? edgeStylePlatform : 0,
+                          .offset = railOffset});
             continue;
         }
         const Point c = finePoint(p.centre), s = finePoint(p.from), e = finePoint(p.to);
@@ -117,7 +123,15 @@ void buildOval(Builder& b) {
         else
             bottom += arcMargin;
         const Outline o{fineOf(left, top), fineOf(left, bottom), fineOf(right, bottom), fineOf(right, top)};
-        b.twoWayArcFine(a, z, p.from, p.to, c.x, c.y, o, 0, nextA, nextB, 1, centreMarker, centreMarker, railOffset);
+        b.twoWayArcFine(a, z,
+                        {.from = p.from,
+                         .to = p.to,
+                         .centre = c,
+                         .outline = o,
+                         .nextA = nextA,
+                         .nextB = nextB,
+                         .cw = 1,
+                         .offset = railOffset});
     }
 }
 
@@ -130,24 +144,29 @@ void buildBranches(Builder& b) {
     NetworkModel& m = b.model();
     // In from the north edge, curving east onto the outer track.
     const int joinOuter = outer + entryPiece;
-    b.straightRaw(entryStraight, entryX, northEdge, entryX, entryCurveTop, 0, entryCurve, 0, 0, 0, -1);
-    b.filletRoads(entryCurve, 0, joinOuter, joinOuter, joinOuter, 0, entryStraight, joinOuter);
+    b.straightRaw(entryStraight, {.from = {entryX, northEdge}, .to = {entryX, entryCurveTop}, .next = entryCurve});
+    b.filletRoads(entryCurve, {.next = joinOuter, .fromRoad = entryStraight, .toRoad = joinOuter});
     // Out from the inner track, curving north to the edge.
-    b.straightRaw(exitStraight, exitX, exitCurveTop, exitX, exitJoint, 0, exitBoundary, 0, 0, 0, -1);
-    b.straightRaw(exitBoundary, exitX, exitJoint, exitX, northEdge, 0, entryStraight, 0, 0, 0, -1);
-    b.filletRoads(exitCurve, 0, exitStraight, exitStraight, exitStraight, 1, inner + exitPiece, exitStraight);
+    b.straightRaw(exitStraight, {.from = {exitX, exitCurveTop}, .to = {exitX, exitJoint}, .next = exitBoundary});
+    b.straightRaw(exitBoundary, {.from = {exitX, exitJoint}, .to = {exitX, northEdge}, .next = entryStraight});
+    b.filletRoads(exitCurve, {.next = exitStraight, .cw = 1, .fromRoad = inner + exitPiece, .toRoad = exitStraight});
     setNext(m.road(inner + exitPiece), inner + prevPiece(exitPiece), exitCurve);
     m.boundaryTracks[0] = exitBoundary; // trains leave at its end and enter on its successor
     // The terminus: a platform road from the outer track that ends at the stub; trains reverse onto its twin,
     // which takes them onto the inner track.
-    b.straightRaw(sidingPlatform, sidingX, terminusCurveTop, sidingX, terminusEnd, 0, trackStub, 0, edgeStylePlatform,
-                  0, returnPlatform);
-    b.straightRaw(returnPlatform, returnX, terminusEnd, returnX, terminusCurveTop, 0, returnCurve, 0, edgeStylePlatform,
-                  0, -1);
+    b.straightRaw(sidingPlatform, {.from = {sidingX, terminusCurveTop},
+                                   .to = {sidingX, terminusEnd},
+                                   .next = trackStub,
+                                   .style = edgeStylePlatform,
+                                   .ctl = returnPlatform});
+    b.straightRaw(returnPlatform, {.from = {returnX, terminusEnd},
+                                   .to = {returnX, terminusCurveTop},
+                                   .next = returnCurve,
+                                   .style = edgeStylePlatform});
     const int rejoin = inner + returnPiece;
-    b.filletRoads(sidingCurve, 0, sidingPlatform, sidingPlatform, sidingPlatform, 1, outer + sidingPiece,
-                  sidingPlatform);
-    b.filletRoads(returnCurve, 0, rejoin, rejoin, rejoin, 0, returnPlatform, rejoin);
+    b.filletRoads(sidingCurve,
+                  {.next = sidingPlatform, .cw = 1, .fromRoad = outer + sidingPiece, .toRoad = sidingPlatform});
+    b.filletRoads(returnCurve, {.next = rejoin, .fromRoad = returnPlatform, .toRoad = rejoin});
     setNext(m.road(outer + sidingPiece), outer + nextPiece(sidingPiece), sidingCurve);
     // Facing points at both junctions: a train takes whichever way is free, so one bound for the terminus or the
     // line out is never held behind a full loop.
@@ -174,26 +193,29 @@ void buildTunnels(NetworkModel& m, int carLength) {
 void buildRoads(Builder& b, bool pelican) {
     NetworkModel& m = b.model();
     // Roundabout: arms north (4, 5), east (6, 7), south (8, 9), west (10, 11).
-    fourArmRoundabout(b, 0, 0, roundaboutRadius, {northOut, eastOut, southEntry, westOut});
+    fourArmRoundabout(b, {.radius = roundaboutRadius, .exits = {northOut, eastOut, southEntry, westOut}});
     transformRun(m, 0, roundaboutRoads, 0, templateShiftX, templateShiftY);
     b.roundaboutShape(0, roundaboutCell, roundaboutRadius);
     for (int k = 0; k < 3; ++k) {
         const int p = northPoints[static_cast<size_t>(k)], q = northPoints[static_cast<size_t>(k) + 1];
         const int in = northIn + k, out = northOut + 2 - k;
         const int inNext = k < 2 ? in + 1 : northEntry, outNext = k > 0 ? out + 1 : northIn;
-        b.straightRoadFine(in, p, q, 0, inNext, inNext, inNext, 0, 0, 0, 0, streetOffset, -1);
-        b.straightRoadFine(out, q, p, 0, outNext, outNext, outNext, 0, 0, 0, 0, streetOffset, -1);
+        b.straightRoadFine(in, {.from = p, .to = q, .next = inNext, .offset = streetOffset});
+        b.straightRoadFine(out, {.from = q, .to = p, .next = outNext, .offset = streetOffset});
     }
-    b.straightRoadEx(eastIn, 2517, 2217, 0, eastInner, eastInner, eastInner, 0, 0, pelicanTrim, streetOffset, -1);
-    b.straightRoadEx(eastInner, 2217, 2017, 0, eastEntry, eastEntry, eastEntry, 0, pelicanTrim, 0, streetOffset, -1);
-    b.straightRoadEx(eastOut, 2017, 2217, 0, eastOuter, eastOuter, eastOuter, 0, 0, pelicanTrim, streetOffset, -1);
-    b.straightRoadEx(eastOuter, 2217, 2517, 0, eastIn, eastIn, eastIn, 0, pelicanTrim, 0, streetOffset, -1);
+    b.straightRoad(eastIn,
+                   {.from = 2517, .to = 2217, .next = eastInner, .trimEnd = pelicanTrim, .offset = streetOffset});
+    b.straightRoad(eastInner,
+                   {.from = 2217, .to = 2017, .next = eastEntry, .trimStart = pelicanTrim, .offset = streetOffset});
+    b.straightRoad(eastOut,
+                   {.from = 2017, .to = 2217, .next = eastOuter, .trimEnd = pelicanTrim, .offset = streetOffset});
+    b.straightRoad(eastOuter,
+                   {.from = 2217, .to = 2517, .next = eastIn, .trimStart = pelicanTrim, .offset = streetOffset});
     // The west road in two equal pieces, each within the longest lane a road may have.
-    b.straightRoadFine(westIn, westEdge, westJoint, 0, westInner, westInner, westInner, 0, 0, 0, 0, streetOffset, -1);
-    b.straightRoadFine(westInner, westJoint, westArm, 0, westEntry, westEntry, westEntry, 0, 0, 0, 0, streetOffset,
-                       -1);
-    b.straightRoadFine(westOut, westArm, westJoint, 0, westOuter, westOuter, westOuter, 0, 0, 0, 0, streetOffset, -1);
-    b.straightRoadFine(westOuter, westJoint, westEdge, 0, westIn, westIn, westIn, 0, 0, 0, 0, streetOffset, -1);
+    b.straightRoadFine(westIn, {.from = westEdge, .to = westJoint, .next = westInner, .offset = streetOffset});
+    b.straightRoadFine(westInner, {.from = westJoint, .to = westArm, .next = westEntry, .offset = streetOffset});
+    b.straightRoadFine(westOut, {.from = westArm, .to = westJoint, .next = westOuter, .offset = streetOffset});
+    b.straightRoadFine(westOuter, {.from = westJoint, .to = westEdge, .next = westIn, .offset = streetOffset});
     const std::array<int, 4> edges{northOut + 2, eastOuter, southExit, westOuter};
     std::copy(edges.begin(), edges.end(), m.boundaryRoads.begin());
     if (pelican) {

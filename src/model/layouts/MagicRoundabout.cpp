@@ -56,7 +56,7 @@ void setNext(NetworkModel& m, int road, int next) {
 
 void buildMinis(Builder& b) {
     NetworkModel& m = b.model();
-    fourArmRoundabout(b, 0, 0, miniRadius, {0, 0, 0, 0}); // exits are patched below
+    fourArmRoundabout(b, {.radius = miniRadius}); // exits are patched below
     for (int i = miniCount - 1; i >= 0; --i) {
         const Point c = miniCentre[static_cast<size_t>(i)];
         const int dx = c.x - templateCentreX, dy = c.y - templateCentreY;
@@ -73,14 +73,19 @@ void buildCentralRing(Builder& b) {
     b.roundaboutShape(centralShape, centralCell, centralRadius);
     for (int k = 0; k < miniCount; ++k) {
         const int out = centralLink + 1 + 2 * k, on = centralRing + (k + 1) % miniCount;
-        b.roundaboutArc(centralShape, k, centralRing + k, 0, out, out, on, edgeStyleLink, -1);
+        b.roundaboutArc(centralRing + k,
+                        {.roundabout = centralShape, .quarter = k, .next = {out, out, on}, .style = edgeStyleLink});
         const int arm = innerArmCell[static_cast<size_t>(k)];
         const int trim = centralRadius + 50;
         // In: gives way to the quarter arriving at its compass point and joins the next one.
-        b.straightRoadEx(centralLink + 2 * k, arm, centralCell, 0, on, on, on, 0, 0, trim, streetOffset,
-                         centralRing + k);
+        b.straightRoad(centralLink + 2 * k, {.from = arm,
+                                             .to = centralCell,
+                                             .next = on,
+                                             .trimEnd = trim,
+                                             .offset = streetOffset,
+                                             .ctl = centralRing + k});
         const int back = entryOf(k, (k + 2) % miniCount);
-        b.straightRoadEx(out, centralCell, arm, 0, back, back, back, 0, trim, 0, streetOffset, -1);
+        b.straightRoad(out, {.from = centralCell, .to = arm, .next = back, .trimStart = trim, .offset = streetOffset});
         b.model().road(out).indicator = 4;
     }
 }
@@ -90,10 +95,10 @@ void buildOuterLinks(Builder& b) {
     for (int i = 0; i < miniCount; ++i) {
         const int j = (i + 1) % miniCount;
         const int armI = j, armJ = i; // mini i's arm j points at mini j, and mini j's arm i back at mini i
-        b.filletRoads(outerLink + 2 * i, 0, entryOf(j, armJ), entryOf(j, armJ), entryOf(j, armJ), 1, exitOf(i, armI),
-                      entryOf(j, armJ));
-        b.filletRoads(outerLink + 1 + 2 * i, 0, entryOf(i, armI), entryOf(i, armI), entryOf(i, armI), 0,
-                      exitOf(j, armJ), entryOf(i, armI));
+        b.filletRoads(outerLink + 2 * i,
+                      {.next = entryOf(j, armJ), .cw = 1, .fromRoad = exitOf(i, armI), .toRoad = entryOf(j, armJ)});
+        b.filletRoads(outerLink + 1 + 2 * i,
+                      {.next = entryOf(i, armI), .fromRoad = exitOf(j, armJ), .toRoad = entryOf(i, armI)});
     }
 }
 
@@ -104,15 +109,15 @@ void buildApproaches(Builder& b) {
         const Approach& a = approaches[static_cast<size_t>(i)];
         const int in = approach + 2 * i, out = in + 1, entry = entryOf(i, i);
         if (a.joint == 0) {
-            b.straightRoadEx(in, a.edge, a.arm, 0, entry, entry, entry, 0, 0, 0, streetOffset, -1);
-            b.straightRoadEx(out, a.arm, a.edge, 0, in, in, in, 0, 0, 0, streetOffset, -1);
+            b.straightRoad(in, {.from = a.edge, .to = a.arm, .next = entry, .offset = streetOffset});
+            b.straightRoad(out, {.from = a.arm, .to = a.edge, .next = in, .offset = streetOffset});
             setNext(m, exitOf(i, i), out);
         } else {
             const int innerIn = piece++, innerOut = piece++;
-            b.straightRoadEx(in, a.edge, a.joint, 0, innerIn, innerIn, innerIn, 0, 0, 0, streetOffset, -1);
-            b.straightRoadEx(innerIn, a.joint, a.arm, 0, entry, entry, entry, 0, 0, 0, streetOffset, -1);
-            b.straightRoadEx(innerOut, a.arm, a.joint, 0, out, out, out, 0, 0, 0, streetOffset, -1);
-            b.straightRoadEx(out, a.joint, a.edge, 0, in, in, in, 0, 0, 0, streetOffset, -1);
+            b.straightRoad(in, {.from = a.edge, .to = a.joint, .next = innerIn, .offset = streetOffset});
+            b.straightRoad(innerIn, {.from = a.joint, .to = a.arm, .next = entry, .offset = streetOffset});
+            b.straightRoad(innerOut, {.from = a.arm, .to = a.joint, .next = out, .offset = streetOffset});
+            b.straightRoad(out, {.from = a.joint, .to = a.edge, .next = in, .offset = streetOffset});
             setNext(m, exitOf(i, i), innerOut);
         }
         m.boundaryRoads[static_cast<size_t>(boundary++)] = out; // vehicles leave at its end, enter on `in`

@@ -8,7 +8,7 @@ namespace jamlog::raillayout {
 
 void buildTracks(Builder& b, std::initializer_list<TrackRow> rows) {
     for (const TrackRow& t : rows) {
-        b.straightRaw(t.road, t.x1, t.y1, t.x2, t.y2, 0, t.next0, 0, t.style, 0, -1);
+        b.straightRaw(t.road, {.from = {t.x1, t.y1}, .to = {t.x2, t.y2}, .next = t.next0, .style = t.style});
         RoadRecord& r = b.model().road(t.road);
         r.next[1] = t.next1 < 0 ? t.next0 : t.next1;
         r.next[2] = t.next2 < 0 ? t.next0 : t.next2;

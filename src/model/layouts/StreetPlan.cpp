@@ -180,7 +180,7 @@ void StreetPlan::buildRoundabout(const Roundabout& r) {
     std::array<int, 4> exits{};
     for (int k = 0; k < 4; ++k)
         exits[static_cast<size_t>(k)] = leaving(r.arms[static_cast<size_t>(k)], k) - r.base;
-    fourArmRoundabout(b, r.number, r.ringLanes, r.radius, exits);
+    fourArmRoundabout(b, {.roundabout = r.number, .ringLanes = r.ringLanes, .radius = r.radius, .exits = exits});
     Point c = cellPoint(r.cell);
     if (r.base == 0)
         transformRun(b.model(), 0, templateRoads, 0, c.x - templateCentre, c.y - templateCentre);
@@ -190,13 +190,24 @@ void StreetPlan::buildRoundabout(const Roundabout& r) {
 }
 
 void StreetPlan::buildJunction(const Node& n, int group, int mode) {
-    lightJunction(b, group, mode, n.base, n.cell, n.arrive, n.depart, 0, streetOffset, streetBoxHalfSize);
+    lightJunction(b, {.group = group,
+                      .mode = mode,
+                      .base = n.base,
+                      .centre = n.cell,
+                      .approaches = n.arrive,
+                      .exits = n.depart,
+                      .offset = streetOffset,
+                      .halfSize = streetBoxHalfSize});
 }
 
 void StreetPlan::buildStraight(int road, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int trim1, int trim2,
                                std::array<int, 3> next) {
-    b.straightRoadFine(road, fineOf(x1, y1), fineOf(x2, y2), 0, next[0], next[1], next[2], 0, 0, trim1, trim2,
-                       streetOffset, -1);
+    b.straightRoadFine(road, {.from = fineOf(x1, y1),
+                              .to = fineOf(x2, y2),
+                              .next = {next[0], next[1], next[2]},
+                              .trimStart = trim1,
+                              .trimEnd = trim2,
+                              .offset = streetOffset});
 }
 
 void StreetPlan::buildLink(const Link& l) {
@@ -221,10 +232,20 @@ void StreetPlan::buildLink(const Link& l) {
             bottom += margin;
         else
             top -= margin;
-        b.arcRaw(l.out, a.x, a.y, z.x, z.y, l.cx, l.cy, left, top, right, bottom, 0, atZ[0], atZ[1], atZ[2], l.cwOut, 0,
-                 0, streetOffset, -1);
-        b.arcRaw(l.back, z.x, z.y, a.x, a.y, l.cx, l.cy, left, top, right, bottom, 0, atA[0], atA[1], atA[2],
-                 1 - l.cwOut, 0, 0, streetOffset, -1);
+        b.arcRaw(l.out, {.from = {a.x, a.y},
+                         .to = {z.x, z.y},
+                         .centre = {l.cx, l.cy},
+                         .bounds = {left, top, right, bottom},
+                         .next = {atZ[0], atZ[1], atZ[2]},
+                         .cw = l.cwOut,
+                         .offset = streetOffset});
+        b.arcRaw(l.back, {.from = {z.x, z.y},
+                          .to = {a.x, a.y},
+                          .centre = {l.cx, l.cy},
+                          .bounds = {left, top, right, bottom},
+                          .next = {atA[0], atA[1], atA[2]},
+                          .cw = 1 - l.cwOut,
+                          .offset = streetOffset});
         return;
     }
     // Loop link: the outbound street in three pieces, the loop between the ends of the first and the last.
@@ -239,7 +260,7 @@ void StreetPlan::buildLink(const Link& l) {
     // The nearside of the outbound direction lies along (dy, -dx) of its travel.
     const int32_t viaX = (s.endX() + e.startX) / 2 + u.y * l.bulge;
     const int32_t viaY = (s.endY() + e.startY) / 2 - u.x * l.bulge;
-    b.linkArc(l.loop, 0, 0, viaX, viaY, Outline{}, 0, l.out, l.out, l.out, 1, 0, l.first, l.out);
+    b.linkArc(l.loop, {.via = {viaX, viaY}, .next = l.out, .cw = 1, .fromRoad = l.first, .toRoad = l.out});
     RoadRecord& loopRoad = b.model().road(l.loop);
     loopRoad.control = l.middle; // give way to the street where the loop rejoins it
     loopRoad.indicator = loopIndicator;

@@ -55,10 +55,12 @@ void buildMiniArms(Builder& b, Arm north) {
     NetworkModel& m = b.model();
     const Point c = cellPoint(miniCentre);
     const int r = miniRadius, q0 = miniBase, q1 = miniBase + 1, q2 = miniBase + 2, q3 = miniBase + 3;
-    b.straightRaw(eastIn, extentMaxX, c.y, c.x + r, c.y, 0, q2, 0, 0, streetOffset, q1);
-    b.straightRaw(eastOut, c.x + r, c.y, extentMaxX, c.y, 0, eastIn, 0, 0, streetOffset, -1);
-    b.straightRaw(southIn, c.x, extentMaxY, c.x, c.y + r, 0, q3, 0, 0, streetOffset, q2);
-    b.straightRaw(southOut, c.x, c.y + r, c.x, extentMaxY, 0, southIn, 0, 0, streetOffset, -1);
+    b.straightRaw(eastIn,
+                  {.from = {extentMaxX, c.y}, .to = {c.x + r, c.y}, .next = q2, .offset = streetOffset, .ctl = q1});
+    b.straightRaw(eastOut, {.from = {c.x + r, c.y}, .to = {extentMaxX, c.y}, .next = eastIn, .offset = streetOffset});
+    b.straightRaw(southIn,
+                  {.from = {c.x, extentMaxY}, .to = {c.x, c.y + r}, .next = q3, .offset = streetOffset, .ctl = q2});
+    b.straightRaw(southOut, {.from = {c.x, c.y + r}, .to = {c.x, extentMaxY}, .next = southIn, .offset = streetOffset});
     enter(m.road(north.arriving), q1, q0);
     setNext(m.road(q0), north.leaving, north.leaving, q1);
     setNext(m.road(q1), eastOut, eastOut, q2);
@@ -74,10 +76,10 @@ void buildMiniArms(Builder& b, Arm north) {
 void buildTeeJunction(Builder& b, const TeeRoads& t) {
     NetworkModel& m = b.model();
     setNext(m.road(t.minorIn), turnLeftOut, turnLeftOut, turnRightOut);
-    b.linkRoads(turnLeftOut, 0, 0, t.southOn, t.southOn, t.southOn, 0, t.minorIn, t.southOn);
-    b.linkRoads(turnRightOut, 0, 0, t.northOn, t.northOn, t.northOn, 0, t.minorIn, t.northOn);
-    b.linkRoads(turnLeftIn, 0, 0, t.minorOut, t.minorOut, t.minorOut, 0, t.southIn, t.minorOut);
-    b.linkRoads(turnRightIn, 0, 0, t.minorOut, t.minorOut, t.minorOut, 0, t.northIn, t.minorOut);
+    b.linkRoads(turnLeftOut, {.next = t.southOn, .fromRoad = t.minorIn, .toRoad = t.southOn});
+    b.linkRoads(turnRightOut, {.next = t.northOn, .fromRoad = t.minorIn, .toRoad = t.northOn});
+    b.linkRoads(turnLeftIn, {.next = t.minorOut, .fromRoad = t.southIn, .toRoad = t.minorOut});
+    b.linkRoads(turnRightIn, {.next = t.minorOut, .fromRoad = t.northIn, .toRoad = t.minorOut});
     m.road(t.minorIn).control = t.southIn;
     m.road(turnRightOut).control = t.southIn;
     m.road(turnRightIn).control = t.southIn;
@@ -92,19 +94,24 @@ void buildMotorway(Builder& b, Arm north, Arm east, Arm south) {
     // The interchange: in at the west edge and the north edge, on to the ring and the spur.
     roundaboutInterchange(b, {motorwayIntoRing, motorwayEastStart, southSpurOut, crossRoadSouthStart});
     transformRun(m, 0, interchangeRoads, 0, interchangeShiftX, interchangeShiftY);
-    b.dualCarriageway(southSpurOut, southSpurIn, spurStart, spurEnd, southSpurIn, crossRoadNorthStart, 0, 0, -1, -1);
+    b.dualCarriageway(southSpurOut, southSpurIn,
+                      {.from = spurStart, .to = spurEnd, .nextA = southSpurIn, .nextB = crossRoadNorthStart});
     setNext(m.road(crossRoadSouthEnd), southSpurOut, southSpurOut, southSpurOut);
     for (int road : {motorwayWestEnd, crossRoadNorthEnd, southSpurOut})
         addBoundary(m, road);
 
     // The ring: arc q (north-west, north-east, south-east, south-west) leads out by arm q (north, east, south,
     // west); the entry of arm k joins arc k + 1, after the side that arrives there.
-    ringRoundabout(b, ringBase, ringCentreX, ringCentreY, ringHalfSize,
-                   {north.leaving, east.leaving, south.leaving, ringOntoMotorway});
+    ringRoundabout(b, {.base = ringBase,
+                       .centre = {ringCentreX, ringCentreY},
+                       .halfSize = ringHalfSize,
+                       .exits = {north.leaving, east.leaving, south.leaving, ringOntoMotorway}});
     auto arc = [](int q) { return ringBase + 2 * (q % 4); };
     auto sideBefore = [](int q) { return ringBase + (2 * q + 7) % 8; };
-    b.joinRoads(motorwayIntoRing, 0, 0, linkLanes, arc(0), 0, motorwayEastEnd, arc(0));
-    b.joinRoads(ringOntoMotorway, 0, 0, linkLanes, motorwayWestStart, 0, arc(3), motorwayWestStart);
+    b.joinRoads(motorwayIntoRing,
+                {.topLanes = linkLanes, .next = arc(0), .fromRoad = motorwayEastEnd, .toRoad = arc(0)});
+    b.joinRoads(ringOntoMotorway,
+                {.topLanes = linkLanes, .next = motorwayWestStart, .fromRoad = arc(3), .toRoad = motorwayWestStart});
     enter(m.road(motorwayIntoRing), arc(0), sideBefore(0));
     const Arm arms[3] = {north, east, south};
     for (int k = 0; k < 3; ++k) {
