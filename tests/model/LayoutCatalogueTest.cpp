@@ -44,11 +44,10 @@ TEST(LayoutCatalogue, OfferedListsHoldOnlyBuiltLayoutsOfTheirRange) {
 }
 
 TEST(LayoutCatalogue, FamiliesFollowTheRandomCyclingGroups) {
-    const int families[catalogueLayoutCount] = {1, 1, 1, 1, 1, 2, 2, 2, 6, 6, 6, 3, 2, 6, 4, 2, 6, 3, 6, 5};
-    for (int n = 0; n < catalogueLayoutCount; ++n)
+    const int families[layoutNumbers] = {1, 1, 1, 1, 1, 2, 2, 2, 6, 6, 6, 3, 2, 6, 4,
+                                         2, 6, 3, 6, 5, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
+    for (int n = 0; n < layoutNumbers; ++n)
         EXPECT_EQ(layoutFamily(n), families[n]) << "layout " << n;
-    for (int n = catalogueLayoutCount; n < layoutNumbers; ++n)
-        EXPECT_EQ(layoutFamily(n), testFamily);
     EXPECT_EQ(layoutFamily(42), 1);
 }
 
