@@ -197,7 +197,9 @@ int buildSegment(RoadRecord& r, const SegmentArgs& a, int32_t W) {
         r.laneCap = 0;
         setCells(r.lanes[1].occupancy, 0, 3 * W / 10 - 1, true);
     }
-    if (endSteps >= 1 && endSteps <= 998 && a.topLanes != 0)
+    // Only a real end taper closes the lane: the centre marker (999 and above) is no taper, although less 90 it
+    // would fall in the taper range.
+    if (endTapered && a.topLanes != 0)
         setCells(r.lanes[1].occupancy, (r.length - 3 * W) / 10, r.length / 10 - 1, true);
     return 1;
 }

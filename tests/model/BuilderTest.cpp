@@ -24,11 +24,11 @@ SegmentArgs eastStraight(int topLanes, int offset) {
     return a;
 }
 // A clockwise quarter of radius 5000 about (10000, 10000), from north to east.
-RoadRecord quarterArcAboutCentre() {
+RoadRecord quarterArcAboutCentre(int topLanes = 0, int endTaper = 999) {
     RoadRecord r{};
     SegmentArgs a;
     a.x1 = 10000; a.y1 = 5000; a.x2 = 15000; a.y2 = 10000; a.viaX = 10000; a.viaY = 10000;
-    a.startTaper = a.endTaper = 999; a.cw = 1;
+    a.startTaper = 999; a.endTaper = endTaper; a.cw = 1; a.topLanes = topLanes;
     buildSegment(r, a, 130);
     return r;
 }
@@ -75,6 +75,29 @@ TEST(Builder, ArcAboutCentreWithoutOffsetKeepsEnds) {
     double C = std::sqrt(2.0) * 5000;
     EXPECT_EQ(r.length, static_cast<int>(2 * std::asin(C / 2 / 5000) * 5000));
     EXPECT_EQ(r.arcBox[0], 5000); EXPECT_EQ(r.arcBox[3], 15000);
+}
+
+TEST(Builder, OnlyARealEndTaperClosesLaneOne) {
+    // The centre marker is no taper: every lane of a multi-lane arc about a centre stays open to its end.
+    for (int topLanes : {1, 2, 4}) {
+        const RoadRecord r = quarterArcAboutCentre(topLanes);
+        for (int lane = 0; lane <= topLanes; ++lane)
+            EXPECT_FALSE(anyCellSet(r.lanes[lane].occupancy, 0, 799)) << topLanes << " lanes, lane " << lane;
+    }
+    // End tapers across either edge close the last 3 W of lane 1.
+    for (int endTaper : {2, 92}) {
+        RoadRecord r{};
+        SegmentArgs a = eastStraight(1, 0);
+        a.x2 = 25000;
+        const int p[8] = {18000, 11800, 18000, 12200, 25000, 12200, 25000, 11800};
+        std::copy(p, p + 8, a.p);
+        a.endTaper = endTaper;
+        buildSegment(r, a, 130);
+        const int end = r.length / 10 - 1;
+        EXPECT_EQ(countCells(r.lanes[1].occupancy, 0, 799), end - (r.length - 3 * 130) / 10 + 1) << endTaper;
+        EXPECT_TRUE(cellSet(r.lanes[1].occupancy, end)) << endTaper;
+        EXPECT_FALSE(anyCellSet(r.lanes[0].occupancy, 0, 799)) << endTaper;
+    }
 }
 
 TEST(Builder, ThreePointArcFindsCircumcentre) {
