@@ -42,7 +42,7 @@ void Simulation::stepRoadVehicles(bool draw) {
             hooks.drawVehicle(n);
         if (!(result & drawHidden)) {
             ++st.counts.counted;
-            if (v.speed < 1)
+            if (v.speed < 1 && flag) // a parked car stands but counts as moving
                 ++st.counts.stopped;
         }
         const bool inside = vehicleInside(v);

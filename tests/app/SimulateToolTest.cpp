@@ -180,6 +180,19 @@ TEST(SimulateToolTest, SettingsComeFromAStoreOrAnExportFile) {
     }
 }
 
+// Huge Car Park's relief threshold is 10 %; its parked cars stand but must not count as stuck.
+TEST(SimulateToolTest, ParkedCarsAreNotStuck) {
+    int status = -1;
+    const std::vector<std::string> out = lines(capture({"19", "--minutes", "3", "--seed", "3"}, status));
+    ASSERT_EQ(status, 0);
+    for (const std::string& l : out) {
+        auto kv = pairs(l);
+        EXPECT_GT(std::stoi(kv["carsNow"]), 50) << l;
+        EXPECT_LT(std::stoi(kv["stuckPct"]), 10) << l;
+        EXPECT_EQ(kv["relief"], "None") << l;
+    }
+}
+
 TEST(SimulateToolTest, BadValuesExitTwoWithoutOutput) {
     const ToolArgs bad[] = {
         {},
