@@ -119,7 +119,7 @@ void CDrawWnd::setTimers(int only) {
 }
 
 void CDrawWnd::onTimer(int id) {
-    if (pausedFlag && id == timerMove)
+    if (frozenFlag || (pausedFlag && id == timerMove))
         return;
     withCanvas([&] {
         switch (id) {

@@ -45,6 +45,21 @@ public:
     // Books the usage counters and the last layout; once, at the first close.
     void flushCounters();
 
+    // The configuration dialog's live preview (PreviewView.cpp). A view's origin here is in world units, as stored.
+    struct StoredView {
+        int scale = 1, originX = 0, originY = 0;
+    };
+    // A new run of `layout` with the driver and light scheme (restart 0, a fifth of the active cars).
+    void rebuildRun(int layout, int driver, int lights);
+    void applyCars(int cars);
+    // Shows a stored view; a scale below 2 is the layout's default view.
+    void applyView(const StoredView& v);
+    // Goes to the layout's default view and returns it.
+    StoredView defaultView();
+    // A frozen view neither steps nor draws; thawing redraws it.
+    void setFrozen(bool frozen);
+    bool frozen() const { return frozenFlag; }
+
     const QImage& backBuffer() const { return image(); }
     // The back buffer with an embedded legend painted over it, as the host's window shows it.
     QImage composedFrame() const;
@@ -127,6 +142,7 @@ private:
     unsigned shownLegendVersion = 0;
     int seenRuns = -1;
     bool pausedFlag = false;
+    bool frozenFlag = false;
     bool needsFullRedraw = true;
     bool flushed = false;
 };

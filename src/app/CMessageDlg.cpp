@@ -47,7 +47,7 @@ const MessageText& welcomeMessage() {
         "Welcome to Jamlog 2010 Screen Saver",
         "Thank you for running Jamlog. With luck this screen saver grinds to a halt before your system does.\n\n"
         "If you like it, please pass it on to your friends.\n\n"
-        "The tooltips on each control and the Help (right-click the main title bar) will get you started.\n\n"
+        "The tooltips on each control and the Help (the Help button, a right click on the dialog, or F1) will get you started.\n\n"
         "Contact: the Jamlog project, via its issue tracker.\n\n"
         "Remember, Speed Merchants are Lost... on the Highway from Hell",
         "Please stop greeting me all the time"};

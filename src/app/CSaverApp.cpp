@@ -11,6 +11,7 @@
 #include "app/CMessageDlg.h"
 #include "app/CSaverWnd.h"
 #include "app/HostWindow.h"
+#include "app/dialog/CSaverDlg.h"
 #include "platform/QtProfileStore.h"
 #include "settings/StartupVersion.h"
 
@@ -96,13 +97,15 @@ int runSaverApp(const CommandLine& c, int argc, char** argv) {
         return runInForeignWindow(c, *host, store, argc, argv);
 
     QApplication app(argc, argv);
-    bool fullScreen = c.mode == RunMode::fullScreen;
+    const bool fullScreen = c.mode == RunMode::fullScreen;
     if (c.mode == RunMode::configuration) {
-        store.WriteProfileInt("Settings", "Running", runningConfigurationMode);
+        writeRunning(store, runningConfigurationMode);
         configurationMessages(store, monthNow(), true);
-        // Until the configuration dialog exists its initialisation's reset of the marker is done here, and the
-        // configuration shows the view in a window.
-        store.WriteProfileInt("Settings", "Running", 0);
+        CSaverDlg::Options d;
+        d.seed = c.seed;
+        CSaverDlg dlg(store, d);
+        dlg.exec();
+        return 0;
     }
     CDrawWnd::Options o;
     o.seed = c.seed;

@@ -225,7 +225,7 @@ std::string executablePath(const std::string& argv0, const std::string& pathVari
     return {};
 }
 
-InstallOutcome installScreenSaver(const std::string& exe, const std::string& configPath) {
+InstallOutcome installScreenSaver(const std::string& exe, const std::string& configPath, bool askDaemon) {
     InstallOutcome r;
     const auto fail = [&](const std::string& why) {
         r.message = why + "; nothing was changed";
@@ -262,7 +262,8 @@ InstallOutcome installScreenSaver(const std::string& exe, const std::string& con
     r.ok = true;
 
     // A daemon on this display starts the first hack, which is now jamlog.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable("xscreensaver-command").isEmpty())
+    if (!askDaemon || qEnvironmentVariableIsEmpty("DISPLAY") ||
+        QStandardPaths::findExecutable("xscreensaver-command").isEmpty())
         return r;
     QProcess select;
     select.setProcessChannelMode(QProcess::MergedChannels);
@@ -278,17 +279,23 @@ InstallOutcome installScreenSaver(const std::string& exe, const std::string& con
     return r;
 }
 
+std::string userConfigPath() {
+    const QString home = QDir::homePath();
+    return QFileInfo(home).isDir() ? home.toStdString() + "/.xscreensaver" : std::string();
+}
+
 int runInstall(const char* argv0) {
     const char* path = std::getenv("PATH");
     std::string exe = executablePath(argv0 ? argv0 : "", path ? path : "", QDir::currentPath().toStdString());
     if (exe.empty())
         exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().toStdString();
-    const QString home = QDir::homePath();
-    if (!QFileInfo(home).isDir()) {
-        std::fprintf(stderr, "jamlog: no home folder (%s); nothing was changed\n", home.toLocal8Bit().constData());
+    const std::string config = userConfigPath();
+    if (config.empty()) {
+        std::fprintf(stderr, "jamlog: no home folder (%s); nothing was changed\n",
+                     QDir::homePath().toLocal8Bit().constData());
         return 1;
     }
-    const InstallOutcome r = installScreenSaver(exe, home.toStdString() + "/.xscreensaver");
+    const InstallOutcome r = installScreenSaver(exe, config);
     if (!r.ok) {
         std::fprintf(stderr, "jamlog: %s\n", r.message.c_str());
         return 1;

@@ -26,8 +26,12 @@ struct InstallOutcome {
     std::string message; // the report of what changed, or a one-line error (nothing was written)
 };
 
-// Edits `configPath` (~/.xscreensaver) for the executable at `exe`, and asks a running daemon for a test run.
-InstallOutcome installScreenSaver(const std::string& exe, const std::string& configPath);
+// Edits `configPath` (~/.xscreensaver) for the executable at `exe`, and with `askDaemon` asks a running daemon for
+// a test run.
+InstallOutcome installScreenSaver(const std::string& exe, const std::string& configPath, bool askDaemon = true);
+
+// The user's xscreensaver settings file; empty without a home folder.
+std::string userConfigPath();
 
 // --install: the above for this executable and the user's file; the report or the error goes to the terminal.
 int runInstall(const char* argv0);

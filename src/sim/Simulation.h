@@ -104,6 +104,12 @@ public:
     // creation. The light level then follows the clock on its own timer.
     void setClock(int clockMinutes);
 
+    // The configuration dialog's live preview: the layout the next run builds, and a new peak number of cars, which
+    // rebuilds the run at once (restart 0): a layout initialises only the vehicles it is asked for, and vehicles cut
+    // off in mid-journey would keep their lane cells.
+    void selectLayout(int layout) { st.layout = layout; }
+    void setPeakCars(int cars);
+
     TimerTable timers() const { return timerTable(work); }
     const RunState& state() const { return st; }
     SimSettings& settings() { return work; }

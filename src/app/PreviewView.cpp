@@ -1,0 +1,66 @@
+// What the configuration dialog does to its live preview: rebuilds on a new layout, driver or light scheme, the
+// peak cars, the stored or default view, and freezing while the preview is locked or covered.
+#include <algorithm>
+
+#include "app/CDrawWnd.h"
+
+namespace jamlog {
+
+namespace {
+constexpr int rebuildCarsDivisor = 5; // a rebuilt preview starts with a fifth of the active cars
+constexpr int firstStoredScale = 2;   // stored scales below this mean "no saved view"
+} // namespace
+
+void CDrawWnd::rebuildRun(int layout, int driver, int lights) {
+    SimSettings& w = simulation().settings();
+    w.network = layout;
+    w.driver = driver;
+    w.tLights = lights;
+    simulation().selectLayout(layout);
+    const int cars = std::max(1, simulation().state().activeCars / rebuildCarsDivisor);
+    withCanvas([&] { simulation().startRun(cars, false); });
+    layoutStarted();
+    redrawAll();
+}
+
+void CDrawWnd::applyCars(int cars) {
+    if (cars == simulation().settings().cars)
+        return;
+    withCanvas([&] { simulation().setPeakCars(cars); });
+    layoutStarted();
+    redrawAll();
+}
+
+void CDrawWnd::applyView(const StoredView& v) {
+    if (v.scale < firstStoredScale) {
+        defaultView();
+        return;
+    }
+    View& t = view();
+    t.baseScale = v.scale;
+    drawState().scale = v.scale;
+    t.originX = v.originX;
+    t.originY = v.originY;
+    t.panActive = 0;
+    t.resize(std::max(1, width()));
+    needsFullRedraw = true;
+    update();
+}
+
+CDrawWnd::StoredView CDrawWnd::defaultView() {
+    StoredView v;
+    view().panActive = 0;
+    view().defaultViewValues(1, v.scale, v.originX, v.originY);
+    return v;
+}
+
+void CDrawWnd::setFrozen(bool frozen) {
+    if (frozen == frozenFlag)
+        return;
+    frozenFlag = frozen;
+    setUpdatesEnabled(!frozen);
+    if (!frozen)
+        redrawAll();
+}
+
+} // namespace jamlog

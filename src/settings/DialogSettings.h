@@ -1,0 +1,64 @@
+// What the configuration dialog reads and writes: its working values taken from the view's copy and the store,
+// each layout's stored view, the Running handshake, designer mode and the version texts of its tooltips.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "settings/ProfileStore.h"
+#include "settings/SettingsRecord.h"
+
+namespace jamlog {
+
+// Settings\Running as the configuration run and its test run hand it on.
+constexpr int32_t runningIdle = 0;
+constexpr int32_t runningTestAsked = 1; // "Apply & Test" is starting the saver
+constexpr int32_t runningTestDone = 2;  // the saver's load turned 1 into this
+
+// A layout's view as stored in its own section: scale, and the origin in world units (stored + 100000).
+struct LayoutView {
+    int32_t scale = 1, originX = 0, originY = 0;
+};
+constexpr int32_t noSavedScale = 2; // stored scales below this mean the default view
+
+struct DialogValues {
+    int32_t layout = 14, driver = 0, lights = 2;
+    int32_t mph = 70, factor = 10;
+    int32_t cars = 200, trains = 40, boats = 50;
+    int32_t trainsBound = 50; // 200 / Custom\Carrs
+    LayoutView view;
+    int32_t lockPreview = 0, canMse = 1, randomMask = 0x1FFFFF, debugOn = 0, testLayouts = 0;
+    bool designer = false;
+};
+
+// The dialog's values at initialisation, from its view's loaded copy and the store; the view is the layout's
+// stored one (a scale below noSavedScale asks for the default view).
+DialogValues loadDialogValues(const SettingsRecord& viewCopy, ProfileStore& store);
+
+// Save for OK and "Apply & Test": the dialog's own values, each written individually; km/h from mph.
+void saveDialogValues(ProfileStore& store, const DialogValues& v);
+
+// Layout's stored view; absent values read as scale 1 and origin 0.
+LayoutView readLayoutView(ProfileStore& store, int32_t layout);
+void writeLayoutView(ProfileStore& store, int32_t layout, const LayoutView& v);
+
+int32_t readRunning(ProfileStore& store);
+void writeRunning(ProfileStore& store, int32_t value);
+
+// The icon's clicks: designer mode from the next start on once more than six clicks were counted.
+void writeDesignerMode(ProfileStore& store, bool on);
+
+// The configuration dialog's kind of build: Version\Release, 3 (a release) when absent.
+int32_t buildRelease(ProfileStore& store);
+
+// "Jamlog, Version 5.01.0345", with ".N" for a nonzero update in designer mode.
+std::string versionTooltip(ProfileStore& store, bool designer);
+
+// Average speed: stored in km/h, shown in mph.
+constexpr int32_t mphFromKmh(int32_t kmh) {
+    return kmh * 5 / 8;
+}
+constexpr int32_t kmhFromMph(int32_t mph) {
+    return mph * 8 / 5;
+}
+
+} // namespace jamlog
