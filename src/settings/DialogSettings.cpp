@@ -53,6 +53,17 @@ DialogValues loadDialogValues(const SettingsRecord& r, ProfileStore& store) {
     return v;
 }
 
+void intoDialogCopy(SettingsRecord& copy, const DialogValues& v) {
+    copy.at("Random", "Random") = v.randomMask;
+    copy.at("Config", "Trains") = v.trains;
+}
+
+void fromDialogCopy(const SettingsRecord& copy, DialogValues& v) {
+    v.randomMask = copy.get("Random", "Random");
+    v.trainsBound = trainCarriagesLimit / std::max(1, copy.get("Custom", "Carrs"));
+    v.trains = std::min(copy.get("Config", "Trains"), v.trainsBound);
+}
+
 void saveDialogValues(ProfileStore& store, const DialogValues& v) {
     store.WriteProfileInt("Settings", "Preview", v.lockPreview);
     const auto config = [&](const char* name, int32_t value) { store.WriteProfileInt("Config", name, value); };

@@ -34,6 +34,11 @@ struct DialogValues {
 // stored one (a scale below noSavedScale asks for the default view).
 DialogValues loadDialogValues(const SettingsRecord& viewCopy, ProfileStore& store);
 
+// The property sheet works on the dialog's copy of the settings: it is given the dialog's own layout mask and
+// trains, and hands back the mask and the trains and their bound as it stored them.
+void intoDialogCopy(SettingsRecord& copy, const DialogValues& v);
+void fromDialogCopy(const SettingsRecord& copy, DialogValues& v);
+
 // Save for OK and "Apply & Test": the dialog's own values, each written individually; km/h from mph.
 void saveDialogValues(ProfileStore& store, const DialogValues& v);
 

@@ -20,6 +20,7 @@
 #include "app/dialog/CHelpDlg.h"
 #include "app/dialog/CSaverDlg.h"
 #include "app/dialog/CStatisticsDlg.h"
+#include "app/sheet/CPropSheet.h"
 #include "settings/StartupVersion.h"
 #include "sim/TimerTable.h"
 
@@ -345,4 +346,40 @@ TEST(ConfigDialog, FitsA1024By600Screen) {
     // The preview keeps the screen's 16:9 inside its frame.
     const QSize p = dlg.preview()->size();
     EXPECT_NEAR(p.width() * 100 / p.height(), 177, 2);
+}
+
+TEST(ConfigDialog, PropertySheetOutcomes) {
+    struct Case {
+        int sheetResult;
+        bool newPreview, dialogEnds;
+    };
+    for (Case c : {Case{QDialog::Accepted, true, false}, Case{QDialog::Rejected, false, false},
+                   Case{CPropSheet::importedCode, false, true}}) {
+        MemoryProfileStore store;
+        CSaverDlg dlg(store, manual());
+        moveSlider(child<QSlider>(dlg, "cars"), 99);
+        child<QCheckBox>(dlg, "random")->setChecked(false);
+        const CDrawWnd* before = dlg.preview();
+        QTimer::singleShot(0, &dlg, [&] {
+            auto* sheet = qobject_cast<CPropSheet*>(QApplication::activeModalWidget());
+            if (sheet && c.sheetResult == QDialog::Accepted)
+                sheet->accept(); // the sheet's own OK, which writes the store
+            else if (sheet)
+                sheet->done(c.sheetResult);
+        });
+        QTest::mouseClick(child<QPushButton>(dlg, "properties"), Qt::LeftButton);
+        EXPECT_EQ(dlg.preview() != nullptr && dlg.preview() != before, c.newPreview) << c.sheetResult;
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.dialogEnds) << c.sheetResult;
+        EXPECT_EQ(store.GetProfileInt("Settings", "Running", -1), 0) << c.sheetResult;
+        // An import's settings are not overwritten by the dialog's; a new preview keeps the dialog's values.
+        if (c.dialogEnds) {
+            EXPECT_EQ(store.GetProfileInt("Config", "Cars", -1), -1);
+        } else {
+            EXPECT_EQ(dlg.preview()->simulation().settings().cars, 99) << c.sheetResult;
+            EXPECT_FALSE(dlg.preview()->frozen());
+        }
+        if (c.newPreview) {
+            EXPECT_EQ(store.GetProfileInt("Random", "Random", -1), 0x1FFFFE); // the sheet stored the dialog's mask
+        }
+    }
 }

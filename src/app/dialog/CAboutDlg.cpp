@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/dialog/ProgramIcon.h"
+#include "app/sheet/ProgramIcon.h"
 #include "settings/UsageTexts.h"
 
 namespace jamlog {
@@ -31,7 +31,7 @@ CAboutDlg::CAboutDlg(ProfileStore& store, QWidget* parent) : QDialog(parent) {
     auto* main = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel(this);
-    picture->setPixmap(programIcon(64));
+    picture->setPixmap(programIcon().pixmap(64, 64));
     top->addWidget(picture);
     auto* titles = new QVBoxLayout;
     for (std::string_view t : {aboutTitle, aboutSeries, aboutSlogan})

@@ -19,12 +19,14 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "app/CSaverApp.h"
 #include "app/Install.h"
 #include "app/dialog/CAboutDlg.h"
 #include "app/dialog/CHelpDlg.h"
 #include "app/dialog/CStatisticsDlg.h"
 #include "app/dialog/DialogTexts.h"
 #include "app/dialog/TestRun.h"
+#include "app/sheet/CPropSheet.h"
 #include "model/LayoutCatalogue.h"
 
 namespace jamlog {
@@ -54,7 +56,8 @@ CSaverDlg::CSaverDlg(ProfileStore& st, const Options& o, QWidget* parent) : QDia
     buildControls();
     createPreview();
     writeRunning(store, runningIdle);
-    v = loadDialogValues(view->settings(), store);
+    copy = view->settings();
+    v = loadDialogValues(copy, store);
     setTitleText();
     fillLayoutList();
     debugOn->setVisible(v.designer);
@@ -62,7 +65,6 @@ CSaverDlg::CSaverDlg(ProfileStore& st, const Options& o, QWidget* parent) : QDia
     defaultOrStoredView();
     okButton->setToolTip(QString::fromStdString(versionTooltip(store, v.designer)));
     helpButton->setMenu(buildHelpMenu());
-    propertiesButton->setEnabled(false); // until the property sheet is built
     new QShortcut(QKeySequence(Qt::Key_F1), this, [this] { showHelp(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -78,6 +80,7 @@ CSaverDlg::CSaverDlg(ProfileStore& st, const Options& o, QWidget* parent) : QDia
     for (QCheckBox* b : {lock, canMse, random, debugOn, testLayouts})
         connect(b, &QCheckBox::toggled, this, [this] { checkBoxesChanged(); });
     connect(defaultViewButton, &QPushButton::clicked, this, [this] { defaultView(); });
+    connect(propertiesButton, &QPushButton::clicked, this, [this] { properties(); });
     connect(applyTestButton, &QPushButton::clicked, this, [this] { applyAndTest(); });
     connect(resetAllButton, &QPushButton::clicked, this, [this] { resetAll(); });
     connect(okButton, &QPushButton::clicked, this, &CSaverDlg::accept);
@@ -314,6 +317,40 @@ void CSaverDlg::defaultOrStoredView() {
     }
     shownView = {v.view.scale, v.view.originX, v.view.originY};
     showValues();
+}
+
+void CSaverDlg::properties() {
+    intoDialogCopy(copy, v);
+    int result = QDialog::Rejected;
+    overPreview([&] {
+        CPropSheet sheet(copy, store, this);
+        result = sheet.exec();
+    });
+    if (result == CPropSheet::importedCode) {
+        // The store now holds the imported settings: the dialog's own values must not overwrite them.
+        finishPreview();
+        done(QDialog::Accepted);
+        return;
+    }
+    if (result != QDialog::Accepted)
+        return;
+    fromDialogCopy(copy, v);
+    replacePreview();
+}
+
+// A new preview loads the stored settings, the sheet's among them, as the first one did under the configuration's
+// marker (no random cycling); it then takes the dialog's own layout, driver, lights, cars and view.
+void CSaverDlg::replacePreview() {
+    finishPreview();
+    writeRunning(store, runningConfigurationMode);
+    createPreview();
+    writeRunning(store, runningIdle);
+    const SimSettings& s = view->simulation().settings();
+    if (view->simulation().state().layout != v.layout || s.driver != v.driver || s.tLights != v.lights)
+        view->rebuildRun(v.layout, v.driver, v.lights);
+    view->applyCars(v.cars);
+    shownView = {};
+    defaultOrStoredView();
 }
 
 void CSaverDlg::save() {

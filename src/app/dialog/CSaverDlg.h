@@ -82,6 +82,7 @@ private:
     void defaultView();
     void iconClicked();
     void properties();
+    void replacePreview();
     void applyAndTest();
     void testRunEnded();
     void resetAll();
@@ -93,6 +94,7 @@ private:
 
     ProfileStore& store;
     Options options;
+    SettingsRecord copy; // the dialog's copy of the settings, which the property sheet works on
     DialogValues v;
     std::unique_ptr<CDrawWnd> view;
     std::unique_ptr<TestRun> testRun;

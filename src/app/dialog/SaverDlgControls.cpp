@@ -15,7 +15,7 @@
 
 #include "app/dialog/CSaverDlg.h"
 #include "app/dialog/DialogTexts.h"
-#include "app/dialog/ProgramIcon.h"
+#include "app/sheet/ProgramIcon.h"
 
 namespace jamlog {
 
@@ -76,7 +76,7 @@ void CSaverDlg::buildControls() {
     auto* top = new QHBoxLayout;
     icon = new QLabel(this);
     icon->setObjectName("icon");
-    icon->setPixmap(programIcon(iconSize));
+    icon->setPixmap(programIcon().pixmap(iconSize, iconSize));
     icon->installEventFilter(this);
     title = new QLineEdit(this);
     title->setObjectName("title");
