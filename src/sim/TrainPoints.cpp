@@ -91,15 +91,20 @@ void facingPoints(NetworkModel& m, Rng& rng, const Points& p, int runCounter, bo
         a.signalState = cautionSignal;
 }
 
-void trailingJunction(NetworkModel& m, Rng& rng, Table10& rec, const Points& p, bool relief) {
+void trailingJunction(NetworkModel& m, Rng& rng, Table10& rec, const Points& p, bool relief, const TrackLoops* loops) {
     const int feeders[6] = {p.b, p.c, p.d, p.e, p.f, p.g};
+    // A feeder whose train the loop beyond holds back never has priority: it would hold the loop's own trains at
+    // the junction, and the loop could then never make room for it.
+    auto waits = [&](int f) {
+        return isTrackNumber(f) && holdsCarriageNearEnd(m, f, farEnd) && !(loops && loopRefuses(*loops, f, p.a));
+    };
     int owner = rec[spareWord];
-    if (owner != 0 && !holdsCarriageNearEnd(m, owner, farEnd))
+    if (owner != 0 && !waits(owner))
         owner = 0;
     if (owner == 0) {
         int waiting[6], n = 0;
         for (int f : feeders)
-            if (isTrackNumber(f) && holdsCarriageNearEnd(m, f, farEnd))
+            if (waits(f))
                 waiting[n++] = f;
         if (n > 0)
             owner = waiting[rng.next() * n / (Rng::maxValue + 1)];
@@ -151,7 +156,7 @@ void workPoints(NetworkModel& m, Rng& rng, int runCounter, bool reliefActive, co
             else
                 facingPoints(m, rng, p, runCounter, reliefActive, loops);
         } else if (p.kind == pointsMerge) {
-            trailingJunction(m, rng, rec, p, reliefActive);
+            trailingJunction(m, rng, rec, p, reliefActive, loops);
         } else if (p.kind == pointsCrossing) {
             diamondCrossing(m, p, runCounter, reliefActive);
         } else if (p.kind == pointsConflict && isTrackNumber(p.a)) {

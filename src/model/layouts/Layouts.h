@@ -8,6 +8,8 @@ void buildClassicLayout(Builder& b, LayoutArgs& a);    // 0
 void buildJamlogUsa(Builder& b, LayoutArgs& a);        // 1
 void buildCircularMotorway(Builder& b, LayoutArgs& a); // 4
 void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5
+void buildBigTrainSet(Builder& b, LayoutArgs& a);      // 6
+void buildFig8TrainSet(Builder& b, LayoutArgs& a);     // 7
 void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
 void buildJunction13(Builder& b, LayoutArgs& a);       // 10
 void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
