@@ -142,7 +142,7 @@ const LayoutEntry table[layoutNumbers] = {
      1,
      2,
      1,
-     nullptr},
+     buildCityBridges},
     {"Home Train Set",
      2,
      {T | D | S | O, 0, R | P},

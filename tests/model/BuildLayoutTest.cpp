@@ -9,6 +9,7 @@
 #include "model/LayoutCatalogue.h"
 #include "model/LayoutChecker.h"
 #include "model/LayoutRoutine.h"
+#include "model/layouts/Junction13Parts.h"
 
 using namespace jamlog;
 
@@ -172,4 +173,72 @@ TEST_F(Dispatch, EveryBuiltLayoutPassesTheCheckTurnedHalfRound) {
             errors += q.severity == Severity::Error;
         EXPECT_EQ(errors, 0) << layout << "\n" << layoutReport(*m, checkLayout(*m));
     }
+}
+
+// Every built layout for every choice of roads, tracks and rivers, as built and turned half round: the checker
+// finds no error and the counts, content and trackAdjust are the catalogue's for what the layout then holds.
+struct EveryChoice : ::testing::TestWithParam<int> {};
+
+TEST_P(EveryChoice, ChecksCleanAndMatchesTheCatalogue) {
+    const int layout = GetParam();
+    const LayoutEntry& e = layoutEntry(layout);
+    auto m = std::make_unique<NetworkModel>();
+    for (int choice = 0; choice < 8; ++choice)
+        for (int flip : {0, optionFlip}) {
+            clearModel(*m);
+            BuildParams p;
+            p.layout = layout;
+            p.contentFlags = choice | contentPelican;
+            p.options |= flip;
+            Rng rng(5);
+            const BuildResult r = buildLayout(*m, rng, p);
+            const std::string where = "choice " + std::to_string(choice) + " flip " + std::to_string(flip);
+            EXPECT_EQ(r.contentFlags, e.content.expected(p.contentFlags)) << where;
+            EXPECT_TRUE(
+                countMatches(expectedRoads(e, r.contentFlags), m->roadCount, (r.contentFlags & contentRoads) != 0))
+                << where << ": " << m->roadCount << " roads";
+            EXPECT_TRUE(countMatches(e.tracks, m->trackCount, (r.contentFlags & contentTracks) != 0)) << where;
+            EXPECT_TRUE(countMatches(e.rivers, m->riverCount, (r.contentFlags & contentRivers) != 0)) << where;
+            EXPECT_EQ(m->trackAdjust, expectedTrackAdjust(e, r.contentFlags)) << where;
+            int errors = 0;
+            for (const LayoutProblem& q : checkLayout(*m))
+                errors += q.severity == Severity::Error;
+            EXPECT_EQ(errors, 0) << where << "\n" << layoutReport(*m, checkLayout(*m));
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Built, EveryChoice, ::testing::ValuesIn(builtLayouts()));
+
+// No train or boat is drawn on a bridge deck: every cell of a track or river that lies under the surface of a
+// straight road, or a river cell under a straight track, is hidden.
+TEST_P(EveryChoice, TrainsAndBoatsAreHiddenUnderEveryBridge) {
+    auto m = std::make_unique<NetworkModel>();
+    clearModel(*m);
+    BuildParams p;
+    p.layout = GetParam();
+    Rng rng(5);
+    buildLayout(*m, rng, p);
+    auto coveredBy = [&](int first, int count, WorldPoint at) {
+        for (int k = first; k < first + count; ++k)
+            if (underStraight(m->road(k), at, m->laneWidth))
+                return k;
+        return -1;
+    };
+    int crossings = 0;
+    for (int n = firstTrack; n < firstRiver + m->riverCount; ++n) {
+        if (n >= firstTrack + m->trackCount && n < firstRiver)
+            continue;
+        const RoadRecord& low = m->road(n);
+        for (int c = 0; c < std::min(low.length, maxLaneLength) / 10; ++c) {
+            const WorldPoint at = pointAlong(low, 10.0 * c + 5);
+            int over = coveredBy(0, m->roadCount, at);
+            if (over < 0 && n >= firstRiver)
+                over = coveredBy(firstTrack, m->trackCount, at);
+            if (over < 0)
+                continue;
+            ++crossings;
+            ASSERT_TRUE(cellSet(low.hiddenBits, c)) << "record " << n << " cell " << c << " under " << over;
+        }
+    }
+    RecordProperty("crossedCells", crossings);
 }
