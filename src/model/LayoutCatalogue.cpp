@@ -124,7 +124,7 @@ const LayoutEntry table[layoutNumbers] = {
      buildJunction13},
     {"Branch Lines", 3, {T | D | O}, 0, 199, 0, 0, same, over(2), same, A, A, 36000, 27000, 1, 12, 0, nullptr},
     {"Loopy Train Set", 2, {T | D | S}, 0, 99, 0, 0, same, over(3), same, 0, 0, 24800, 18600, 1, 2, 0, nullptr},
-    {"Moscow Jam", 6, {R, V}, 164, 0, 8, 0, times(2), same, over(10), 0, 1000, 24000, 19000, 0, 0, 0, nullptr},
+    {"Moscow Jam", 6, {R, V}, 164, 0, 8, 0, times(2), same, over(10), 0, 1000, 24000, 19000, 0, 0, 0, buildMoscowJam},
     {"City Bridges",
      4,
      {D, R | T | V, 0, 0, O, 1},

@@ -176,7 +176,8 @@ TEST_F(Dispatch, EveryBuiltLayoutPassesTheCheckTurnedHalfRound) {
 }
 
 // Every built layout for every choice of roads, tracks and rivers, as built and turned half round: the checker
-// finds no error and the counts, content and trackAdjust are the catalogue's for what the layout then holds.
+// finds no error and the counts, content, trackAdjust, drive side and extent are the catalogue's for what the layout
+// then holds.
 struct EveryChoice : ::testing::TestWithParam<int> {};
 
 TEST_P(EveryChoice, ChecksCleanAndMatchesTheCatalogue) {
@@ -200,6 +201,12 @@ TEST_P(EveryChoice, ChecksCleanAndMatchesTheCatalogue) {
             EXPECT_TRUE(countMatches(e.tracks, m->trackCount, (r.contentFlags & contentTracks) != 0)) << where;
             EXPECT_TRUE(countMatches(e.rivers, m->riverCount, (r.contentFlags & contentRivers) != 0)) << where;
             EXPECT_EQ(m->trackAdjust, expectedTrackAdjust(e, r.contentFlags)) << where;
+            EXPECT_EQ(m->driveOnLeft, e.driveOnLeft) << where;
+            for (auto [want, got] : {std::pair{e.minX, m->extentMinX}, std::pair{e.minY, m->extentMinY},
+                                     std::pair{e.maxX, m->extentMaxX}, std::pair{e.maxY, m->extentMaxY}})
+                if (want != anyExtent) {
+                    EXPECT_EQ(got, want) << where;
+                }
             int errors = 0;
             for (const LayoutProblem& q : checkLayout(*m))
                 errors += q.severity == Severity::Error;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "RoadInvariants.h"
@@ -92,6 +94,14 @@ constexpr Variant variants[] = {
 constexpr int simClkIntvl = 3;     // a simulated minute every 150 ms of running time
 constexpr int runningSeconds = 30; // 1200 ticks, three and a third simulated hours
 constexpr int checkEveryMs = 500;
+constexpr double msPerSimHour = 60 * 150.0;
+
+// Running time per variant: the CI length, or JAMLOG_LONG_HOURS simulated hours (bench/long_runs.sh), which also
+// prints the figures of each run.
+int runningMs() {
+    const char* h = std::getenv("JAMLOG_LONG_HOURS");
+    return h ? static_cast<int>(std::atof(h) * msPerSimHour) : runningSeconds * 1000;
+}
 
 struct LayoutInvariantsTest : ::testing::TestWithParam<int> {};
 
@@ -129,7 +139,9 @@ TEST_P(LayoutInvariantsTest, HoursOnTheTickWithRoadworksKeepTheInvariants) {
         const std::string where = "seed " + std::to_string(var.seed);
         ASSERT_EQ(invariants::checkBitmaps(*m, fixed.get(), true), "") << where << " after pre-population";
         VirtualClock clock(sim);
-        for (int ms = 0; ms < runningSeconds * 1000; ms += checkEveryMs) {
+        long samples = 0, stuckShare = 0; // per mille of the road vehicles inside that stand, summed over samples
+        const int running = runningMs();
+        for (int ms = 0; ms < running; ms += checkEveryMs) {
             clock.advance(checkEveryMs);
             ASSERT_EQ(hooks.error, "") << where << " at " << clock.now() << " ms";
             ASSERT_EQ(invariants::checkBitmaps(*m, fixed.get(), true), "") << where << " at " << clock.now() << " ms";
@@ -140,14 +152,25 @@ TEST_P(LayoutInvariantsTest, HoursOnTheTickWithRoadworksKeepTheInvariants) {
             // Vehicles inside + outside = all: every vehicle that entered has left or is still inside.
             ASSERT_EQ(insideNow(*m), hooks.insideAtStart + hooks.counts.entered - hooks.counts.left)
                 << where << " at " << clock.now() << " ms";
+            const TickCounts& c = sim.state().counts;
+            if (c.counted > 0)
+                stuckShare += 1000L * c.stopped / c.counted, ++samples;
         }
+        const double hours = running / msPerSimHour, resets = sim.state().runs - 1;
+        // At most one automatic reset in any four simulated hours.
+        EXPECT_LE(resets, hours / 4 + 1) << where;
+        if (std::getenv("JAMLOG_LONG_HOURS"))
+            std::printf("layout %d %s: %.1f h, entered %ld, left %ld, resets %.0f (%.3f per hour), mean "
+                        "stuck share %.1f %%\n",
+                        layout, where.c_str(), hours, sim.state().entered, sim.state().left, resets, resets / hours,
+                        samples ? stuckShare / 10.0 / samples : 0.0);
         entered += hooks.counts.entered;
         if (sim.state().runs == 1) { // a reset sets the timers anew
             int clockMs = 0;
             for (const TimerSpec& t : sim.timers())
                 clockMs = t.id == timerClock ? t.intervalMs : clockMs;
             ASSERT_GT(clockMs, 0);
-            const int simMinutes = runningSeconds * 1000 / clockMs;
+            const int simMinutes = running / clockMs;
             EXPECT_EQ(sim.state().clock, (var.startClock + simMinutes) % minutesPerDay) << where;
         }
     }
@@ -157,6 +180,7 @@ TEST_P(LayoutInvariantsTest, HoursOnTheTickWithRoadworksKeepTheInvariants) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Built, LayoutInvariantsTest, ::testing::ValuesIn(builtLayouts()));
+INSTANTIATE_TEST_SUITE_P(Built, LayoutInvariantsTest, ::testing::ValuesIn(builtLayouts()),
+                         [](const ::testing::TestParamInfo<int>& p) { return "layout" + std::to_string(p.param); });
 
 } // namespace

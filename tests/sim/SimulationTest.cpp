@@ -238,7 +238,12 @@ TEST(SimulationTest, ARestartClearsTheCountsOfTheRunBefore) {
 
 // Layouts not built yet are never drawn, and a run asked for one reports the classic layout it shows.
 TEST(SimulationTest, RandomCyclingShowsOnlyBuiltLayouts) {
-    SimSettings s = quiet(14); // the first layout of a fresh account, not built yet
+    int unbuilt = 1;
+    while (unbuilt < catalogueLayoutCount && layoutIsBuilt(unbuilt))
+        ++unbuilt;
+    if (unbuilt == catalogueLayoutCount)
+        GTEST_SKIP() << "every layout is built";
+    SimSettings s = quiet(unbuilt); // a stored choice of a layout not built yet
     s.randomMask = 0x1FFFFF;
     s.rndIntvl = 1;
     s.prePop = 0;
@@ -320,7 +325,8 @@ TEST(SimulationTest, LongHeadlessRunsKeepTheInvariants) {
             SimRun r(s, seed);
             r.sim->create(clockAt(4, 0));
             // Layouts that mark cells at build (tapers) cannot be compared cell by cell with their vehicles.
-            if (!checkRoadBitmaps(*r.m).empty()) continue;
+            if (!checkRoadBitmaps(*r.m).empty())
+                continue;
             const long insideAtStart = insideRoadVehicles(*r.m, r.sim->state().configuredCars);
             VirtualClock clock(*r.sim);
             for (int second = 0; second < 60; ++second) {
