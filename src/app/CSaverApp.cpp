@@ -11,6 +11,7 @@
 #include "app/CMessageDlg.h"
 #include "app/CSaverWnd.h"
 #include "app/HostWindow.h"
+#include "app/RunOverrides.h"
 #include "app/dialog/CSaverDlg.h"
 #include "platform/QtProfileStore.h"
 #include "settings/StartupVersion.h"
@@ -91,8 +92,10 @@ int runSaverApp(const CommandLine& c, int argc, char** argv) {
             return 2;
         }
     }
-    QtProfileStore store;
-    startupVersion(store, QFileInfo(QString::fromLocal8Bit(argv[0])).baseName().toStdString(), monthNow());
+    QtProfileStore userStore;
+    startupVersion(userStore, QFileInfo(QString::fromLocal8Bit(argv[0])).baseName().toStdString(), monthNow());
+    // The command line's one-run settings, worked out from what the start-up left stored, and never stored.
+    OverriddenStore store(userStore, c.overrides);
     if (host)
         return runInForeignWindow(c, *host, store, argc, argv);
 

@@ -13,12 +13,9 @@ struct ToolEntry {
     ToolKind kind;
 };
 
-constexpr ToolEntry toolTable[] = {{"--check-layouts", ToolKind::checkLayouts},
-                                   {"--dump-layout", ToolKind::dumpLayout},
-                                   {"--simulate", ToolKind::simulate},
-                                   {"--snapshot", ToolKind::snapshot},
-                                   {"--export", ToolKind::exportSettings},
-                                   {"--import", ToolKind::importSettings}};
+constexpr ToolEntry toolTable[] = {{"--check-layouts", ToolKind::checkLayouts}, {"--dump-layout", ToolKind::dumpLayout},
+                                   {"--simulate", ToolKind::simulate},          {"--snapshot", ToolKind::snapshot},
+                                   {"--export", ToolKind::exportSettings},      {"--import", ToolKind::importSettings}};
 
 CommandLine failure(const std::string& message) {
     CommandLine c;
@@ -47,9 +44,35 @@ bool isOneOf(const std::string& arg, const char* single, const char* dashed) {
     return arg == single || arg == dashed;
 }
 
-// The options that may follow a run mode: --seed N.
-bool parseTrailing(const std::vector<std::string>& args, size_t from, CommandLine& c) {
+// The options that may follow a run mode: --seed N and the one-run settings; in host mode also -window-id ID,
+// which the host's settings program appends after the hack's own arguments.
+bool parseTrailing(const std::vector<std::string>& args, size_t from, CommandLine& c, bool& idGiven) {
     for (size_t i = from; i < args.size(); ++i) {
+        std::string error;
+        const int taken = parseRunOverride(args, i, c.overrides, error);
+        if (taken < 0) {
+            c = failure(error);
+            return false;
+        }
+        if (taken > 0) {
+            i += static_cast<size_t>(taken) - 1;
+            continue;
+        }
+        if (c.mode == RunMode::host && isOneOf(args[i], "-window-id", "--window-id")) {
+            if (i + 1 >= args.size()) {
+                c = failure("missing window id after '" + args[i] + "'");
+                return false;
+            }
+            const auto id = parseWindowId(args[i + 1], true);
+            if (!id) {
+                c = failure("malformed window id '" + args[i + 1] + "'");
+                return false;
+            }
+            c.windowId = *id;
+            idGiven = true;
+            ++i;
+            continue;
+        }
         if (args[i] != "--seed") {
             c = failure("unknown argument '" + args[i] + "'");
             return false;
@@ -70,7 +93,8 @@ bool parseTrailing(const std::vector<std::string>& args, size_t from, CommandLin
 }
 
 CommandLine withTrailing(CommandLine c, const std::vector<std::string>& args, size_t from) {
-    parseTrailing(args, from, c);
+    bool idGiven = false;
+    parseTrailing(args, from, c, idGiven);
     return c;
 }
 
@@ -116,37 +140,19 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* h
     }
 
     // Host conventions: the id on the command line wins over the host's environment variable.
-    size_t next = 1;
-    if (isOneOf(first, "-root", "--root")) {
+    const bool root = isOneOf(first, "-root", "--root");
+    if (root || isOneOf(first, "-window-id", "--window-id") || c.mode == RunMode::host) {
         c.mode = RunMode::host;
-        // The host's settings program previews with "-root -window-id ID".
-        if (args.size() > 1 && isOneOf(args[1], "-window-id", "--window-id")) {
-            if (args.size() < 3)
-                return failure("missing window id after '" + args[1] + "'");
-            const auto id = parseWindowId(args[2], true);
-            if (!id)
-                return failure("malformed window id '" + args[2] + "'");
-            c.windowId = *id;
-            return withTrailing(c, args, 3);
-        }
-    } else if (isOneOf(first, "-window-id", "--window-id")) {
-        if (args.size() < 2)
-            return failure("missing window id after '" + first + "'");
-        const auto id = parseWindowId(args[1], true);
-        if (!id)
-            return failure("malformed window id '" + args[1] + "'");
-        c.mode = RunMode::host;
-        c.windowId = *id;
-        return withTrailing(c, args, 2);
-    }
-    if (c.mode == RunMode::host) {
-        if (hostWindow != nullptr) {
+        bool idGiven = false;
+        if (!parseTrailing(args, root ? 1 : 0, c, idGiven))
+            return c;
+        if (!idGiven && hostWindow != nullptr) {
             const auto id = parseWindowId(hostWindow, true);
             if (!id)
                 return failure(std::string("malformed window id 'XSCREENSAVER_WINDOW=") + hostWindow + "'");
             c.windowId = *id;
         }
-        return args.empty() ? c : withTrailing(c, args, next);
+        return c;
     }
 
     // The screen-saver switches.
@@ -174,17 +180,31 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* h
     }
 }
 
-const char* usageText() {
-    return "usage: jamlog [c | s | p HANDLE]          configuration, full screen, preview in window HANDLE\n"
-           "       jamlog -root | -window-id ID        draw into the screen-saver host's window\n"
-           "       jamlog --window [--seed N]          a normal resizable window\n"
-           "       jamlog --install                    make jamlog the selected xscreensaver hack\n"
-           "       jamlog --check-layouts [N ...]      check the layouts\n"
-           "       jamlog --dump-layout N [--flip]     the built model as JSON\n"
-           "       jamlog --simulate N --minutes M ... a headless run\n"
-           "       jamlog --snapshot FILE.png ...      a picture of a layout\n"
+std::string usageText() {
+    return "usage: jamlog [c | s | p HANDLE] [RUN OPTIONS]\n"
+           "                 configuration (c, the default), full screen (s), preview in window HANDLE (p)\n"
+           "       jamlog -root [-window-id ID] [RUN OPTIONS] | -window-id ID [RUN OPTIONS]\n"
+           "                 draw into the screen-saver host's window (or the one XSCREENSAVER_WINDOW names)\n"
+           "       jamlog --window [RUN OPTIONS]\n"
+           "                 a normal resizable window\n"
+           "       jamlog --install\n"
+           "                 make jamlog the selected xscreensaver hack in ~/.xscreensaver\n"
+           "       jamlog --check-layouts [N ...]\n"
+           "                 check the layouts\n"
+           "       jamlog --dump-layout N [--flip]\n"
+           "                 the built model as JSON\n"
+           "       jamlog --simulate N --minutes M [--seed S] [--cars C] [--time HH:MM] [--cycle] [--settings FILE]\n"
+           "                 a headless run printing one line of figures per minute\n"
+           "       jamlog --snapshot FILE.png [--size WxH] [--time HH:MM] [--minutes M] [--seed S] [--flip]\n"
+           "              [RUN OPTIONS]\n"
+           "                 a picture of a layout\n"
            "       jamlog --export FILE | --import FILE\n"
-           "       jamlog --help | --version\n";
+           "                 write or read the settings file\n"
+           "       jamlog --help | --version\n"
+           "\n"
+           "RUN OPTIONS change a setting for this run only and store nothing:\n"
+           "  --seed N                    replay the run of that seed\n" +
+           runOverridesUsage();
 }
 
 } // namespace jamlog

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/RunOverrides.h"
+
 namespace jamlog {
 
 enum class RunMode {
@@ -28,6 +30,7 @@ struct CommandLine {
     std::vector<std::string> toolArgs; // the operands after a tool's switch
     uint32_t windowId = 0;             // preview and host: the window to draw in (0 in host mode: the root window)
     std::optional<uint32_t> seed;      // --seed N: replayable runs
+    RunOverrides overrides;            // settings changed for this run only
     std::string error;                 // not empty: the one-line message; the program exits with status 2
     bool ok() const { return error.empty(); }
 };
@@ -39,6 +42,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const char* h
 std::optional<uint32_t> parseWindowId(const std::string& text, bool allowHex);
 
 // The text of --help.
-const char* usageText();
+std::string usageText();
 
 } // namespace jamlog

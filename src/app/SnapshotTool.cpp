@@ -1,6 +1,6 @@
-// --snapshot FILE.png [--layout N] [--size WxH] [--time HH:MM] [--minutes M] [--seed S] [--flip]: builds a layout
-// headless, pre-populates it, runs M simulated minutes of ticks with drawing and writes the view as a PNG. The
-// same seed gives the same file, byte for byte.
+// --snapshot FILE.png [--size WxH] [--time HH:MM] [--minutes M] [--seed S] [--flip] [RUN OPTIONS]: builds a layout
+// headless with the default settings as the run options change them, pre-populates it, runs M simulated minutes of
+// ticks with drawing and writes the view as a PNG. The same seed gives the same file, byte for byte.
 #include "app/SnapshotView.h"
 
 #include <QGuiApplication>
@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "app/RunOverrides.h"
 #include "app/ToolValues.h"
 #include "app/Tools.h"
 #include "model/InitialRecords.h"
@@ -17,20 +18,20 @@
 #include "settings/SettingsRecord.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
+#include "sim/RandomCycling.h"
 #include "sim/VirtualClock.h"
 
 namespace jamlog {
 
 namespace {
 
-constexpr int maxLayout = 29;
 constexpr int maxSide = 8192;
 constexpr int maxMinutes = 24 * 60;
 
 struct SnapshotOptions {
     std::string file;
     int layout = 14; // a fresh account's first layout, built as the dispatcher resolves it
-    bool layoutGiven = false;
+    RunOverrides overrides;
     int width = 1920, height = 1080;
     int clock = clockAt(12, 0);
     int minutes = 1;
@@ -41,7 +42,7 @@ struct SnapshotOptions {
 std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
     SnapshotOptions o;
     if (args.empty() || args[0].size() < 5 || args[0].compare(args[0].size() - 4, 4, ".png") != 0) {
-        bad = args.empty() ? "--snapshot" : args[0];
+        bad = "missing FILE.png" + (args.empty() ? std::string() : ", not '" + args[0] + "'");
         return std::nullopt;
     }
     o.file = args[0];
@@ -50,20 +51,27 @@ std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
         bool hasValue = i + 1 < args.size();
         std::string v = hasValue ? args[i + 1] : "";
         long long n = 0;
-        bad = a;
+        const int taken = parseRunOverride(args, i, o.overrides, bad);
+        if (taken < 0)
+            return std::nullopt;
+        if (taken > 0) {
+            i += static_cast<size_t>(taken) - 1;
+            continue;
+        }
         if (a == "--flip") {
             o.flip = true;
             continue;
         }
-        if (!hasValue)
+        if (a != "--size" && a != "--time" && a != "--minutes" && a != "--seed") {
+            bad = "unknown argument '" + a + "'";
             return std::nullopt;
-        bad = a + " " + v;
-        if (a == "--layout") {
-            if (!parseNumber(v, 0, maxLayout, n))
-                return std::nullopt;
-            o.layout = static_cast<int>(n);
-            o.layoutGiven = true;
-        } else if (a == "--size") {
+        }
+        if (!hasValue) {
+            bad = "missing value after '" + a + "'";
+            return std::nullopt;
+        }
+        bad = "bad value '" + v + "' for '" + a + "'";
+        if (a == "--size") {
             size_t x = v.find('x');
             long long w = 0, h = 0;
             if (x == std::string::npos || !parseNumber(v.substr(0, x), 50, maxSide, w) ||
@@ -78,13 +86,10 @@ std::optional<SnapshotOptions> parse(const ToolArgs& args, std::string& bad) {
             if (!parseNumber(v, 0, maxMinutes, n))
                 return std::nullopt;
             o.minutes = static_cast<int>(n);
-        } else if (a == "--seed") {
+        } else {
             if (!parseNumber(v, 0, 0xFFFFFFFFL, n))
                 return std::nullopt;
             o.seed = static_cast<uint32_t>(n);
-        } else {
-            bad = a;
-            return std::nullopt;
         }
         ++i;
     }
@@ -103,19 +108,27 @@ LayoutService layoutService(bool flip) {
     return s;
 }
 
+// --layout random: one of the built layouts that random cycling passes over, drawn from the seed.
+int randomBuiltLayout(uint32_t seed) {
+    std::vector<int> cycled;
+    for (int n : builtLayouts())
+        if (n < cycledLayouts)
+            cycled.push_back(n);
+    Rng rng(seed);
+    return cycled[static_cast<size_t>(rng.next()) % cycled.size()];
+}
+
 } // namespace
 
 int runSnapshot(const ToolArgs& args) {
     std::string bad;
     std::optional<SnapshotOptions> o = parse(args, bad);
     if (!o) {
-        std::fprintf(stderr, "jamlog: bad --snapshot argument '%s'\n", bad.c_str());
+        std::fprintf(stderr, "jamlog: --snapshot: %s\n", bad.c_str());
         return 2;
     }
-    if (o->layoutGiven && !layoutIsBuilt(o->layout)) {
-        std::fprintf(stderr, "jamlog: layout %d is not built yet\n", o->layout);
-        return 2;
-    }
+    if (o->overrides.layout)
+        o->layout = *o->overrides.layout == randomLayout ? randomBuiltLayout(o->seed) : *o->overrides.layout;
     std::unique_ptr<QGuiApplication> app;
     if (!QGuiApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -125,10 +138,12 @@ int runSnapshot(const ToolArgs& args) {
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    // Defaults only, no cycling: the snapshot shows the chosen layout whatever the user's store holds.
-    MemoryProfileStore store;
-    store.WriteProfileInt("Config", "Network", o->layout);
-    store.WriteProfileInt("Settings", "LastNet", o->layout);
+    // Defaults and the run options only, no cycling: the snapshot shows the chosen layout whatever the user's store
+    // holds.
+    MemoryProfileStore defaults;
+    RunOverrides overrides = o->overrides;
+    overrides.layout = o->layout;
+    OverriddenStore store(defaults, overrides);
     SettingsRecord record = loadSettings(store);
     SimSettings settings = simSettingsFromRecord(record);
     settings.network = o->layout;

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
                 return t.run(c.toolArgs);
         return 2;
     case jamlog::RunMode::help:
-        std::fputs(jamlog::usageText(), stdout);
+        std::fputs(jamlog::usageText().c_str(), stdout);
         return 0;
     case jamlog::RunMode::version:
         std::fputs(versionText, stdout);
