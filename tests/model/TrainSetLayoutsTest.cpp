@@ -7,6 +7,8 @@
 
 #include "model/Bitmap.h"
 #include "model/BuildLayout.h"
+#include "model/InitialRecords.h"
+#include "model/LayoutChecker.h"
 #include "model/LayoutRoutine.h"
 #include "model/TrainLaying.h"
 #include "support/ModelFixture.h"
@@ -20,10 +22,12 @@ constexpr int shortestTrack = 1000;  // a carriage straddles at most two tracks
 constexpr int longestLane = 7999;
 
 struct TrainSets : ModelFixture, ::testing::WithParamInterface<int> {
-    void build() {
+    void build(bool flip = false) {
         BuildParams p;
         p.layout = GetParam();
         p.contentFlags = contentTracks;
+        if (flip)
+            p.options |= optionFlip;
         Rng rng(3);
         ASSERT_EQ(buildLayout(*m, rng, p).layout, GetParam());
     }
@@ -78,4 +82,15 @@ TEST_P(TrainSets, CrossingTracksPassWhollyHiddenUnderABridge) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Laid, TrainSets, ::testing::Values(6, 7));
+TEST_P(TrainSets, CheckCleanAsBuiltAndTurnedHalfRound) {
+    for (bool flip : {false, true}) {
+        build(flip);
+        int errors = 0;
+        const auto problems = checkLayout(*m);
+        for (const LayoutProblem& p : problems)
+            errors += p.severity == Severity::Error ? 1 : 0;
+        EXPECT_EQ(errors, 0) << (flip ? "flipped\n" : "as built\n") << layoutReport(*m, problems);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Laid, TrainSets, ::testing::Values(6, 7, 11));

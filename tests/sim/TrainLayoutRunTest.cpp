@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "model/BuildLayout.h"
 #include "model/layouts/Layouts.h"
@@ -220,5 +221,50 @@ TEST_F(RailRun, CatalogueRailwaysKeepTheirInvariantsAndRun) {
                         reliefOn ? "on" : "off", longestStandstill);
             EXPECT_LT(longestStandstill, 10 * 2400) << "layout " << layout;
         }
+    }
+}
+
+// The branch railways work every single line by tokens: the tracks of a section, with every track that counts as
+// occupied with them (the other way over the same line), hold one train at a time, and the tokens go round.
+TEST_F(RailRun, BranchTokensAreHeldByOneTrainAtATime) {
+    for (int layout : {11, 22}) {
+        BuildParams p;
+        p.layout = layout;
+        p.contentFlags = contentTracks;
+        const BuildResult r = buildLayout(*m, rng, p);
+        if (r.layout != layout)
+            continue;
+        trainsEnd = r.trainsEnd;
+        rail = RailwayState{};
+        rail.tokens = layoutUsesTokens(*m, r.contentFlags);
+        ASSERT_TRUE(rail.tokens) << r.name;
+        std::vector<std::set<int>> lines;
+        for (const Table10& s : m->trainTableB) {
+            if (s[0] == 0)
+                break;
+            std::set<int> line(s.begin() + 2, s.begin() + 2 + s[0]);
+            for (const Table10& c : m->trainTableC) {
+                if (c[0] == 0)
+                    break;
+                if (line.count(c[1]))
+                    for (size_t k = 2; k < c.size() && c[k] != 0; ++k)
+                        line.insert(c[k]);
+            }
+            lines.push_back(line);
+        }
+        ASSERT_GE(lines.size(), 2u) << r.name;
+        std::set<int> held;
+        run(static_cast<long>(runHours() * ticksPerHour * 4), false, [&](long t) {
+            if (t % 10 != 0)
+                return;
+            for (size_t s = 0; s < lines.size(); ++s) {
+                ASSERT_LE(trainsOn(lines[s]).size(), 1u) << r.name << " section " << s << " tick " << t;
+                if (m->table1[s] > 0)
+                    held.insert(static_cast<int>(s));
+            }
+        });
+        std::printf("layout %d %s: %zu of %zu sections held a token\n", layout, r.name.c_str(), held.size(),
+                    lines.size());
+        EXPECT_GE(held.size(), lines.size() / 2) << r.name;
     }
 }

@@ -12,6 +12,7 @@ void buildBigTrainSet(Builder& b, LayoutArgs& a);      // 6
 void buildFig8TrainSet(Builder& b, LayoutArgs& a);     // 7
 void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
 void buildJunction13(Builder& b, LayoutArgs& a);       // 10
+void buildBranchLines(Builder& b, LayoutArgs& a);      // 11
 void buildMoscowJam(Builder& b, LayoutArgs& a);        // 13
 void buildCityBridges(Builder& b, LayoutArgs& a);      // 14
 void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17

@@ -6,13 +6,16 @@
 
 namespace jamlog::raillayout {
 
+void buildTrack(Builder& b, const TrackRow& t) {
+    b.straightRaw(t.road, {.from = {t.x1, t.y1}, .to = {t.x2, t.y2}, .next = t.next0, .style = t.style});
+    RoadRecord& r = b.model().road(t.road);
+    r.next[1] = t.next1 < 0 ? t.next0 : t.next1;
+    r.next[2] = t.next2 < 0 ? t.next0 : t.next2;
+}
+
 void buildTracks(Builder& b, std::initializer_list<TrackRow> rows) {
-    for (const TrackRow& t : rows) {
-        b.straightRaw(t.road, {.from = {t.x1, t.y1}, .to = {t.x2, t.y2}, .next = t.next0, .style = t.style});
-        RoadRecord& r = b.model().road(t.road);
-        r.next[1] = t.next1 < 0 ? t.next0 : t.next1;
-        r.next[2] = t.next2 < 0 ? t.next0 : t.next2;
-    }
+    for (const TrackRow& t : rows)
+        buildTrack(b, t);
 }
 
 void hideMouth(NetworkModel& m, int track, int length, bool atStart) {
@@ -46,6 +49,13 @@ template <size_t N> void append(std::array<Table10, N>& table, std::initializer_
 
 void addRecord(std::array<Table10, 50>& table, std::initializer_list<int> words) {
     append(table, words);
+}
+void addRecord(std::array<Table10, 50>& table, const Table10& words) {
+    for (Table10& rec : table)
+        if (rec[0] == 0) {
+            rec = words;
+            return;
+        }
 }
 void addPoints(NetworkModel& m, std::initializer_list<int> words) {
     append(m.signalPlans, words);

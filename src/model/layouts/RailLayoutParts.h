@@ -17,6 +17,7 @@ struct TrackRow {
 
 // Builds every row; successors given once stand for all three.
 void buildTracks(Builder& b, std::initializer_list<TrackRow> rows);
+void buildTrack(Builder& b, const TrackRow& t);
 
 // Hides the first (atStart) or last cells of a track over the given length, as at a tunnel mouth.
 void hideMouth(NetworkModel& m, int track, int length, bool atStart);
@@ -27,6 +28,7 @@ void hideUnderX(RoadRecord& track, int32_t x, int half);
 
 // Appends a record to a ten-word table list (the first record whose word 0 is 0).
 void addRecord(std::array<Table10, 50>& table, std::initializer_list<int> words);
+void addRecord(std::array<Table10, 50>& table, const Table10& words);
 void addPoints(NetworkModel& m, std::initializer_list<int> words);
 
 // trainTableC records for a pair of tracks that lie on one another: each counts as occupied with the other.

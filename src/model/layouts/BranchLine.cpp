@@ -1,0 +1,147 @@
+// Branches laid along their own axis: c across it (positive to the right of the way out), a along it from the
+// main line. The way out keeps to the left at -side, the way back at +side, and both share the single lines at
+// c = 0; every track of the way back lies on a track of the way out, run backwards.
+#include "model/layouts/BranchLine.h"
+
+#include "model/layouts/RailLayoutParts.h"
+#include "model/layouts/RailPlan.h"
+
+namespace jamlog::branchline {
+
+namespace {
+
+constexpr int facingKind = 2; // a route drawn for every other railway tick while the points are clear
+constexpr int mergeKind = 8;
+
+struct Piece {
+    int c1, a1, c2, a2;
+    int style = 0;
+};
+
+// One single line and what follows it: a passing loop, or the terminus. Indices into the way out.
+struct Stage {
+    int first, last; // the turnout onto the single line, and the turnout off it or the terminus platform
+    bool terminal;
+};
+
+struct Plan {
+    std::vector<Piece> out;
+    std::vector<Stage> stages;
+};
+
+Plan plan(const Profile& p) {
+    Plan r;
+    int a = p.radius;
+    r.out.push_back({-side, a, -side, a + p.wait});
+    a += p.wait;
+    for (size_t s = 0; s < p.singles.size(); ++s) {
+        const bool terminal = s + 1 == p.singles.size();
+        const int first = static_cast<int>(r.out.size());
+        r.out.push_back({-side, a, 0, a + p.kink});
+        a += p.kink;
+        for (int len : p.singles[s]) {
+            r.out.push_back({0, a, 0, a + len});
+            a += len;
+        }
+        if (terminal) {
+            r.out.push_back({0, a, 0, a + p.terminus, edgeStylePlatform});
+            a += p.terminus;
+        } else {
+            r.out.push_back({0, a, -side, a + p.kink});
+            a += p.kink;
+        }
+        r.stages.push_back({first, static_cast<int>(r.out.size()) - 1, terminal});
+        if (!terminal) {
+            r.out.push_back({-side, a, -side, a + p.loop, edgeStylePlatform});
+            a += p.loop;
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+int trackCount(const Profile& p) {
+    return 2 * static_cast<int>(plan(p).out.size()) + 2;
+}
+
+int junctionHalf(const Profile& p) {
+    return side + p.radius;
+}
+
+int reach(const Profile& p) {
+    const Plan r = plan(p);
+    return r.out.back().a2;
+}
+
+Built build(Builder& b, const Profile& p, const Junction& j, int first) {
+    NetworkModel& m = b.model();
+    const Plan pl = plan(p);
+    const int n = static_cast<int>(pl.out.size());
+    Built w;
+    w.curveOut = first;
+    for (int i = 0; i < n; ++i)
+        w.out.push_back(first + 1 + i);
+    for (int i = 0; i < n; ++i)
+        w.in.push_back(first + 1 + n + i);
+    w.curveIn = first + 1 + 2 * n;
+    w.end = w.curveIn + 1;
+    auto mirror = [&](int i) { return w.in[static_cast<size_t>(n - 1 - i)]; }; // the way back over out[i]
+    auto outRec = [&](int i) { return w.out[static_cast<size_t>(i)]; };
+
+    auto lay = [&](int road, Piece q, int next) {
+        const int x1 = j.x + j.sense * q.c1, y1 = j.y - j.sense * q.a1;
+        const int x2 = j.x + j.sense * q.c2, y2 = j.y - j.sense * q.a2;
+        raillayout::buildTrack(b, {road, x1, y1, x2, y2, next, -1, -1, q.style});
+    };
+    for (int i = 0; i < n; ++i) {
+        const Piece& q = pl.out[static_cast<size_t>(i)];
+        lay(outRec(i), q, i + 1 < n ? outRec(i + 1) : riverStub);
+        lay(mirror(i), {-q.c2, q.a2, -q.c1, q.a1, q.style}, i > 0 ? mirror(i - 1) : w.curveIn);
+    }
+    m.road(outRec(n - 1)).control = mirror(n - 1); // the terminus: trains reverse onto the way back
+    railplan::bend(b, w.curveOut, j.points, outRec(0));
+    railplan::bend(b, w.curveIn, mirror(0), j.rejoin);
+
+    // Each single line is a section each way, entered from the track before it; a train is admitted only while no
+    // track of the other way over the same line holds a carriage or a reservation.
+    for (const Stage& s : pl.stages) {
+        std::vector<int> outRoads, inRoads;
+        for (int i = s.first; i <= s.last; ++i)
+            outRoads.push_back(outRec(i));
+        for (int i = s.terminal ? s.last - 1 : s.last; i >= s.first; --i)
+            inRoads.push_back(mirror(i));
+        const int outEntry = outRec(s.first - 1);
+        const int inEntry = s.terminal ? mirror(s.last) : mirror(s.last + 1);
+        Table10 rec{};
+        rec[0] = static_cast<int>(outRoads.size());
+        rec[1] = outEntry;
+        for (size_t k = 0; k < outRoads.size(); ++k)
+            rec[2 + k] = outRoads[k];
+        raillayout::addRecord(m.trainTableB, rec);
+        rec.fill(0);
+        rec[0] = static_cast<int>(inRoads.size());
+        rec[1] = inEntry;
+        for (size_t k = 0; k < inRoads.size(); ++k)
+            rec[2 + k] = inRoads[k];
+        raillayout::addRecord(m.trainTableB, rec);
+        // One record per way: its first track counts as occupied with every track of the other way.
+        std::vector<int> otherIn = inRoads, otherOut = outRoads;
+        if (s.terminal)
+            otherIn.push_back(inEntry);
+        for (int pass = 0; pass < 2; ++pass) {
+            const std::vector<int>& others = pass == 0 ? otherIn : otherOut;
+            rec.fill(0);
+            rec[0] = 1;
+            rec[1] = pass == 0 ? outRoads.front() : inRoads.front();
+            for (size_t k = 0; k < others.size() && k + 2 < rec.size(); ++k)
+                rec[2 + k] = others[k];
+            raillayout::addRecord(m.trainTableC, rec);
+        }
+    }
+    raillayout::addPoints(m, {1, facingKind, j.points, j.through, w.curveOut});
+    raillayout::addPoints(m, {1, mergeKind, j.rejoin, j.through, w.curveIn});
+    return w;
+}
+
+} // namespace jamlog::branchline
