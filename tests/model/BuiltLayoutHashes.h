@@ -129,4 +129,11 @@ inline constexpr BuiltLayoutHash builtLayoutHashes[] = {
     {29, "pelican only", 0x2206257d5e52e5e4ull},
     {29, "nothing", 0x499d1752ae0ac90bull},
     {29, "one light mode", 0xdcf1f9eafa67354bull},
+    {27, "default", 0x1cc315aa9863de88ull},
+    {27, "flipped", 0xf8ca54f3d1ee7c9full},
+    {27, "roads+tracks", 0x1cc315aa9863de88ull},
+    {27, "tracks+rivers", 0x1cc315aa9863de88ull},
+    {27, "pelican only", 0xf8ca54f3d1ee7c9full},
+    {27, "nothing", 0x1cc315aa9863de88ull},
+    {27, "one light mode", 0x1adde44cba9cf6ceull},
 };

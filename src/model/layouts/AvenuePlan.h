@@ -32,6 +32,9 @@ public:
     // Returns the next free road number.
     int build(int lightsMode, int firstGroup);
 
+    // The road that arrives at `node` by `arm`, -1 where none does.
+    int arriving(int node, int arm) const { return nodes[static_cast<size_t>(node)].arrive[static_cast<size_t>(arm)]; }
+
 private:
     enum class Kind { Junction, Edge, Joint };
     struct Node {

@@ -20,6 +20,7 @@ void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18
 void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
 void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
 void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
+void buildTestDcTee(Builder& b, LayoutArgs& a);        // 27
 void buildTestJunctions(Builder& b, LayoutArgs& a);    // 29
 
 } // namespace jamlog

@@ -1,0 +1,154 @@
+// The test layouts through the real tick, each watched for the one mechanism it shows: every step of a road vehicle
+// is seen before and after, and an observer of the layout's mechanism counts what happened and judges it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "sim/CatalogueLayouts.h"
+#include "sim/Clock.h"
+#include "sim/Junctions.h"
+#include "sim/LightGroups.h"
+#include "sim/Occupancy.h"
+#include "sim/RoadVehicleStep.h"
+#include "sim/VirtualClock.h"
+
+using namespace jamlog;
+
+namespace {
+
+// Where a road vehicle was before its step.
+struct Before {
+    bool inside = false;
+    int road = -1, lane = 0, pos = 0;
+    int signal = 0; // the signal at the end of its road
+};
+
+class Observer {
+public:
+    virtual ~Observer() = default;
+    virtual void stepped(const NetworkModel& m, const Before& b, const VehicleRecord& v) = 0;
+    // Empty when the mechanism was seen working, else what went wrong.
+    virtual std::string verdict(const NetworkModel& m) const = 0;
+};
+
+struct Watch : DrawHooks {
+    NetworkModel& m;
+    Observer& o;
+    Before before;
+    Watch(NetworkModel& model, Observer& observer) : m(model), o(observer) {}
+    void eraseVehicle(int n) override {
+        if (n >= firstCarriage)
+            return;
+        const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
+        before = {vehicleInside(v) != 0, v.road, v.lane, v.pos, 0};
+        if (before.inside && v.road >= 0 && v.road < roadCapacity)
+            before.signal = m.road(v.road).signalState;
+    }
+    void drawVehicle(int n) override {
+        if (n < firstCarriage && before.inside)
+            o.stepped(m, before, m.vehicles[static_cast<size_t>(n)]);
+    }
+};
+
+// The light group arm whose approach is `road`, or -1.
+int armOf(const NetworkModel& m, int road, int* group) {
+    for (int g = 0; g < roadLightGroups && m.lightGroups[static_cast<size_t>(g)].mode != 0; ++g)
+        for (int k = 0; k < 4; ++k)
+            if (m.lightGroups[static_cast<size_t>(g)].arms[k] == road) {
+                *group = g;
+                return k;
+            }
+    return -1;
+}
+
+bool isRed(int signal) {
+    return signal == signalRed || signal == signalRedAmber;
+}
+
+// Light junctions: who passes the stop line on which signal. A driver of class 0 goes on red by design and is not
+// counted; any other driver may go on red only onto a nearside turn, and only where turning on red is allowed.
+class SignalObserver : public Observer {
+public:
+    explicit SignalObserver(bool expectTurnOnRed) : expectTurnOnRed(expectTurnOnRed) {}
+    void stepped(const NetworkModel& m, const Before& b, const VehicleRecord& v) override {
+        if (v.road == b.road || !vehicleInside(v) || v.driver == 0)
+            return;
+        const int mv = junctionMovement(m, v.road);
+        int group = -1;
+        const int arm = armOf(m, b.road, &group);
+        if (mv < 0 || arm < 0)
+            return;
+        if (!isRed(b.signal))
+            ++passedOnGo[{group, arm}];
+        else if (mv == 2)
+            ++turnsOnRed;
+        else
+            ++throughRed;
+    }
+    std::string verdict(const NetworkModel& m) const override {
+        std::string out;
+        if (throughRed > 0)
+            out += std::to_string(throughRed) + " went straight on or turned offside on red; ";
+        if (expectTurnOnRed && turnsOnRed == 0)
+            out += "no one turned on red; ";
+        if (!expectTurnOnRed && turnsOnRed > 0)
+            out += std::to_string(turnsOnRed) + " turned on red where it is not allowed; ";
+        for (int g = 0; g < roadLightGroups && m.lightGroups[static_cast<size_t>(g)].mode != 0; ++g)
+            for (int k = 0; k < 4; ++k)
+                if (m.lightGroups[static_cast<size_t>(g)].arms[k] >= 0 && !passedOnGo.count({g, k}))
+                    out += "no one passed group " + std::to_string(g) + " arm " + std::to_string(k) + " on green; ";
+        return out;
+    }
+
+private:
+    bool expectTurnOnRed;
+    long turnsOnRed = 0, throughRed = 0;
+    std::map<std::pair<int, int>, long> passedOnGo;
+};
+
+struct Mechanism {
+    const char* name;
+    int layout;
+    int advanced; // Params\Advanced bits of the run
+    std::function<std::unique_ptr<Observer>()> observer;
+};
+
+const Mechanism mechanisms[] = {
+    {"DcTeeTurnsOnRed", 27, 0, [] { return std::make_unique<SignalObserver>(true); }},
+    {"DcTeeWithoutTurnOnRed", 27, advancedNoRightTurnOnRed, [] { return std::make_unique<SignalObserver>(false); }},
+};
+
+constexpr int runMs = 240000;
+constexpr uint32_t seed = 2718;
+
+struct TestLayoutMechanisms : ::testing::TestWithParam<Mechanism> {};
+
+TEST_P(TestLayoutMechanisms, TheTickShowsTheMechanism) {
+    const Mechanism& mech = GetParam();
+    auto m = std::make_unique<NetworkModel>();
+    auto draw = std::make_unique<VehicleDrawTable>();
+    auto observer = mech.observer();
+    Watch watch(*m, *observer);
+    SimSettings s;
+    s.network = mech.layout;
+    s.randomMask = 0;
+    s.pro = 1;
+    s.advanced = mech.advanced;
+    clearModel(*m);
+    Simulation sim(*m, *draw, s, catalogueLayouts(), &watch);
+    sim.setSeedSource([] { return seed; });
+    sim.create(clockAt(8, 0));
+    ASSERT_EQ(sim.state().layout, mech.layout);
+    VirtualClock clock(sim);
+    clock.advance(runMs);
+    EXPECT_EQ(observer->verdict(*m), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, TestLayoutMechanisms, ::testing::ValuesIn(mechanisms),
+                         [](const ::testing::TestParamInfo<Mechanism>& p) { return std::string(p.param.name); });
+
+} // namespace
