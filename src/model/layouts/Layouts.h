@@ -6,6 +6,7 @@ namespace jamlog {
 
 void buildClassicLayout(Builder& b, LayoutArgs& a);    // 0
 void buildJamlogUsa(Builder& b, LayoutArgs& a);        // 1
+void buildDiamondMax(Builder& b, LayoutArgs& a);       // 3
 void buildCircularMotorway(Builder& b, LayoutArgs& a); // 4
 void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5
 void buildBigTrainSet(Builder& b, LayoutArgs& a);      // 6
