@@ -3,6 +3,8 @@
 // c = 0; every track of the way back lies on a track of the way out, run backwards.
 #include "model/layouts/BranchLine.h"
 
+#include <algorithm>
+
 #include "model/layouts/RailLayoutParts.h"
 #include "model/layouts/RailPlan.h"
 
@@ -142,6 +144,71 @@ Built build(Builder& b, const Profile& p, const Junction& j, int first) {
     raillayout::addPoints(m, {1, facingKind, j.points, j.through, w.curveOut});
     raillayout::addPoints(m, {1, mergeKind, j.rejoin, j.through, w.curveIn});
     return w;
+}
+
+std::vector<Leg> planLegs(std::vector<Leg> fixedLegs, int start, int end, int wanted) {
+    const int dir = end > start ? 1 : -1;
+    std::sort(fixedLegs.begin(), fixedLegs.end(),
+              [&](const Leg& a, const Leg& b) { return dir * a.from < dir * b.from; });
+    std::vector<Leg> order;
+    int at = start;
+    for (const Leg& f : fixedLegs) {
+        if (f.from != at)
+            order.push_back({at, f.from});
+        order.push_back(f);
+        at = f.to;
+    }
+    if (at != end)
+        order.push_back({at, end});
+    std::vector<int> parts(order.size(), 1);
+    for (int count = static_cast<int>(order.size()); count < wanted; ++count) {
+        size_t best = order.size();
+        int bestLength = 0;
+        for (size_t i = 0; i < order.size(); ++i) {
+            const int piece = dir * (order[i].to - order[i].from) / (parts[i] + 1);
+            if (!order[i].fixed && piece > bestLength) {
+                bestLength = piece;
+                best = i;
+            }
+        }
+        if (best == order.size())
+            break;
+        ++parts[best];
+    }
+    std::vector<Leg> legs;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const Leg& o = order[i];
+        const int span = o.to - o.from;
+        for (int k = 0; k < parts[i]; ++k)
+            legs.push_back({o.from + span * k / parts[i], o.from + span * (k + 1) / parts[i], o.fixed, o.style});
+    }
+    return legs;
+}
+
+Leg junctionLeg(const Profile& p, int x, int sense) {
+    return {x - sense * junctionHalf(p), x + sense * junctionHalf(p), true};
+}
+
+void buildMainLine(Builder& b, const MainLine& line, int after) {
+    for (size_t i = 0; i < line.legs.size(); ++i) {
+        const Leg& l = line.legs[i];
+        const int road = line.first + static_cast<int>(i);
+        const int next = road < line.last() ? road + 1 : after;
+        raillayout::buildTrack(b, {road, l.from, line.y, l.to, line.y, next, -1, -1, l.style});
+    }
+}
+
+int buildOff(Builder& b, const Profile& p, const MainLine& line, int x, int sense, int first) {
+    auto legEndingAt = [&](int at) {
+        for (size_t i = 0; i < line.legs.size(); ++i)
+            if (line.legs[i].to == at)
+                return line.first + static_cast<int>(i);
+        return -1;
+    };
+    const int points = legEndingAt(x - sense * junctionHalf(p));
+    const int rejoin = legEndingAt(x + sense * junctionHalf(p)) + 1;
+    const Junction j{.x = x, .y = line.y, .sense = sense, .points = points, .through = points + 1, .rejoin = rejoin};
+    return build(b, p, j, first).end;
 }
 
 } // namespace jamlog::branchline

@@ -46,4 +46,29 @@ struct Built {
 // Builds the branch on records from `first`, its sections and their twins, and the points at its junction.
 Built build(Builder& b, const Profile& p, const Junction& j, int first);
 
+// A run of one main-line direction from x to x along its line.
+struct Leg {
+    int from = 0, to = 0;
+    bool fixed = false; // a junction's through track or a station: never split
+    int style = 0;
+};
+
+// The legs of one direction from `start` to `end`: the fixed ones as given, the runs between them split, the
+// longest piece first, until there are `wanted`.
+std::vector<Leg> planLegs(std::vector<Leg> fixedLegs, int start, int end, int wanted);
+// The fixed leg of a junction whose branch centre line is at x, for a direction running `sense` (1 east, -1 west).
+Leg junctionLeg(const Profile& p, int x, int sense);
+
+// One direction of the main line at height y, on records from `first` in running order; the last leads to `after`.
+struct MainLine {
+    std::vector<Leg> legs;
+    int y = 0, first = 0;
+    int last() const { return first + static_cast<int>(legs.size()) - 1; }
+};
+void buildMainLine(Builder& b, const MainLine& line, int after);
+
+// Builds a branch off the main line at x (north off an eastbound line, south off a westbound one); returns one past
+// its last record.
+int buildOff(Builder& b, const Profile& p, const MainLine& line, int x, int sense, int first);
+
 } // namespace jamlog::branchline
