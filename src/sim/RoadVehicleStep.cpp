@@ -151,8 +151,9 @@ bool runSteps(Ctx& x) {
     if (slip >= 0 && !keepLane && x.T >= x.E - 4 * x.L && lane < x.maxLane) { // 20
         const RoadRecord& sr = x.m.road(slip);
         const int up = std::max(lane, v.lane) + 1;
+        // The lane beside must be free up to the front at least: a queue ahead may have set the target behind it.
         if (!cellsClear(sr.lanes[0], sr.length - courtesyReach, sr.length) && up <= r.topLane && up < maxLanes &&
-            laneIsClear(r.lanes[up], x.L, x.g / 2, v.pos, x.T))
+            laneIsClear(r.lanes[up], x.L, x.g / 2, v.pos, std::max(x.T, v.pos)))
             lane = up;
     }
     vacate(r.lanes[v.lane], x.L, v.pos); // 21

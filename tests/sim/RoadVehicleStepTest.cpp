@@ -137,6 +137,21 @@ TEST_F(RoadVehicleStepTest, LaneChangeIsSignalledAtOnceButHeldForTheDriversTicks
     EXPECT_EQ(veh(0).laneTicks, 0);
 }
 
+// A vehicle at the end of its road, held back by a queue on the next road, makes way for a slip road only into a
+// lane that is free beside the whole of its body: its target then lies behind its front.
+TEST_F(RoadVehicleStepTest, CourtesyMoveNeverLandsOnAVehicleBesideTheFront) {
+    b.straightRoad(3, 100, 500, 0, 1, 1, 1, -1); // the slip road, its last 1000 units in use
+    m->roadCount = 4;
+    markRange(lane(3, 0), 3500, 3700);
+    m->road(0).control = 1003;
+    place(2, 1, 0, 100);         // the queue at the start of the next road
+    place(1, 0, 1, 4000, 80, 0); // standing beside the front of vehicle 0
+    place(0, 0, 0, 3990).speed = 0;
+    step(0);
+    const VehicleRecord& v = veh(0);
+    EXPECT_FALSE(v.lane == 1 && v.pos > 4000 - 80) << "moved onto vehicle 1 at " << v.pos;
+}
+
 TEST_F(RoadVehicleStepTest, SpeedLimitsBindOnlyCarefulDriversWithTheSwitchOn) {
     m->road(0).speedLimit = 250; // 10 units per step at step factor 25
     struct Case {
