@@ -268,3 +268,37 @@ TEST_F(RailRun, BranchTokensAreHeldByOneTrainAtATime) {
         EXPECT_GE(held.size(), lines.size() / 2) << r.name;
     }
 }
+
+// At every facing points of the crossover railway, trains go both ways: on along their line and over the crossover.
+TEST_F(RailRun, CrossoverTrainsTakeBothRoutesAtEveryFacingPoints) {
+    BuildParams p;
+    p.layout = 20;
+    p.contentFlags = contentTracks;
+    const BuildResult r = buildLayout(*m, rng, p);
+    if (r.layout != 20)
+        GTEST_SKIP() << "not built";
+    trainsEnd = r.trainsEnd;
+    rail = RailwayState{};
+    std::map<int, std::set<int>> taken; // facing points track -> the tracks heads went on to
+    for (const Table10& pts : m->signalPlans)
+        if (pts[0] != 0 && pts[1] == 2)
+            taken[pts[2]];
+    ASSERT_EQ(taken.size(), 8u);
+    std::map<int, int> headRoad;
+    run(static_cast<long>(runHours() * ticksPerHour * 4), false, [&](long t) {
+        if (t % 100 == 0) {
+            expectCellsMatchCarriages(t);
+            expectTrainsTogether(t);
+        }
+        for (int n = firstCarriage; n < trainsEnd; ++n) {
+            if (!(car(n).kindFlags & carriageHead) || (car(n).state & vehicleOutside))
+                continue;
+            int& was = headRoad[n];
+            if (was != car(n).road && taken.count(was))
+                taken[was].insert(car(n).road);
+            was = car(n).road;
+        }
+    });
+    for (const auto& [points, routes] : taken)
+        EXPECT_EQ(routes.size(), 2u) << "facing points at the end of " << points;
+}

@@ -19,6 +19,7 @@ void buildCityBridges(Builder& b, LayoutArgs& a);      // 14
 void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
 void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18
 void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
+void buildTestCrossover(Builder& b, LayoutArgs& a);    // 20
 void buildTestBranch(Builder& b, LayoutArgs& a);       // 22
 void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
 void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
