@@ -3,7 +3,7 @@
 # hack, -activate starts it in the daemon's window, the window shows a layout, and -deactivate ends it by SIGTERM
 # without the daemon reporting a crash. The daemon refuses to run hacks as root, so as root everything the user
 # would do runs as an unprivileged test user with a HOME of its own.
-#   run.sh JAMLOG XSS_HELPER ARTIFACTS_DIR      exit 0 passed, 1 failed, 77 skipped
+#   [JAMLOG_AS_INSTALLED=1] run.sh JAMLOG XSS_HELPER ARTIFACTS_DIR      exit 0 passed, 1 failed, 77 skipped
 set -uo pipefail
 
 jamlog=$1 helper=$2 artifacts=$3
@@ -74,9 +74,14 @@ userName=$(id -un)
 [ -n "${asUser[*]}" ] && userName=$testUser
 userEnv=(env -i "HOME=$home" "PATH=/usr/local/bin:/usr/bin:/bin" "USER=$userName" "LOGNAME=$userName"
          "ASAN_OPTIONS=${ASAN_OPTIONS:-}" "UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}")
-# The build folder may be out of the test user's reach: the installed copy lives in the test's own folder.
-cp "$jamlog" "$work/bin/jamlog" && chmod 755 "$work/bin/jamlog" || fail "cannot copy $jamlog"
-installed=$work/bin/jamlog
+# The build folder may be out of the test user's reach: the installed copy lives in the test's own folder,
+# unless JAMLOG_AS_INSTALLED=1 says that JAMLOG is already installed where every user reaches it.
+if [ "${JAMLOG_AS_INSTALLED:-0}" = 1 ]; then
+  installed=$jamlog
+else
+  cp "$jamlog" "$work/bin/jamlog" && chmod 755 "$work/bin/jamlog" || fail "cannot copy $jamlog"
+  installed=$work/bin/jamlog
+fi
 
 # A virtual X server on a free display; open to the test user.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
