@@ -43,10 +43,10 @@ struct LittleTrains : ModelFixture {
             const RoadRecord& r = m->road(todo.back());
             todo.pop_back();
             std::vector<int> onward(r.next, r.next + 3);
-            if (r.next[0] == trackStub && r.control >= firstTrack)
+            if (r.next[0] == riverStub && r.control >= firstTrack)
                 onward.push_back(r.control);
             for (int s : onward)
-                if (s != trackStub && seen.insert(s).second)
+                if (s != riverStub && seen.insert(s).second)
                     todo.push_back(s);
         }
         return seen;
@@ -117,19 +117,19 @@ TEST_F(LittleTrains, StationsHavePlatformsOnBothSides) {
         EXPECT_GE(m->road(n).length, 3500) << n;
 }
 
-// The terminus siding runs into the track stub 599 and reverses onto a platform track long enough to take the
+// The terminus siding runs into the track sink 699 and reverses onto a platform track long enough to take the
 // whole train, which leads back onto the oval.
 TEST_F(LittleTrains, SidingEndsAtTheStubAndReversesOntoItsTwin) {
     build(contentTracks);
     std::vector<int> sidings;
     for (int n = firstTrack; n < lastTrack(); ++n)
-        if (std::count(m->road(n).next, m->road(n).next + 3, trackStub) > 0)
+        if (std::count(m->road(n).next, m->road(n).next + 3, riverStub) > 0)
             sidings.push_back(n);
     ASSERT_EQ(sidings.size(), 1u);
     const RoadRecord& siding = m->road(sidings[0]);
-    EXPECT_EQ(siding.next[0], trackStub);
-    EXPECT_EQ(siding.next[1], trackStub);
-    EXPECT_EQ(siding.next[2], trackStub);
+    EXPECT_EQ(siding.next[0], riverStub);
+    EXPECT_EQ(siding.next[1], riverStub);
+    EXPECT_EQ(siding.next[2], riverStub);
     EXPECT_EQ(siding.edgeStyle, 1);
     const int twin = siding.control;
     ASSERT_GE(twin, firstTrack);

@@ -152,11 +152,11 @@ void buildBranches(Builder& b) {
     b.filletRoads(exitCurve, {.next = exitStraight, .cw = 1, .fromRoad = inner + exitPiece, .toRoad = exitStraight});
     setNext(m.road(inner + exitPiece), inner + prevPiece(exitPiece), exitCurve);
     m.boundaryTracks[0] = exitBoundary; // trains leave at its end and enter on its successor
-    // The terminus: a platform road from the outer track that ends at the stub; trains reverse onto its twin,
+    // The terminus: a platform road from the outer track that ends at the sink 699; trains reverse onto its twin,
     // which takes them onto the inner track.
     b.straightRaw(sidingPlatform, {.from = {sidingX, terminusCurveTop},
                                    .to = {sidingX, terminusEnd},
-                                   .next = trackStub,
+                                   .next = riverStub,
                                    .style = edgeStylePlatform,
                                    .ctl = returnPlatform});
     b.straightRaw(returnPlatform, {.from = {returnX, terminusEnd},
