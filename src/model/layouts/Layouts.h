@@ -23,6 +23,7 @@ void buildTestCrossover(Builder& b, LayoutArgs& a);    // 20
 void buildTestBranch(Builder& b, LayoutArgs& a);       // 22
 void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
 void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
+void buildTestMoscowTee(Builder& b, LayoutArgs& a);    // 26
 void buildTestDcTee(Builder& b, LayoutArgs& a);        // 27
 void buildTestJunctions(Builder& b, LayoutArgs& a);    // 29
 

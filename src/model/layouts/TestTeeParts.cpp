@@ -37,6 +37,31 @@ void rebuildCrossing(Builder& b, int r, Point from, Point to) {
                       .ctl = old.control});
 }
 
+// Builds a turn of the box anew from its own fields with the lanes of its approach. The assembly builds one-lane
+// turns; on the side road every lane turns one way or the other.
+void widenTurn(Builder& b, int r, int topLanes) {
+    const RoadRecord old = b.model().road(r);
+    SegmentArgs a{.x1 = old.startX,
+                  .y1 = old.startY,
+                  .x2 = old.endX(),
+                  .y2 = old.endY(),
+                  .viaX = old.centreX,
+                  .viaY = old.centreY,
+                  .topLanes = topLanes,
+                  .next0 = old.next[0],
+                  .next1 = old.next[1],
+                  .next2 = old.next[2],
+                  .cw = old.clockwise,
+                  .box = old.boxCode,
+                  .style = old.edgeStyle,
+                  .startTaper = centreMarker,
+                  .endTaper = centreMarker,
+                  .ctl = old.control};
+    std::copy(std::begin(old.outline), std::end(old.outline), a.p);
+    b.segment(r, a);
+    b.model().road(r).indicator = old.indicator;
+}
+
 } // namespace
 
 void closeArm(Builder& b, const ClosedArm& c) {
@@ -73,8 +98,13 @@ void closeArm(Builder& b, const ClosedArm& c) {
                     boxPoint(c.centre, {o, s}, c.absent));
     rebuildCrossing(b, road(c.base, opposite, 0), boxPoint(c.centre, {o, -s}, opposite),
                     boxPoint(c.centre, {o, c.roadEdge}, opposite));
-    b.straightRaw(c.sink, {.from = boxPoint(c.centre, {-o, -s}, c.absent),
-                           .to = boxPoint(c.centre, {o, -s}, c.absent),
+    const int sideLanes = m.road(c.approaches[static_cast<size_t>(opposite)]).topLane;
+    for (int mv = 1; mv < junctionMovements; ++mv)
+        widenTurn(b, road(c.base, opposite, mv), sideLanes);
+    // The sink runs half way between the box's edge and the major road's, within a join of every road at either.
+    const int sinkLine = (s + c.roadEdge) / 2;
+    b.straightRaw(c.sink, {.from = boxPoint(c.centre, {-o, -sinkLine}, c.absent),
+                           .to = boxPoint(c.centre, {o, -sinkLine}, c.absent),
                            .next = road(c.base, c.absent, 0),
                            .style = hiddenStyle});
 }

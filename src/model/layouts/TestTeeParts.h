@@ -18,7 +18,8 @@ constexpr int crossingStyle = 9; // the crossings of a light junction's box
 // that arm and the three towards it stay in the box's numbering, where the conflict tests look for them, but no
 // route uses them: the turns are hidden, the two crossings are cut back to the major road's far edge, and the
 // hidden `sink` road joins the ends of the roads towards the arm to the start of the roads from it, so that every
-// record still reaches an exit. Each approach offers only the movements that lead to an exit.
+// record still reaches an exit. Each approach offers only the movements that lead to an exit, and the side road's
+// turns get all its lanes, since none of them goes straight on.
 struct ClosedArm {
     int base = 0;
     int absent = 0;
