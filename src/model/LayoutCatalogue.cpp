@@ -162,7 +162,7 @@ const LayoutEntry table[layoutNumbers] = {
      0,
      0,
      nullptr},
-    {"Radial Roads", 6, {R | D}, 490, 0, 0, 0, times(3), same, same, 1000, 1000, 25000, 25000, 1, 0, 0, nullptr},
+    {"Radial Roads", 6, {R | D}, 490, 0, 0, 0, times(3), same, same, 1000, 1000, 25000, 25000, 1, 0, 0, buildRadialRoads},
     {"Clahm Junction", 3, {T}, 0, 120, 0, 0, same, same, same, 3000, 2000, 30000, 20000, 1, 0, 0, buildClahmJunction},
     {"Bunching Cars", 6, {R}, 160, 0, 0, 0, times(3), same, same, 0, 1000, 22000, 19000, 1, 0, 0, buildBunchingCars},
     {"Huge Car Park",

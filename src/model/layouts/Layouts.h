@@ -16,6 +16,7 @@ void buildJunction13(Builder& b, LayoutArgs& a);       // 10
 void buildBranchLines(Builder& b, LayoutArgs& a);      // 11
 void buildMoscowJam(Builder& b, LayoutArgs& a);        // 13
 void buildCityBridges(Builder& b, LayoutArgs& a);      // 14
+void buildRadialRoads(Builder& b, LayoutArgs& a);      // 16
 void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
 void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18
 void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
