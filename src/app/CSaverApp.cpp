@@ -12,6 +12,7 @@
 #include "app/CSaverWnd.h"
 #include "app/HostWindow.h"
 #include "app/RunOverrides.h"
+#include "settings/DialogSettings.h"
 #include "app/dialog/CSaverDlg.h"
 #include "platform/QtProfileStore.h"
 #include "settings/StartupVersion.h"
@@ -36,7 +37,7 @@ bool showMessage(const MessageText& m, bool& checked) {
 int runInForeignWindow(const CommandLine& c, HostWindow& host, ProfileStore& store, int argc, char** argv) {
     QApplication app(argc, argv);
     if (c.mode == RunMode::preview)
-        store.WriteProfileInt("Settings", "Running", runningPreviewMode);
+        writeRunning(store, runningPreview);
     CDrawWnd::Options o;
     o.seed = c.seed;
     o.embedded = true;
@@ -48,8 +49,8 @@ int runInForeignWindow(const CommandLine& c, HostWindow& host, ProfileStore& sto
     // too, or every later run would find a saver marked running.
     const auto finish = [&] {
         view->flushCounters();
-        if (c.mode == RunMode::preview && store.GetProfileInt("Settings", "Running", 0) == runningPreviewMode)
-            store.WriteProfileInt("Settings", "Running", 0);
+        if (c.mode == RunMode::preview && readRunning(store) == runningPreview)
+            writeRunning(store, runningIdle);
     };
     dieBySignalAfterFlush(*view, finish);
     const int status = app.exec();
@@ -102,7 +103,7 @@ int runSaverApp(const CommandLine& c, int argc, char** argv) {
     QApplication app(argc, argv);
     const bool fullScreen = c.mode == RunMode::fullScreen;
     if (c.mode == RunMode::configuration) {
-        writeRunning(store, runningConfigurationMode);
+        writeRunning(store, runningConfiguration);
         configurationMessages(store, monthNow(), true);
         CSaverDlg::Options d;
         d.seed = c.seed;

@@ -3,12 +3,9 @@
 #pragma once
 #include "app/CommandLine.h"
 #include "settings/ProfileStore.h"
+#include "settings/SettingBits.h"
 
 namespace jamlog {
-
-// Settings\Running values of the run modes.
-constexpr int runningConfigurationMode = 3;
-constexpr int runningPreviewMode = 8;
 
 // The configuration run's messages: the welcome unless suppressed, and the update reminder by month.
 void configurationMessages(ProfileStore& store, int monthNow, bool interactive);

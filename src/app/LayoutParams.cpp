@@ -4,12 +4,9 @@
 #include "model/InitialRecords.h"
 #include "model/LayoutCatalogue.h"
 #include "model/LayoutRoutine.h"
+#include "settings/SettingBits.h"
 
 namespace jamlog {
-
-namespace {
-constexpr int advancedNoTurnOnRed = 16; // Advanced bit 4
-} // namespace
 
 BuildParams buildParamsFrom(const SettingsRecord& s, int layout) {
     BuildParams p;
@@ -33,7 +30,7 @@ BuildParams buildParamsFrom(const SettingsRecord& s, int layout) {
     p.parkWait = s.get("Custom", "ParkWait");
     p.advanced = s.get("Params", "Advanced");
     p.options = (s.get("Effects", "VLTrains") > 0 ? optionLongTrains : 0) |
-                ((p.advanced & advancedNoTurnOnRed) ? optionAdvanced4 : 0) |
+                ((p.advanced & advancedNoRightTurnOnRed) ? optionAdvanced4 : 0) |
                 (s.get("Effects", "Fire") ? optionFire : 0);
     p.designer = s.get("Settings", "Pro") != 0;
     return p;

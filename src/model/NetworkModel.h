@@ -106,7 +106,10 @@ struct VehicleRecord {
     int32_t driver;
 };
 
-constexpr int vehicleOutside = 1; // state bit 0: waiting outside the layout
+constexpr int vehicleOutside = 1;        // state bit 0: waiting outside the layout
+constexpr int vehicleLookingForPark = 2; // state bit 1: looking for a car park
+constexpr int vehicleCarParkUser = 4;    // state bit 2: a car-park user
+constexpr int vehicleParked = 4;         // the state value of a vehicle parked in a bay
 
 using Table10 = std::array<int32_t, 10>;
 using Table9 = std::array<int32_t, 9>;

@@ -2,15 +2,14 @@
 #include <algorithm>
 
 #include "model/InitialRecords.h"
+#include "settings/SettingBits.h" // the Advanced bits
 
 namespace jamlog {
 
 namespace {
 
 constexpr int everyFiftieth = 50;
-constexpr int carParkUserOutside = 5; // outside the layout and a car-park user
 constexpr int boatDriver = 4;
-constexpr int advancedFastBoats = 2;
 constexpr int boatSpeedScale = 10;
 
 int drawTopSpeed(Rng& rng, int baseSpeed, int verySlow) {
@@ -49,7 +48,7 @@ void initialiseRoadVehicles(NetworkModel& m, Rng& rng, int cars, int baseSpeed, 
         if ((options & optionFire) && i % everyFiftieth == 0)
             v.driver = 0;
         if (carPark)
-            v.state = carParkUserOutside;
+            v.state = vehicleCarParkUser | vehicleOutside;
     }
 }
 

@@ -5,28 +5,13 @@
 
 #include "platform/Canvas.h"
 #include "render/Colours.h"
-#include "sim/SimSettings.h" // the Debug and Advanced bits shared with the simulation
+#include "settings/SettingBits.h"
+#include "sim/SimSettings.h"
 
 namespace jamlog {
 
 struct SettingsRecord;
 
-// Debug bit values.
-constexpr int debugLongLegend = 0x1;
-constexpr int debugTraces = 0x2;
-constexpr int debugNumberVehicles = 0x4;
-constexpr int debugShowGrid = 0x8;
-constexpr int debugNumberRoads = 0x10;
-constexpr int debugDayLights = 0x200;
-constexpr int debugVslForced = 0x800;
-constexpr int debugCarriageState = 0x2000;
-
-// Advanced bit values.
-constexpr int advancedPreciseErasing = 1;
-constexpr int advancedScandinavianLights = 8;
-
-constexpr int weatherSnowy = 3;
-constexpr int railsClassic = 2;
 constexpr int hugeCarParkLayout = 19; // its roads run past number 499 and are all drawn lit
 
 // The options the drawing and the view read, as plain fields (names as the settings).

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "settings/ProfileStore.h"
+#include "sim/LightGroups.h"
 #include "settings/SettingsRecord.h"
 
 namespace jamlog {
@@ -337,7 +338,7 @@ bool View::mainMenuChecked(int id) const {
     case cmdQuickUnjam:
         return host.relief() > 1;
     case cmdLightsOff:
-        return host.lightsMode() > 4;
+        return host.lightsMode() >= lightsOff;
     case cmdSpeedLimitSigns:
         return t.slSigns != 0;
     case cmdAnnotate:

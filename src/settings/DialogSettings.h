@@ -5,14 +5,10 @@
 #include <string>
 
 #include "settings/ProfileStore.h"
+#include "settings/SettingBits.h"
 #include "settings/SettingsRecord.h"
 
 namespace jamlog {
-
-// Settings\Running as the configuration run and its test run hand it on.
-constexpr int32_t runningIdle = 0;
-constexpr int32_t runningTestAsked = 1; // "Apply & Test" is starting the saver
-constexpr int32_t runningTestDone = 2;  // the saver's load turned 1 into this
 
 // A layout's view as stored in its own section: scale, and the origin in world units (stored + 100000).
 struct LayoutView {

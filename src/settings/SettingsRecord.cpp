@@ -5,20 +5,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "settings/SettingBits.h"
+
 namespace jamlog {
 
 namespace {
 
 constexpr uint32_t tarmacColours[3] = {0x808080, 0x303030, 0x708C8C};
-constexpr int32_t classicRailsBit = 1 << 2;
-constexpr int32_t vehicleLightsAlwaysBit = 1 << 3;
-constexpr int32_t debugNoLightsBit = 1 << 6;
-constexpr int32_t debugAllLightsBit = 1 << 9;
 constexpr int32_t procCorrLimit = 10;   // a larger stored processor correction loads as the default
 constexpr int32_t procCorrFallback = 5;
-constexpr int32_t runningTestAsked = 1; // "Apply & Test" is starting a run
-constexpr int32_t runningTestOn = 2;
-constexpr int32_t noSplashBit = 1 << 7;  // Advanced: "disable splash screen"
 
 size_t indexOf(std::string_view section, std::string_view name) {
     auto i = findSetting(section, name);
@@ -54,7 +49,7 @@ SettingsRecord loadSettings(ProfileStore& store) {
     // The splash comes first, before the run-mode handshake below rewrites Running.
     const int32_t advancedStored =
         store.GetProfileInt("Params", "Advanced", table[indexOf("Params", "Advanced")].defaultValue);
-    r.splash = !(advancedStored & noSplashBit) && store.GetProfileInt("Settings", "Running", 0) == 0;
+    r.splash = !(advancedStored & advancedNoSplash) && store.GetProfileInt("Settings", "Running", runningIdle) == runningIdle;
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDef& d = table[i];
         if (d.section == "Settings" || d.section == "Version" || d.section == "Counters" || d.section == "Random") {
@@ -73,10 +68,10 @@ SettingsRecord loadSettings(ProfileStore& store) {
     r.rushPmStart = pm.first; r.rushPmEnd = pm.second;
     if (r.get("Timed", "DayLight") == 1) r.at("Effects", "Night") = 0;
     int32_t& advanced = r.at("Params", "Advanced");
-    if (advanced & classicRailsBit) r.at("Screen", "Rails") = 2;
+    if (advanced & advancedClassicRails) r.at("Screen", "Rails") = railsClassic;
     int32_t debug = r.get("Design", "Debug");
-    if (debug & debugAllLightsBit) advanced |= vehicleLightsAlwaysBit;
-    if (debug & debugNoLightsBit) advanced &= ~vehicleLightsAlwaysBit;
+    if (debug & debugDayLights) advanced |= advancedScandinavianLights;
+    if (debug & debugNoVehicleLights) advanced &= ~advancedScandinavianLights;
 
     if (r.get("Effects", "Season") == 1) sun = seasonalDaylight(store.GetProfileInt("Version", "Date", 0));
     r.sunrise = sun.first;
@@ -84,11 +79,11 @@ SettingsRecord loadSettings(ProfileStore& store) {
 
     r.at("Random", "RndSettings") = store.GetProfileInt("Random", "RndSettings", 0x7FFFF);
     r.at("Random", "RndBack") = store.GetProfileInt("Random", "RndBack", 71);
-    int32_t running = store.GetProfileInt("Settings", "Running", 0);
+    int32_t running = store.GetProfileInt("Settings", "Running", runningIdle);
     r.at("Settings", "Running") = running;
-    r.layoutMask = running != 0 ? 0 : store.GetProfileInt("Random", "Random", 0x1FFFFF);
+    r.layoutMask = running != runningIdle ? 0 : store.GetProfileInt("Random", "Random", 0x1FFFFF);
     r.at("Random", "Random") = r.layoutMask;
-    store.WriteProfileInt("Settings", "Running", running == runningTestAsked ? runningTestOn : running);
+    store.WriteProfileInt("Settings", "Running", running == runningTestAsked ? runningTestDone : running);
     r.at("Settings", "LastNet") = store.GetProfileInt("Settings", "LastNet", 14);
     r.startLayout = (r.layoutMask & 1) ? r.get("Settings", "LastNet") : r.get("Config", "Network");
 

@@ -42,7 +42,7 @@ int enterCarPark(Ctx& x) {
         return codePast;
     vacateAll(m, v);
     v.tailOverhang = 0;
-    v.state = parkedState;
+    v.state = vehicleParked;
     const int aisle = x.road;
     v.road = bay;
     v.nextRoad = aisle + 1;

@@ -1,6 +1,7 @@
 // The end of a vehicle step: its lamps (indicators, brake, hazard, camera flash, parked) and its body geometry.
 #include <cstdlib>
 
+#include "model/BuildLayout.h"
 #include "sim/PlaceOnRoad.h"
 #include "sim/VehicleStepContext.h"
 
@@ -11,7 +12,6 @@ namespace {
 constexpr int nextIndicatorReach = 1000; // the next road's indicators show this close to the end
 constexpr int ownIndicatorReach = 500;   // the road's own indicators show this far into it
 constexpr int hazardBelowPerFactor = 30;
-constexpr int cameraBit = 8;
 constexpr int cameraSpacing = 200;
 constexpr int flashFrom = 20, flashTo = 80; // rear distance from the camera that triggers the flash
 constexpr int parkedLampsAfter = 21;

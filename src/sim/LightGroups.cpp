@@ -158,7 +158,7 @@ void tailbackRule(NetworkModel& m, int group) {
     if (g.tailback > 8)
         g.tailback = 0;
     const int before = g.tailback++;
-    if (before > 4)
+    if (before >= lightsOff)
         return;
     if (g.mode == lightsFourPhase || g.mode == lightsFourPhaseNoClearance)
         fourPhaseTailback(m, g, p, total);

@@ -80,7 +80,7 @@ int passToNext(Ctx& x, int overshoot) {
     v.nextRoad = v.roadAfterNext;
     if (validRoad(v.nextRoad)) {
         const RoadRecord& nn = m.road(v.nextRoad);
-        v.roadAfterNext = v.state == parkedState ? nn.next[2] : chooseSuccessor(nn, x.rng);
+        v.roadAfterNext = v.state == vehicleParked ? nn.next[2] : chooseSuccessor(nn, x.rng);
         v.routeLaneCap = nn.laneCap;
     }
     const int newPos = occupyAdvance(to, x.L, g, entry, overshoot);

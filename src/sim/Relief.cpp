@@ -39,11 +39,11 @@ bool countJam(int& jamTicks, bool jammed, bool resetOn) {
 }
 
 void toggleLights(LightsState& l, int tLights) {
-    if (l.mode == lightsSwitchedOff) {
+    if (l.mode == lightsOff) {
         l.mode = tLights + 1;
         l.forcedOff = 0;
     } else {
-        l.mode = lightsSwitchedOff;
+        l.mode = lightsOff;
         l.forcedOff = 1;
     }
 }

@@ -1,5 +1,6 @@
 // Jam detection and its answers: relief, the automatic reset count, quick relief and the lights switch.
 #pragma once
+#include "sim/LightGroups.h"
 #include "sim/SimSettings.h"
 #include "sim/TrainFigures.h"
 
@@ -30,7 +31,6 @@ struct LightsState {
     int forcedOff = 0;
     int peakOn = 0;
 };
-constexpr int lightsSwitchedOff = 5;
 
 void toggleLights(LightsState& l, int tLights);
 

@@ -90,7 +90,7 @@ bool runSteps(Ctx& x) {
         x.maxLane = x.m.longVehicleMaxLane;
     if (x.relief)
         x.g /= 2; // 9
-    if ((x.carPark & 1) && (v.state & lookingForPark) && enterCarPark(x) >= -1)
+    if ((x.carPark & 1) && (v.state & vehicleLookingForPark) && enterCarPark(x) >= -1)
         return true;                      // 10
     const bool inCarPark = x.carPark > 1; // 11
     if (inCarPark)

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string_view>
 
+#include "settings/SettingBits.h"
+
 namespace jamlog {
 
 struct SimSettings {
@@ -38,23 +40,6 @@ struct SimSettings {
     // Derived when loaded: minutes after midnight.
     int sunrise = 360, sunset = 1140, rushAmStart = 300, rushAmEnd = 540, rushPmStart = 900, rushPmEnd = 1140;
 };
-
-// Bits of Params\Advanced and Design\Debug that the simulation reads.
-constexpr int advancedNoRightTurnOnRed = 1 << 4;
-constexpr int advancedNoExtraLights = 1 << 5;
-constexpr int advancedDarkLegend = 1 << 8;
-constexpr int advancedBoatLights = 1 << 9;
-constexpr int advancedNoPrePop = 1 << 10;
-constexpr int debugHideVehicles = 1 << 5;
-constexpr int debugNoVehicleLights = 1 << 6;
-constexpr int debugFastWander = 1 << 7;
-constexpr int debugFastRandom = 1 << 8;
-constexpr int debugFastVsl = 1 << 10;
-constexpr int debugVslTo90 = 1 << 12;
-constexpr int debugLayoutsInTurn = 1 << 14;
-
-// The Running handshake value of a configuration run: no pre-population.
-constexpr int runningConfiguration = 3;
 
 // Reads every field from a source of stored values by section and name; the derived minute fields are split out of
 // their packed pairs (start x 10000 + end). Seasonal daylight is the caller's: it overwrites sunrise and sunset.

@@ -2,6 +2,7 @@
 // pre-population.
 #include <algorithm>
 
+#include "model/InitialRecords.h"
 #include "sim/BodyColours.h"
 #include "sim/Clock.h"
 #include "sim/LightGroups.h"
@@ -86,8 +87,8 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     q.lvm = s.lvm;
     q.stnWait = s.stnWait;
     q.parkWait = s.parkWait;
-    q.options = (s.vlTrains ? 8 : 0) | ((s.advanced & advancedNoRightTurnOnRed) ? 2 : 0) | (s.fire ? 4 : 0) |
-                (st.drawn.flip ? 1 : 0);
+    q.options = (s.vlTrains ? optionLongTrains : 0) | ((s.advanced & advancedNoRightTurnOnRed) ? optionAdvanced4 : 0) |
+                (s.fire ? optionFire : 0) | (st.drawn.flip ? optionFlip : 0);
     q.advanced = s.advanced;
     q.pro = s.pro;
     LayoutOutcome out = layouts.build ? layouts.build(m, rng, q) : LayoutOutcome{};

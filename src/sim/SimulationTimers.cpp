@@ -94,12 +94,12 @@ void Simulation::lightTick() {
         st.activeCars = stepCarVolume(s, st.clock, st.activeCars, st.configuredCars, carStep(s));
     if (s.tlOff) {
         if (afterEveningRush(s, st.clock)) {
-            if (st.lights.mode < lightsSwitchedOff) {
-                st.lights.mode = lightsSwitchedOff;
+            if (st.lights.mode < lightsOff) {
+                st.lights.mode = lightsOff;
                 applyLightsMode();
             }
         } else if (st.clock > s.rushAmStart - rushMargin && st.clock < s.rushPmEnd) {
-            if (st.lights.mode == lightsSwitchedOff && !st.lights.forcedOff) {
+            if (st.lights.mode == lightsOff && !st.lights.forcedOff) {
                 st.lights.mode = s.tLights + 1;
                 applyLightsMode();
             }
@@ -122,7 +122,7 @@ void Simulation::lightTick() {
 void Simulation::minuteTick() {
     SimSettings& s = work;
     ++st.minuteCount;
-    if (s.weather == 0)
+    if (s.weather == weatherVariable)
         st.dayLevel = drawDayLevel(s.weather, rng);
     if (st.reliefActive)
         ++st.reliefMinutes;
@@ -169,7 +169,7 @@ void Simulation::nextLayout() {
     s.roads = stored.roads;
     s.tracks = stored.tracks;
     s.rivers = stored.rivers;
-    if (s.weather > 2) {
+    if (s.weather >= weatherSnowy) {
         st.background = stored.backCols[0];
         restoreExtras(s, stored);
     }

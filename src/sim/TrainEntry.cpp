@@ -10,7 +10,6 @@ namespace {
 constexpr int slotDivisor = 3277; // rand() / 3277: slots 0..9
 constexpr int slotDraws = 100;
 constexpr int followDistance = 400; // a carriage enters once the one in front is this far in
-constexpr int carParkUserBit = 4;
 
 bool validRoad(int n) {
     return n >= 0 && n < roadCapacity;
@@ -69,14 +68,14 @@ int enterTrack(CarriageCtx& x) {
     v.pos = 0;
     v.lane = 0;
     v.tailRoad = v.tailOverhang = v.tailLane = v.prevRoad = v.roadAfterNext = 0;
-    v.state = (v.state & carParkUserBit) ? 6 : 0;
+    v.state = (v.state & vehicleCarParkUser) ? vehicleCarParkUser | vehicleLookingForPark : 0;
     return v.state - 2;
 }
 
 int leaveLayout(CarriageCtx& x) {
     VehicleRecord& v = x.v;
     vacateCarriage(x.m, v);
-    v.state = (v.state & carParkUserBit) | vehicleOutside;
+    v.state = (v.state & vehicleCarParkUser) | vehicleOutside;
     v.laneTicks = 1;
     v.waitCount = 1;
     v.prevRoad = v.tailRoad = v.tailOverhang = v.tailLane = 0;

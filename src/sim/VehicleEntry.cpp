@@ -96,13 +96,13 @@ void enterLayout(Ctx& x) {
     v.pos = front;
     v.tailOverhang = 0;
     markRange(entry, front - v.length, front);
-    v.state = (v.state & carParkUser) ? carParkUser | lookingForPark : 0;
+    v.state = (v.state & vehicleCarParkUser) ? vehicleCarParkUser | vehicleLookingForPark : 0;
 }
 
 void leaveLayout(Ctx& x) {
     VehicleRecord& v = x.v;
     vacateAll(x.m, v);
-    v.state = (v.state & carParkUser) | vehicleOutside;
+    v.state = (v.state & vehicleCarParkUser) | vehicleOutside;
     v.laneTicks = 1;
     v.waitCount = 1;
     v.prevRoad = 0;

@@ -12,9 +12,6 @@ constexpr int bayCodeMin = 811, bayCodeMax = 898;
 constexpr int slipCodeBase = 1000;
 constexpr int laneShiftBelow = -10;
 constexpr int roundaboutRing = 1;
-constexpr int parkedState = 4;
-constexpr int carParkUser = 4;    // state bit 2
-constexpr int lookingForPark = 2; // state bit 1
 
 inline bool validRoad(int r) {
     return r >= 0 && r < roadCapacity;

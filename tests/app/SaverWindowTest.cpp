@@ -1,4 +1,5 @@
 // The view window under the offscreen platform: a layout is painted and moves; the saver's ending rules.
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -74,7 +75,12 @@ TEST(DrawWindow, PaintsALayoutAndMovesItsVehicles) {
     QApplication::processEvents();
     const QImage later = w.grab().toImage();
     EXPECT_NE(first, later) << "vehicles moved on the movement ticks";
-    later.save("/tmp/jamlog_window.png");
+    if (HasFailure()) { // the picture is kept for a look only when the test fails
+        QTemporaryDir kept;
+        kept.setAutoRemove(false);
+        later.save(kept.filePath("window.png"));
+        ADD_FAILURE() << "picture kept in " << kept.path().toStdString();
+    }
     EXPECT_EQ(w.backBuffer().size(), QSize(800, 500));
     w.resize(500, 300); // a resize refits the layout into the new size
     QApplication::processEvents();

@@ -82,7 +82,7 @@ TEST(ReliefTest, QuickReliefQuartersTrafficAndSwitchesLightsOff) {
     toggleQuickRelief(relief, active, 200, l, 2);
     EXPECT_EQ(relief, 3);
     EXPECT_EQ(active, 50);
-    EXPECT_EQ(l.mode, lightsSwitchedOff);
+    EXPECT_EQ(l.mode, lightsOff);
     EXPECT_EQ(l.forcedOff, 1);
     EXPECT_TRUE(quickReliefOn(relief));
     toggleQuickRelief(relief, active, 200, l, 2);

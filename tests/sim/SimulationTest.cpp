@@ -162,7 +162,7 @@ TEST(SimulationTest, QuickReliefEndsAtTheNextMinute) {
     const int configured = st.configuredCars;
     r.sim->quickRelief();
     EXPECT_EQ(st.activeCars, configured / 4);
-    EXPECT_EQ(st.lights.mode, lightsSwitchedOff);
+    EXPECT_EQ(st.lights.mode, lightsOff);
     EXPECT_EQ(r.sim->settings().relief, 3);
     r.sim->onTimer(timerMove);
     EXPECT_EQ(st.reliefActive, 1);
@@ -178,14 +178,14 @@ TEST(SimulationTest, LightsOffAtNightAndBackInTheMorning) {
     SimRun r(s);
     r.sim->create(clockAt(21, 0));
     r.sim->onTimer(timerDraw);
-    EXPECT_EQ(r.sim->state().lights.mode, lightsSwitchedOff);
+    EXPECT_EQ(r.sim->state().lights.mode, lightsOff);
     for (int i = 0; i < 600; ++i)
         r.sim->onTimer(timerClock); // 07:00
     r.sim->onTimer(timerDraw);
     EXPECT_EQ(r.sim->state().lights.mode, s.tLights + 1);
     r.sim->lightsSwitch(); // forced off: the morning rule leaves them off
     r.sim->onTimer(timerDraw);
-    EXPECT_EQ(r.sim->state().lights.mode, lightsSwitchedOff);
+    EXPECT_EQ(r.sim->state().lights.mode, lightsOff);
     EXPECT_EQ(r.sim->state().lights.forcedOff, 1);
 }
 

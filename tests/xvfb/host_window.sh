@@ -38,7 +38,7 @@ hostRun() {
         background env "${extra[@]}" XSCREENSAVER_WINDOW="$window" "$JAMLOG"
     fi
     local jamlog=$lastPid
-    shot="/tmp/jamlog-xvfb-$name.png"
+    shot="$work/$name.png"
     within 30 showsMoreColoursThan "$window" 8 || fail "$name: nothing drawn in the window"
     within 10 allDrawn "$window" || fail "$name: parts of the window stay blank"
     within 10 pictureChanged "$window" || fail "$name: the picture stands still"
@@ -52,7 +52,7 @@ hostRun() {
     # A larger window: the new area right of and below the old picture is drawn too (the window's own
     # background is magenta).
     xdotool windowsize "$window" 1100 700
-    shot="/tmp/jamlog-xvfb-$name-resized.png"
+    shot="$work/$name-resized.png"
     within 20 allDrawn "$window" 800 0 300 700 || fail "$name: the widened part stays blank"
     within 20 allDrawn "$window" 0 500 1100 200 || fail "$name: the heightened part stays blank"
     shot="-"

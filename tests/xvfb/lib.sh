@@ -6,13 +6,18 @@ skipCode=77
 work=$(mktemp -d /tmp/jamlog-xvfb.XXXXXX)
 started=()
 
+# The folder, with the pictures the probes took, is kept only when the script fails.
 cleanUp() {
-    local pid
+    local status=$? pid
     for pid in "${started[@]}"; do
         kill "$pid" 2>/dev/null
     done
     wait 2>/dev/null
-    rm -rf "$work"
+    if [ "$status" -eq 0 ] || [ "$status" -eq "$skipCode" ]; then
+        rm -rf "$work"
+    else
+        echo "pictures and logs kept in $work" >&2
+    fi
 }
 trap cleanUp EXIT
 

@@ -48,7 +48,7 @@ legendOnTop() {
 # Each switch form starts the full-screen saver, covering the whole screen, with the legend on top.
 for form in s /s -S; do
     startSaver "$form"
-    shot="/tmp/jamlog-xvfb-saver.png"
+    shot="$work/saver.png"
     within 10 showsMoreColoursThan root 8 || fail "$form: nothing drawn"
     shot="-"
     legendOnTop || fail "$form: the legend is beneath the saver"

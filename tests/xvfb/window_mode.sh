@@ -13,7 +13,7 @@ jamlog=$lastPid
 within 30 findWindow || fail "no window named '$title'"
 # From the window's appearance: start-up itself is slow under the sanitizers on a loaded machine, and the first run
 # builds and fills the default layout, the largest of all.
-shot=/tmp/jamlog-xvfb-window.png
+shot="$work/window.png"
 within 20 showsMoreColoursThan "$window" 8 || fail "the window shows no layout (colours: $(coloursIn "$window"))"
 echo "a layout of $colours colours $((($(date +%s%N) - startedAt) / 1000000)) ms after the start"
 shot="-"

@@ -342,7 +342,7 @@ void CSaverDlg::properties() {
 // marker (no random cycling); it then takes the dialog's own layout, driver, lights, cars and view.
 void CSaverDlg::replacePreview() {
     finishPreview();
-    writeRunning(store, runningConfigurationMode);
+    writeRunning(store, runningConfiguration);
     createPreview();
     writeRunning(store, runningIdle);
     const SimSettings& s = view->simulation().settings();
