@@ -34,7 +34,7 @@ struct RenderFixture : ModelFixture {
         m->roadCount = 42;
         b.straightRoad(500, 110, 1910, 0, 500, 500, 500, -1);
         b.straightRoad(501, 1911, 111, 0, 501, 501, 501, -1);
-        m->road(501).edgeStyle = 1; // a platform beside it
+        m->road(501).edgeStyle = edgeStylePlatform; // a platform beside it
         m->trackCount = 2;
         b.straightRoad(700, 2, 1902, 0, 700, 700, 700, -1);
         m->riverCount = 1;
