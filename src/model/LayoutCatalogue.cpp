@@ -244,7 +244,7 @@ const LayoutEntry table[layoutNumbers] = {
      buildTestTerminus},
     {"T:Moscow TJ", testFamily, {R}, 41, 0, 0, 0, over(2), same, same, A, 1000, 10000, 10000, 1, 0, 0, buildTestMoscowTee},
     {"T:DC TJ", testFamily, {R}, 25, 0, 0, 0, over(3), same, same, 0, 1000, 10000, 8000, 0, 0, 0, buildTestDcTee},
-    {"T: Mway Jcts", testFamily, {R}, 50, 0, 0, 0, times(2), same, same, 1500, 1000, 15000, 10000, 1, 0, 0, nullptr},
+    {"T: Mway Jcts", testFamily, {R}, 50, 0, 0, 0, times(2), same, same, 1500, 1000, 15000, 10000, 1, 0, 0, buildTestMwayJcts},
     {"T: Junctions",
      testFamily,
      {R},

@@ -171,4 +171,11 @@ inline constexpr BuiltLayoutHash builtLayoutHashes[] = {
     {27, "pelican only", 0x40b9dbfd0e6057beull},
     {27, "nothing", 0xb338d7e793a07197ull},
     {27, "one light mode", 0x6bdf5e6990455fddull},
+    {28, "default", 0xe0a702f02ea05b8eull},
+    {28, "flipped", 0x923a820dff2cf26bull},
+    {28, "roads+tracks", 0xe0a702f02ea05b8eull},
+    {28, "tracks+rivers", 0xe0a702f02ea05b8eull},
+    {28, "pelican only", 0x923a820dff2cf26bull},
+    {28, "nothing", 0xe0a702f02ea05b8eull},
+    {28, "one light mode", 0xe0a702f02ea05b8eull},
 };

@@ -129,6 +129,43 @@ private:
     mutable std::map<std::pair<int, int>, std::set<int>> lanesOnGo, signalsSeen;
 };
 
+// Motorway merges: a road whose control names a slip road (1000 + n) lets the slip's traffic in. Traffic on it moves
+// over a lane while the slip's end holds a vehicle, and every slip's traffic gets onto the motorway.
+class CourtesyObserver : public Observer {
+public:
+    static constexpr int slipCode = 1000, slipEnd = 1000;
+    void stepped(const NetworkModel& m, const Before& b, const VehicleRecord& v) override {
+        if (b.road < 0 || b.road >= roadCapacity || !vehicleInside(v))
+            return;
+        const int code = m.road(b.road).control;
+        if (code >= slipCode && v.road == b.road && v.lane == b.lane + 1) {
+            const RoadRecord& slip = m.road(code - slipCode);
+            if (!cellsClear(slip.lanes[0], slip.length - slipEnd, slip.length))
+                ++moves[b.road];
+        }
+        if (v.road != b.road)
+            ++merged[b.road];
+    }
+    std::string verdict(const NetworkModel& m) const override {
+        std::string out;
+        int asking = 0;
+        for (int r = 0; r < m.roadCount; ++r) {
+            const int code = m.road(r).control;
+            if (code < slipCode)
+                continue;
+            ++asking;
+            if (!moves.count(r))
+                out += "no courtesy move on " + std::to_string(r) + "; ";
+            if (!merged.count(code - slipCode))
+                out += "no one came off slip road " + std::to_string(code - slipCode) + "; ";
+        }
+        return asking > 0 ? out : "no road lets a slip road in";
+    }
+
+private:
+    std::map<int, long> moves, merged;
+};
+
 struct Mechanism {
     const char* name;
     int layout;
@@ -140,6 +177,7 @@ const Mechanism mechanisms[] = {
     {"DcTeeTurnsOnRed", 27, 0, [] { return std::make_unique<SignalObserver>(true); }},
     {"DcTeeWithoutTurnOnRed", 27, advancedNoRightTurnOnRed, [] { return std::make_unique<SignalObserver>(false); }},
     {"MoscowTeeLightPhases", 26, 0, [] { return std::make_unique<SignalObserver>(false); }},
+    {"MwayJunctionsCourtesy", 28, 0, [] { return std::make_unique<CourtesyObserver>(); }},
 };
 
 constexpr int runMs = 240000;

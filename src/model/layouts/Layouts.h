@@ -26,6 +26,7 @@ void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
 void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
 void buildTestMoscowTee(Builder& b, LayoutArgs& a);    // 26
 void buildTestDcTee(Builder& b, LayoutArgs& a);        // 27
+void buildTestMwayJcts(Builder& b, LayoutArgs& a);     // 28
 void buildTestJunctions(Builder& b, LayoutArgs& a);    // 29
 
 } // namespace jamlog
