@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -19,6 +20,24 @@ namespace {
 constexpr int tabColumns = 8;
 constexpr int shownColumns = 60, shownLines = 28;
 
+// The platform's fixed font. Where its family resolves to a proportional face (fontconfig's "monospace" can, on
+// machines with some font sets), a typewriter face, and failing that the first fixed-pitch family installed.
+QFont fixedPitchFont() {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(f).fixedPitch())
+        return f;
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    if (QFontInfo(f).fixedPitch())
+        return f;
+    for (const QString& family : QFontDatabase::families())
+        if (QFontDatabase::isFixedPitch(family)) {
+            f.setFamily(family);
+            break;
+        }
+    return f;
+}
+
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -32,7 +51,7 @@ CStatisticsDlg::CStatisticsDlg(ProfileStore& st, QWidget* parent) : QDialog(pare
     area->setObjectName("statisticsText");
     area->setReadOnly(true);
     area->setLineWrapMode(QPlainTextEdit::NoWrap);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = fixedPitchFont();
     area->setFont(fixed);
     const QFontMetrics m(fixed);
     area->setTabStopDistance(tabColumns * QFontMetricsF(fixed).horizontalAdvance(' '));
