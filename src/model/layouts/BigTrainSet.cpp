@@ -124,10 +124,7 @@ void buildBigTrainSet(Builder& b, LayoutArgs& a) {
     a.contentFlags = contentTracks | contentDrawFlag | contentShortTrains;
     m.trackCount = bigTracks;
     m.trackAdjust = bigTrackAdjust;
-    m.extentMinX = -500;
-    m.extentMinY = -500;
-    m.extentMaxX = 27500;
-    m.extentMaxY = 19500;
+    setExtent(m, {.minX = -500, .minY = -500, .maxX = 27500, .maxY = 19500});
 
     const auto outer = railplan::layLine(b, {.vertices = &mainLine, .side = side, .first = firstTrack});
     const auto inner =

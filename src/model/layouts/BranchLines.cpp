@@ -40,10 +40,7 @@ void buildBranchLines(Builder& b, LayoutArgs& a) {
     a.trains /= trainDivisor;
     m.trackCount = branchTracks;
     m.trackAdjust = branchTrackAdjust;
-    m.extentMinX = 0;
-    m.extentMinY = 0;
-    m.extentMaxX = width;
-    m.extentMaxY = height;
+    setExtent(m, {.minX = 0, .minY = 0, .maxX = width, .maxY = height});
 
     using branchline::Leg;
     std::vector<Leg> eastFixed{{stationFrom, stationTo, true, edgeStylePlatform}};

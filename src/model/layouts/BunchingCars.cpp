@@ -117,10 +117,7 @@ void buildBunchingCars(Builder& b, LayoutArgs& a) {
     m.roadCount = bunchingRoads;
     m.trackCount = 0;
     m.riverCount = 0;
-    m.extentMinX = extentMinX;
-    m.extentMinY = extentMinY;
-    m.extentMaxX = extentMaxX;
-    m.extentMaxY = extentMaxY;
+    setExtent(m, {.minX = extentMinX, .minY = extentMinY, .maxX = extentMaxX, .maxY = extentMaxY});
     int next = 0;
     for (const HairpinRoad& h : roads)
         next = hairpin(b, h, next);

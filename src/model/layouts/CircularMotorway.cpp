@@ -197,10 +197,7 @@ void buildCircularMotorway(Builder& b, LayoutArgs& a) {
     m.roadCount = orbitalRoads;
     m.trackCount = 0;
     m.riverCount = 0;
-    m.extentMinX = 1000;
-    m.extentMinY = 2500;
-    m.extentMaxX = 33000;
-    m.extentMaxY = 28000;
+    setExtent(m, {.minX = 1000, .minY = 2500, .maxX = 33000, .maxY = 28000});
 
     interchanges(b);
     Numbers numbers;

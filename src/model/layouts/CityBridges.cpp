@@ -148,10 +148,7 @@ void buildCityBridges(Builder& b, LayoutArgs& a) {
     m.riverCount = cityRivers;
     if (trains)
         m.trackAdjust = cityTrackAdjust;
-    m.extentMinX = minX;
-    m.extentMinY = minY;
-    m.extentMaxX = maxX;
-    m.extentMaxY = maxY;
+    setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
     buildStreets(b, a, !trains);
     buildCityRailways(b, minX, maxX);

@@ -60,10 +60,7 @@ void hideMouth(RoadRecord& r, int carLength) {
 void buildClahmJunction(Builder& b, LayoutArgs& a) {
     NetworkModel& m = b.model();
     a.name = "Clahm Junction";
-    m.extentMinX = 3000;
-    m.extentMinY = 2000;
-    m.extentMaxX = 30000;
-    m.extentMaxY = 20000;
+    setExtent(m, {.minX = 3000, .minY = 2000, .maxX = 30000, .maxY = 20000});
     m.trackCount = clahmTracks;
     a.contentFlags = contentTracks;
 

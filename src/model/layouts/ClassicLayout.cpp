@@ -121,10 +121,7 @@ void buildClassicLayout(Builder& b, LayoutArgs& a) {
     a.name = "Classic Layout";
     m.roadCount = classicRoads;
     m.trackCount = classicTracks;
-    m.extentMinX = 1000;
-    m.extentMinY = 1000;
-    m.extentMaxX = 27000;
-    m.extentMaxY = 22000;
+    setExtent(m, {.minX = 1000, .minY = 1000, .maxX = 27000, .maxY = 22000});
     a.contentFlags = contentRoads | (a.contentFlags & (contentTracks | contentPelican));
     a.cars *= carScale;
     a.trains /= trainDivisor;

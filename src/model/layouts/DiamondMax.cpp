@@ -180,10 +180,7 @@ void buildDiamondMax(Builder& b, LayoutArgs& a) {
     m.roadCount = diamondRoads;
     m.trackCount = 0;
     m.riverCount = 0;
-    m.extentMinX = minX;
-    m.extentMinY = minY;
-    m.extentMaxX = maxX;
-    m.extentMaxY = maxY;
+    setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
     LocalRoadPlan p(b, localRoad, firstLink);
     std::array<Diamond, diamonds> diamond{};

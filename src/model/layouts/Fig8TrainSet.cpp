@@ -112,10 +112,7 @@ void buildFig8TrainSet(Builder& b, LayoutArgs& a) {
     a.trains /= trainDivisor;
     m.trackCount = fig8Tracks;
     m.trackAdjust = fig8TrackAdjust;
-    m.extentMinX = 1000;
-    m.extentMinY = 1000;
-    m.extentMaxX = 24500;
-    m.extentMaxY = 15000;
+    setExtent(m, {.minX = 1000, .minY = 1000, .maxX = 24500, .maxY = 15000});
 
     const railplan::LaidLine one = railplan::layLine(
         b, {.vertices = &figure, .side = side, .first = firstOut, .asideLeg = bridgeLeg, .asideRoad = bridgeFirst});

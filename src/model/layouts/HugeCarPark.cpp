@@ -212,10 +212,7 @@ void buildHugeCarPark(Builder& b, LayoutArgs& a) {
     m.roadCount = parkRoads;
     m.trackCount = 0;
     m.riverCount = 0;
-    m.extentMinX = 1000;
-    m.extentMinY = 2000;
-    m.extentMaxX = 18000;
-    m.extentMaxY = 14000;
+    setExtent(m, {.minX = 1000, .minY = 2000, .maxX = 18000, .maxY = 14000});
 
     const CarParkStreet street;
     for (int c = 0; c < blocks; ++c)

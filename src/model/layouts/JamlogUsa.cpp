@@ -46,10 +46,7 @@ void buildJamlogUsa(Builder& b, LayoutArgs& a) {
     NetworkModel& m = b.model();
     a.name = "Jamlog USA";
     m.roadCount = usaRoads;
-    m.extentMinX = 1250;
-    m.extentMinY = 1250;
-    m.extentMaxX = 20750;
-    m.extentMaxY = 16750;
+    setExtent(m, {.minX = 1250, .minY = 1250, .maxX = 20750, .maxY = 16750});
     a.contentFlags = contentRoads;
 
     StreetPlan p(b, 0);

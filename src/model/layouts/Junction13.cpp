@@ -162,10 +162,7 @@ void buildJunction13(Builder& b, LayoutArgs& a) {
     m.roadCount = junctionRoads;
     m.trackCount = 0;
     m.riverCount = junctionRivers;
-    m.extentMinX = 1000;
-    m.extentMinY = 1000;
-    m.extentMaxX = 31000;
-    m.extentMaxY = 25000;
+    setExtent(m, {.minX = 1000, .minY = 1000, .maxX = 31000, .maxY = 25000});
 
     motorway(b);
     localRoads(b, a.lights);

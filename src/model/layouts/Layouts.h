@@ -4,6 +4,17 @@
 
 namespace jamlog {
 
+// A layout's extent in model units, named field by field.
+struct Extent {
+    int32_t minX, minY, maxX, maxY;
+};
+inline void setExtent(NetworkModel& m, const Extent& e) {
+    m.extentMinX = e.minX;
+    m.extentMinY = e.minY;
+    m.extentMaxX = e.maxX;
+    m.extentMaxY = e.maxY;
+}
+
 void buildClassicLayout(Builder& b, LayoutArgs& a);    // 0
 void buildJamlogUsa(Builder& b, LayoutArgs& a);        // 1
 void buildDiamondMax(Builder& b, LayoutArgs& a);       // 3

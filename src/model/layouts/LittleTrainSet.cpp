@@ -234,10 +234,7 @@ void buildLittleTrainSet(Builder& b, LayoutArgs& a) {
     m.roadCount = littleRoads;
     m.trackCount = littleTracks;
     m.trackAdjust = littleTrackAdjust;
-    m.extentMinX = 1000;
-    m.extentMinY = 500;
-    m.extentMaxX = 25000;
-    m.extentMaxY = 19000;
+    setExtent(m, {.minX = 1000, .minY = 500, .maxX = 25000, .maxY = 19000});
     int flags = contentTracks | contentDrawFlag | contentShortTrains;
     if (a.contentFlags & contentRoads)
         flags |= contentRoads | (a.contentFlags & contentPelican);

@@ -140,10 +140,7 @@ void buildMagicRoundabout(Builder& b, LayoutArgs& a) {
     NetworkModel& m = b.model();
     a.name = "Magic Roundabout";
     m.roadCount = magicRoads;
-    m.extentMinX = 1000;
-    m.extentMinY = 4000;
-    m.extentMaxX = 19000;
-    m.extentMaxY = 18000;
+    setExtent(m, {.minX = 1000, .minY = 4000, .maxX = 19000, .maxY = 18000});
     a.contentFlags = contentRoads;
     a.cars /= carDivisor;
     buildMinis(b);

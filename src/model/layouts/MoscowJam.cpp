@@ -109,10 +109,7 @@ void buildMoscowJam(Builder& b, LayoutArgs& a) {
     a.boats /= boatDivisor;
     m.roadCount = moscowRoads;
     m.riverCount = moscowRivers;
-    m.extentMinX = minX;
-    m.extentMinY = minY;
-    m.extentMaxX = maxX;
-    m.extentMaxY = maxY;
+    setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
     buildAvenues(b, a.lights);
     for (int r = 0; r < moscowRoads; ++r)

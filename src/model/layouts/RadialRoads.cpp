@@ -70,10 +70,7 @@ void buildRadialRoads(Builder& b, LayoutArgs& a) {
     m.roadCount = radialRoads;
     m.trackCount = 0;
     m.riverCount = 0;
-    m.extentMinX = minX;
-    m.extentMinY = minY;
-    m.extentMaxX = maxX;
-    m.extentMaxY = maxY;
+    setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
     int base = centralRoundabout.base + 3 * radials;
     for (const Ring& r : rings)

@@ -34,10 +34,7 @@ void buildTestBranch(Builder& b, LayoutArgs& a) {
     a.name = "T: Branch Test";
     a.contentFlags = contentTracks | contentTrainOption;
     m.trackCount = testTracks;
-    m.extentMinX = 0;
-    m.extentMinY = 0;
-    m.extentMaxX = width;
-    m.extentMaxY = height;
+    setExtent(m, {.minX = 0, .minY = 0, .maxX = width, .maxY = height});
 
     std::vector<branchline::Leg> eastFixed;
     for (const Branch& br : branches)

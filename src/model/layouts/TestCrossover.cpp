@@ -54,10 +54,7 @@ void buildTestCrossover(Builder& b, LayoutArgs& a) {
     a.name = "T: Crossover";
     a.contentFlags = contentTracks | contentTrainOption;
     m.trackCount = testTracks;
-    m.extentMinX = 0;
-    m.extentMinY = 0;
-    m.extentMaxX = width;
-    m.extentMaxY = height;
+    setExtent(m, {.minX = 0, .minY = 0, .maxX = width, .maxY = height});
 
     // Every line has a joint where a crossover leaves it or joins it; the runs between are split into legs.
     branchline::MainLine line[lines];

@@ -33,10 +33,7 @@ void buildTestDcTee(Builder& b, LayoutArgs& a) {
     a.contentFlags = contentRoads;
     a.cars /= carDivisor;
     m.roadCount = dcRoads;
-    m.extentMinX = minX;
-    m.extentMinY = minY;
-    m.extentMaxX = maxX;
-    m.extentMaxY = maxY;
+    setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
     AvenuePlan p(b, avenue, firstLink);
     const int tee = p.junction(junctionCell, junctionBase);

@@ -71,10 +71,7 @@ int buildTown(Builder& b, const LayoutArgs& a) {
 void buildTestJunctions(Builder& b, LayoutArgs& a) {
     NetworkModel& m = b.model();
     a.name = "T: Junctions";
-    m.extentMinX = extentMinX;
-    m.extentMinY = extentMinY;
-    m.extentMaxX = extentMaxX;
-    m.extentMaxY = extentMaxY;
+    setExtent(m, {.minX = extentMinX, .minY = extentMinY, .maxX = extentMaxX, .maxY = extentMaxY});
     a.contentFlags = contentRoads;
     a.cars *= carScale;
     m.roadCount = buildTown(b, a);

@@ -138,10 +138,7 @@ void buildTestMwayJcts(Builder& b, LayoutArgs& a) {
     a.contentFlags = contentRoads;
     a.cars *= carScale;
     m.roadCount = mwayRoads;
-    m.extentMinX = minX;
-    m.extentMinY = minY;
-    m.extentMaxX = maxX;
-    m.extentMaxY = maxY;
+    setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
     buildMainLine(b);
     for (int j = 0; j < static_cast<int>(junctions.size()); ++j)

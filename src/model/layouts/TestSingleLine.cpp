@@ -95,10 +95,7 @@ void buildTestSingleLine(Builder& b, LayoutArgs& a) {
     a.trains = 8;
     m.trackCount = 30;
     m.trackAdjust = 1;
-    m.extentMinX = 1000;
-    m.extentMinY = 0;
-    m.extentMaxX = 20000;
-    m.extentMaxY = 8000;
+    setExtent(m, {.minX = 1000, .minY = 0, .maxX = 20000, .maxY = 8000});
     buildSingleLineTracks(b);
     buildSingleLineSignalling(m);
     m.boundaryTracks[0] = 514;

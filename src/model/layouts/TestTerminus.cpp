@@ -113,10 +113,7 @@ void buildTestTerminus(Builder& b, LayoutArgs& a) {
     a.contentFlags = contentTracks | contentTrainOption;
     a.trains = 8;
     m.trackCount = 36;
-    m.extentMinX = 0;
-    m.extentMinY = 0;
-    m.extentMaxX = 32000;
-    m.extentMaxY = 25000;
+    setExtent(m, {.minX = 0, .minY = 0, .maxX = 32000, .maxY = 25000});
     buildMainAndBranch(b);
     buildTerminus(b);
     buildThroat(m);
