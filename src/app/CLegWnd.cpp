@@ -37,7 +37,7 @@ CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st)
     setCursor(Qt::ArrowCursor);
     setGeometry(0, 0, 100, 100);
     const RenderSettings set = renderSettingsFrom(record);
-    coloursFactor = record.get("Screen", "Colours") != 0 ? 1 : 0;
+    coloursFactor = record.colours != 0 ? 1 : 0;
     darker = (set.advanced & darkerLegendBit) != 0;
     debugLegend = (set.debug & debugLongLegend) != 0;
     annotate = set.annotate != 0;

@@ -9,30 +9,20 @@
 #include "model/LayoutCatalogue.h"
 #include "settings/DialogSettings.h"
 #include "settings/SettingsTable.h"
+#include "settings/StoredSetting.h"
 
 namespace jamlog {
 
 namespace {
 
-struct Key {
-    const char* section;
-    const char* name;
-};
-
-constexpr Key networkKey{"Config", "Network"}, carsKey{"Config", "Cars"}, speedKey{"Config", "AveSpd"},
-    layoutMaskKey{"Random", "Random"}, lastLayoutKey{"Settings", "LastNet"}, dayLightKey{"Timed", "DayLight"},
-    nightKey{"Effects", "Night"}, legendKey{"Timed", "Legend"}, wanderingKey{"Timed", "Wandering"};
 constexpr int32_t wanderingScrollBit = 1; // bit 1 (variable zoom) stays as stored
 
-const SettingDef& definition(Key k) {
-    return settingsTable()[*findSetting(k.section, k.name)];
-}
 
 int32_t minMph() {
-    return mphFromKmh(definition(speedKey).minValue);
+    return mphFromKmh(settingDef(Setting::AveSpd).minValue);
 }
 int32_t maxMph() {
-    return mphFromKmh(definition(speedKey).maxValue);
+    return mphFromKmh(settingDef(Setting::AveSpd).maxValue);
 }
 
 bool readLayout(const std::string& v, RunOverrides& o) {
@@ -48,7 +38,7 @@ bool readLayout(const std::string& v, RunOverrides& o) {
 
 bool readCars(const std::string& v, RunOverrides& o) {
     long long n = 0;
-    if (!parseNumber(v, definition(carsKey).minValue, definition(carsKey).maxValue, n))
+    if (!parseNumber(v, settingDef(Setting::Cars).minValue, settingDef(Setting::Cars).maxValue, n))
         return false;
     o.cars = static_cast<int>(n);
     return true;
@@ -75,8 +65,8 @@ bool readDayNight(const std::string& v, RunOverrides& o) {
 }
 
 std::string carsHelp() {
-    return "the number of cars, " + std::to_string(definition(carsKey).minValue) + " to " +
-           std::to_string(definition(carsKey).maxValue);
+    return "the number of cars, " + std::to_string(settingDef(Setting::Cars).minValue) + " to " +
+           std::to_string(settingDef(Setting::Cars).maxValue);
 }
 
 std::string speedHelp() {
@@ -141,34 +131,36 @@ std::string runOverridesUsage() {
 }
 
 OverriddenStore::OverriddenStore(ProfileStore& store, const RunOverrides& o) : base(store) {
-    const auto stored = [&](Key k) { return base.GetProfileInt(k.section, k.name, definition(k).defaultValue); };
-    const auto shield = [&](Key k, int32_t value) { shielded[{k.section, k.name}] = value; };
+    const auto stored = [&](Setting k) { return readStored(base, k); };
+    const auto shield = [&](Setting k, int32_t value) {
+        shielded[{std::string(settingDef(k).section), std::string(settingDef(k).name)}] = value;
+    };
     if (o.layout) {
-        int32_t mask = stored(layoutMaskKey);
+        int32_t mask = stored(Setting::Random);
         if (*o.layout == randomLayout) {
             if ((mask & ~1) == 0) // no layout chosen: cycle over all of them
-                mask = definition(layoutMaskKey).defaultValue;
-            shield(layoutMaskKey, mask | 1);
+                mask = settingDef(Setting::Random).defaultValue;
+            shield(Setting::Random, mask | 1);
         } else {
-            shield(layoutMaskKey, mask & ~1);
-            shield(networkKey, *o.layout);
+            shield(Setting::Random, mask & ~1);
+            shield(Setting::Network, *o.layout);
         }
-        shield(lastLayoutKey, stored(lastLayoutKey));
+        shield(Setting::LastNet, stored(Setting::LastNet));
     }
     if (o.cars)
-        shield(carsKey, *o.cars);
+        shield(Setting::Cars, *o.cars);
     if (o.mph)
-        shield(speedKey, kmhFromMph(*o.mph));
+        shield(Setting::AveSpd, kmhFromMph(*o.mph));
     if (o.dayNight) {
-        shield(dayLightKey, *o.dayNight == DayNight::cycle ? 1 : 0);
+        shield(Setting::DayLight, *o.dayNight == DayNight::cycle ? 1 : 0);
         if (*o.dayNight != DayNight::cycle)
-            shield(nightKey, *o.dayNight == DayNight::night ? 1 : 0);
+            shield(Setting::Night, *o.dayNight == DayNight::night ? 1 : 0);
     }
     if (o.legend)
-        shield(legendKey, *o.legend ? 1 : 0);
+        shield(Setting::Legend, *o.legend ? 1 : 0);
     if (o.wander)
-        shield(wanderingKey,
-               *o.wander ? stored(wanderingKey) | wanderingScrollBit : stored(wanderingKey) & ~wanderingScrollBit);
+        shield(Setting::Wandering,
+               *o.wander ? stored(Setting::Wandering) | wanderingScrollBit : stored(Setting::Wandering) & ~wanderingScrollBit);
 }
 
 int32_t OverriddenStore::GetProfileInt(const std::string& section, const std::string& entry, int32_t defaultValue) {

@@ -6,7 +6,7 @@
 #include "platform/Canvas.h"
 #include "render/Colours.h"
 #include "settings/SettingBits.h"
-#include "sim/SimSettings.h"
+#include "settings/SettingValues.h"
 
 namespace jamlog {
 
@@ -14,17 +14,11 @@ struct SettingsRecord;
 
 constexpr int hugeCarParkLayout = 19; // its roads run past number 499 and are all drawn lit
 
-// The options the drawing and the view read, as plain fields (names as the settings).
-struct RenderSettings {
-    int studs = 1, shadows = 1, tlState = 1, bevel = 1, noMM = 0, stLights = 1, tarmac = 0, rails = 0, weather = 0;
-    int brake = 1, fire = 1, mouse = 0, canMse = 1, night = 0;
-    int dimming = 50, dusk = 15, signSize = 35, polyThresh = 30, glow = 15, carWid = 40, lanWid = 130;
-    int hCorr = 10, vCorr = 10, aCorr = 10, advanced = 0, debug = 0, storedDebug = 0, pro = 0;
-    int slSigns = 1, vslSigns = 1, rwSigns = 1, rsl = 1, vsl = 1, rwl = 1, gatso = 1;
-    int wandering = 3, annotate = 0, dayLight = 1, legend = 1, peakTL = 1, dynRW = 1;
-    int wanderDist = 1, wanderZoom = 2, wanderIntvl = 8;
-    int updSpd = 75, factor = 10, procCorr = 5, faster = 120, slower = 35, accel = 5, esl = 1;
-    Colour backCol = 28672; // the background colour in force
+// The options the drawing and the view read: every setting under its own name, the stored debug bits that the
+// menu's "debug on" puts back, and the background colour in force.
+struct RenderSettings : SettingValues {
+    int32_t storedDebug = SettingValues{}.debug;
+    Colour backCol = static_cast<Colour>(SettingValues{}.backCol0);
 };
 
 RenderSettings renderSettingsFrom(const SettingsRecord& record);

@@ -5,17 +5,19 @@
 #include <span>
 #include <string_view>
 
+#include "settings/SettingValues.h"
+
 namespace jamlog {
 
 struct ClockFieldDef {
-    std::string_view pair;                  // the Timers value holding the pair
+    Setting pair;                           // the Timers value holding the pair
     int half;                               // 0 the first minute count, 1 the second
     int32_t minClock, maxClock, resetClock; // HHMM
     std::string_view message;
 };
 
 std::span<const ClockFieldDef> clockFields();
-const ClockFieldDef& clockField(std::string_view pair, int half);
+const ClockFieldDef& clockField(Setting pair, int half);
 
 constexpr int32_t minutesToClock(int32_t minutes) {
     return minutes / 60 * 100 + minutes % 60;

@@ -16,13 +16,27 @@ struct LayoutView {
 };
 constexpr int32_t noSavedScale = 2; // stored scales below this mean the default view
 
+// Average speed: stored in km/h, shown in mph.
+constexpr int32_t mphFromKmh(int32_t kmh) {
+    return kmh * 5 / 8;
+}
+constexpr int32_t kmhFromMph(int32_t mph) {
+    return mph * 8 / 5;
+}
+
+constexpr int32_t trainCarriagesLimit = 200; // trains x carriages
+
+// The dialog's own values, starting at the settings' defaults.
 struct DialogValues {
-    int32_t layout = 14, driver = 0, lights = 2;
-    int32_t mph = 70, factor = 10;
-    int32_t cars = 200, trains = 40, boats = 50;
-    int32_t trainsBound = 50; // 200 / Custom\Carrs
+    static constexpr SettingValues defaults{};
+    int32_t layout = defaults.network, driver = defaults.driver, lights = defaults.tLights;
+    int32_t mph = mphFromKmh(defaults.aveSpd), factor = defaults.factor;
+    int32_t cars = defaults.cars, trains = defaults.trains, boats = defaults.boats;
+    int32_t trainsBound = trainCarriagesLimit / defaults.carrs;
     LayoutView view;
-    int32_t lockPreview = 0, canMse = 1, randomMask = 0x1FFFFF, debugOn = 0, testLayouts = 0;
+    int32_t lockPreview = defaults.preview, canMse = defaults.canMse, randomMask = defaults.randomMask;
+    int32_t debugOn = 0; // the dialog reads 0 where the view reads the default 1
+    int32_t testLayouts = defaults.testLayouts;
     bool designer = false;
 };
 
@@ -53,13 +67,5 @@ int32_t buildRelease(ProfileStore& store);
 
 // "Jamlog, Version 5.01.0345", with ".N" for a nonzero update in designer mode.
 std::string versionTooltip(ProfileStore& store, bool designer);
-
-// Average speed: stored in km/h, shown in mph.
-constexpr int32_t mphFromKmh(int32_t kmh) {
-    return kmh * 5 / 8;
-}
-constexpr int32_t kmhFromMph(int32_t mph) {
-    return mph * 8 / 5;
-}
 
 } // namespace jamlog

@@ -39,11 +39,4 @@ private:
 // The section of layout n's own values: "Config\Net" and n in base 24 with lower-case digits.
 std::string layoutSection(int layout);
 
-// Splits a packed time pair (first * 10000 + second) into its two minute counts, and packs them back.
-struct MinutePair {
-    int32_t first, second;
-};
-constexpr MinutePair unpackPair(int32_t packed) { return {packed / 10000, packed % 10000}; }
-constexpr int32_t packPair(MinutePair p) { return p.first * 10000 + p.second; }
-
 } // namespace jamlog

@@ -1,18 +1,15 @@
-// The plain settings record a view or dialog reads once: one value per table entry plus what the load derives.
+// The plain settings record a view or dialog reads once: the value of every setting (record.cars, or
+// record[Setting::Cars] where code walks the settings) plus what the load derives.
 #pragma once
-#include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "settings/ProfileStore.h"
+#include "settings/SettingValues.h"
 #include "settings/SettingsTable.h"
 
 namespace jamlog {
 
-constexpr size_t maxSettings = 160;
-
-struct SettingsRecord {
-    std::array<int32_t, maxSettings> values{};
+struct SettingsRecord : SettingValues {
     // Derived at load.
     int32_t sunrise = 0, sunset = 0;           // minutes after midnight
     int32_t rushAmStart = 0, rushAmEnd = 0, rushPmStart = 0, rushPmEnd = 0;
@@ -22,12 +19,9 @@ struct SettingsRecord {
     bool anyDebug = false;
     bool splash = false;                       // the splash window is shown (not disabled, no run marked)
     int32_t screenW = 0, screenH = 0;          // the drawing area, when the load was given the screens
-
-    int32_t& at(std::string_view section, std::string_view name);
-    int32_t get(std::string_view section, std::string_view name) const;
 };
 
-// The record holding every default of the table.
+// The record holding every default of the settings list.
 SettingsRecord defaultSettings();
 
 // Reads the options into a record at view construction: defaults for absent values, clamps for values that would

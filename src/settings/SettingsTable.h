@@ -1,10 +1,13 @@
-// Every stored option, defined once: section, name, default, accepted range, reset value, rejection message,
-// the bounds the load enforces on values that would otherwise crash the program, and the place in the export file.
+// Everything about each setting of the settings list: section, name, default, accepted range, reset value,
+// rejection message, the bounds the load enforces on values that would otherwise crash the program, and the place
+// in the export file.
 #pragma once
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+
+#include "settings/SettingValues.h"
 
 namespace jamlog {
 
@@ -12,6 +15,7 @@ namespace jamlog {
 constexpr int32_t noFileSlot = -1;
 
 struct SettingDef {
+    Setting id;
     std::string_view section;
     std::string_view name;
     int32_t defaultValue;
@@ -27,10 +31,13 @@ struct SettingDef {
 constexpr int32_t anyValue = INT32_MIN;
 constexpr int32_t anyValueMax = INT32_MAX;
 
+// Every setting's entry, in the order of the settings list (entry i is settingAt(i)).
 std::span<const SettingDef> settingsTable();
+const SettingDef& settingDef(Setting s);
 
-// The entry of a name in a section; names unique across sections may be found without one.
-std::optional<size_t> findSetting(std::string_view section, std::string_view name);
-std::optional<size_t> findSetting(std::string_view name);
+// The setting of a name that arrives as text (the store, the export file, the command line); names unique across
+// sections may be found without one.
+std::optional<Setting> findSetting(std::string_view section, std::string_view name);
+std::optional<Setting> findSetting(std::string_view name);
 
 } // namespace jamlog

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "settings/SettingsTable.h"
+#include "settings/StoredSetting.h"
 
 namespace jamlog {
 
@@ -18,27 +19,25 @@ void startupVersion(ProfileStore& store, const std::string& programBase, int32_t
     for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     store.WriteProfileString("Settings", "ExeName", name);
 
-    const int32_t stored = store.GetProfileInt("Version", "Current Version", 100);
+    const int32_t stored = readStored(store, Setting::CurrentVersion);
     if (stored < currentVersion) store.deleteProgramKey();
     store.WriteProfileString("Version", "DisplayVersion", "5.01.0345");
     store.WriteProfileString("Version", "DisplayDate", "10-Oct-10");
     store.WriteProfileString("Version", "ExtraKit", "Update 1");
-    store.WriteProfileInt("Version", "Current Update", 0);
-    store.WriteProfileInt("Version", "Release", 3);
+    writeStored(store, Setting::CurrentUpdate, 0);
+    writeStored(store, Setting::Release, 3);
     if (stored < currentVersion) {
         // ExeName went with the old key: write it again.
         store.WriteProfileString("Settings", "ExeName", name);
-        store.WriteProfileInt("Version", "Current Version", currentVersion);
-        store.WriteProfileInt("Version", "Date", monthNow);
-        for (const char* c : {"Jamlogs", "Reliefs", "Elapsed"}) store.WriteProfileInt("Counters", c, 0);
+        writeStored(store, Setting::CurrentVersion, currentVersion);
+        writeStored(store, Setting::Date, monthNow);
+        for (Setting c : {Setting::Jamlogs, Setting::Reliefs, Setting::Elapsed}) writeStored(store, c, 0);
     }
 }
 
 void firstRunDefaults(ProfileStore& store) {
-    if (store.GetProfileInt("Counters", "Elapsed", 0) != 0) return;
-    for (const SettingDef& d : settingsTable())
-        if (d.section == "Random" && d.name.starts_with("BackCol"))
-            store.WriteProfileInt("Random", std::string(d.name), d.defaultValue);
+    if (readStored(store, Setting::Elapsed) != 0) return;
+    for (int i = 0; i < backColours; ++i) writeStored(store, backColSetting(i), settingDef(backColSetting(i)).defaultValue);
 }
 
 } // namespace jamlog

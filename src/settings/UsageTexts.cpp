@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "settings/LayoutValues.h"
-#include "settings/SettingsTable.h"
+#include "settings/StoredSetting.h"
 
 namespace jamlog {
 
@@ -24,11 +24,6 @@ constexpr std::size_t nameFieldWidth = 20;
 constexpr int layoutsPerGroup = 5;
 constexpr int32_t minutesPerDay = 1440, minutesPerHour = 60;
 
-int32_t tableDefault(std::string_view section, std::string_view name) {
-    auto i = findSetting(section, name);
-    return i ? settingsTable()[*i].defaultValue : 0;
-}
-
 // The three counts as "\t%3i\t%3i\t%3i".
 // Sums are 64-bit so that hand-edited huge counts cannot overflow.
 std::string countColumns(const int64_t (&counts)[3]) {
@@ -47,8 +42,8 @@ std::string_view statisticsLayoutName(int layout) {
 std::string aboutVersionLine(ProfileStore& store) {
     const std::string display = store.GetProfileString("Version", "DisplayVersion", std::string(unknownText));
     const std::string date = store.GetProfileString("Version", "DisplayDate", std::string(unknownText));
-    const int32_t update = store.GetProfileInt("Version", "Current Update", tableDefault("Version", "Current Update"));
-    const int32_t release = store.GetProfileInt("Version", "Release", tableDefault("Version", "Release"));
+    const int32_t update = readStored(store, Setting::CurrentUpdate);
+    const int32_t release = readStored(store, Setting::Release);
     // A build kind outside the four known ones shows blanks rather than reading past the texts.
     const std::size_t kinds = releaseSlices.size() / releaseSliceWidth;
     const std::string kind = release >= 0 && static_cast<std::size_t>(release) < kinds

@@ -26,7 +26,7 @@ Simulation::Simulation(NetworkModel& model, VehicleDrawTable& draw, const SimSet
     : m(model), draws(draw), stored(s), work(s), layouts(std::move(l)), hooks(h ? *h : nullHooks),
       events(e ? *e : nullEvents) {
     st.layout = s.network;
-    st.background = s.backCols[0];
+    st.background = s.backColour(0);
 }
 
 bool Simulation::roadLayout() const {
@@ -57,7 +57,7 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     st.annotations[2] = ".Loading...";
     if (!restart) {
         restoreExtras(s, stored);
-        st.background = stored.backCols[0];
+        st.background = stored.backColour(0);
         if (st.switches & switchNoExtras) {
             s.fire = stored.fire;
             s.gatso = stored.gatso;

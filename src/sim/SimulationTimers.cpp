@@ -170,7 +170,7 @@ void Simulation::nextLayout() {
     s.tracks = stored.tracks;
     s.rivers = stored.rivers;
     if (s.weather >= weatherSnowy) {
-        st.background = stored.backCols[0];
+        st.background = stored.backColour(0);
         restoreExtras(s, stored);
     }
     if (st.switches & switchNoExtras) {
@@ -184,7 +184,7 @@ void Simulation::nextLayout() {
         drawRandomSettings(s, st.drawn, rng);
         const int back = drawBackground(s.rndBack, rng);
         if (back >= 0) {
-            st.background = s.backCols[static_cast<size_t>(back)];
+            st.background = s.backColour(back);
             hooks.lightLevelChanged();
         }
         auto family = layouts.family ? layouts.family : [](int n) { return n; };

@@ -66,7 +66,7 @@ TEST(RunOverrides, RandomCyclesOverTheUsersChoiceOrOverEveryLayout) {
     MemoryProfileStore none; // cycling off with no layout chosen is stored as 0
     none.WriteProfileInt("Random", "Random", 0);
     OverriddenStore all(none, overridesOf({"--layout", "random"}));
-    EXPECT_EQ(loadSettings(all).layoutMask, defaultSettings().get("Random", "Random") | 1);
+    EXPECT_EQ(loadSettings(all).layoutMask, defaultSettings()[Setting::Random] | 1);
 }
 
 TEST(RunOverrides, TrafficLightAndViewSettings) {
@@ -78,23 +78,23 @@ TEST(RunOverrides, TrafficLightAndViewSettings) {
         OverriddenStore store(
             user, overridesOf({"--cars", "37", "--speed", "100", "--daylight", "night", "--wander", "--no-legend"}));
         const SettingsRecord r = loadSettings(store);
-        EXPECT_EQ(r.get("Config", "Cars"), 37);
-        EXPECT_EQ(r.get("Config", "AveSpd"), 160); // km/h
-        EXPECT_EQ(r.get("Timed", "DayLight"), 0);
-        EXPECT_EQ(r.get("Effects", "Night"), 1);
-        EXPECT_EQ(r.get("Timed", "Wandering"), 3);
-        EXPECT_EQ(r.get("Timed", "Legend"), 0);
+        EXPECT_EQ(r[Setting::Cars], 37);
+        EXPECT_EQ(r[Setting::AveSpd], 160); // km/h
+        EXPECT_EQ(r[Setting::DayLight], 0);
+        EXPECT_EQ(r[Setting::Night], 1);
+        EXPECT_EQ(r[Setting::Wandering], 3);
+        EXPECT_EQ(r[Setting::Legend], 0);
     }
     user.WriteProfileInt("Effects", "Night", 1);
     user.WriteProfileInt("Timed", "DayLight", 0);
     OverriddenStore day(user, overridesOf({"--daylight", "day", "--no-wander", "--legend"}));
     const SettingsRecord r = loadSettings(day);
-    EXPECT_EQ(r.get("Effects", "Night"), 0);
-    EXPECT_EQ(r.get("Timed", "Wandering"), 2);
-    EXPECT_EQ(r.get("Timed", "Legend"), 1);
+    EXPECT_EQ(r[Setting::Night], 0);
+    EXPECT_EQ(r[Setting::Wandering], 2);
+    EXPECT_EQ(r[Setting::Legend], 1);
     OverriddenStore cycle(user, overridesOf({"--daylight", "cycle"}));
-    EXPECT_EQ(loadSettings(cycle).get("Timed", "DayLight"), 1);
-    EXPECT_EQ(loadSettings(cycle).get("Effects", "Night"), 0); // the 24-hour cycle wins over night driving
+    EXPECT_EQ(loadSettings(cycle)[Setting::DayLight], 1);
+    EXPECT_EQ(loadSettings(cycle)[Setting::Night], 0); // the 24-hour cycle wins over night driving
     EXPECT_EQ(user.GetProfileInt("Timed", "DayLight", -1), 0);
 }
 

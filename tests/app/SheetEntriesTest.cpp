@@ -22,8 +22,8 @@ class EntryCheck : public SheetFixture, public ::testing::WithParamInterface<Ent
 
 TEST_P(EntryCheck, RefusedEntriesAreResetWithTheirMessage) {
     const EntryCase& c = GetParam();
-    dialogCopy.at("Custom", "Carrs") = 8;
-    dialogCopy.at("Config", "Trains") = 20;
+    dialogCopy[Setting::Carrs] = 8;
+    dialogCopy[Setting::Trains] = 20;
     open();
     if (c.message)
         answers.then();
@@ -36,8 +36,8 @@ TEST_P(EntryCheck, RefusedEntriesAreResetWithTheirMessage) {
     }
 }
 
-constexpr SettingRef sunUpDown{"Timers", "SunUpDown"}, rushPm{"Timers", "RushPm"};
-constexpr SettingRef trains{"Config", "Trains"}, carLen{"Design", "CarLen"}, slower{"Custom", "Slower"};
+constexpr SettingRef sunUpDown{Setting::SunUpDown}, rushPm{Setting::RushPm};
+constexpr SettingRef trains{Setting::Trains}, carLen{Setting::CarLen}, slower{Setting::Slower};
 INSTANTIATE_TEST_SUITE_P(
     Pages, EntryCheck,
     ::testing::Values(EntryCase{PageId::timers, sunUpDown, 0, "0675", "0600",
@@ -68,14 +68,14 @@ TEST_F(SheetFixture, EntriesTakeDigitsOnly) {
 // Two refused fields: the first in check order is reset; the other waits for the next focus change.
 TEST_F(SheetFixture, OneMessagePerFocusChange) {
     open();
-    entry(PageId::design, {"Design", "PolyThresh"})->setText("99");
+    entry(PageId::design, Setting::PolyThresh)->setText("99");
     answers.then();
     type(PageId::design, carLen, "40");
     ASSERT_EQ(answers.shown().size(), 1u);
     EXPECT_TRUE(answers.shown()[0].contains("Line threshold")) << "PolyThresh comes first in the table";
     EXPECT_EQ(entry(PageId::design, carLen)->text(), "40");
     answers.then();
-    type(PageId::design, {"Design", "Glow"}, "15");
+    type(PageId::design, Setting::Glow, "15");
     ASSERT_EQ(answers.shown().size(), 2u);
     EXPECT_TRUE(answers.shown()[1].contains("Car Length"));
     EXPECT_EQ(entry(PageId::design, carLen)->text(), "200");
@@ -118,7 +118,7 @@ TEST_P(DisableAll, EntryZeroClearsEveryBit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, DisableAll,
-                         ::testing::Values(ListCase{PageId::params, {"Params", "Advanced"}, 12},
-                                           ListCase{PageId::design, {"Design", "Debug"}, 15}));
+                         ::testing::Values(ListCase{PageId::params, Setting::Advanced, 12},
+                                           ListCase{PageId::design, Setting::Debug, 15}));
 
 } // namespace

@@ -36,33 +36,33 @@ TEST_P(UseDefaults, GiveThePageFigures) {
     open();
     page(c.page).button(Action::useDefaults)->click();
     for (const Figure& f : c.figures)
-        EXPECT_EQ(valueOf(page(c.page).values(), f.setting), f.value) << f.setting.section << "\\" << f.setting.name;
-    EXPECT_EQ(page(c.page).values().get("Screen", "NoMM"), 1) << "Use Defaults leaves NoMM alone";
+        EXPECT_EQ(valueOf(page(c.page).values(), f.setting), f.value) << f.setting.name();
+    EXPECT_EQ(page(c.page).values()[Setting::NoMM], 1) << "Use Defaults leaves NoMM alone";
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Pages, UseDefaults, ::testing::Values(
-    DefaultsCase{PageId::screen, {{{"Screen", "Studs"}, 1}, {{"Screen", "Colours"}, 1}, {{"Screen", "Shadows"}, 1}, {{"Screen", "TLState"}, 1},
-        {{"Screen", "Bevel"}, 1}, {{"Screen", "StLights"}, 1}, {{"Screen", "Tarmac"}, 0}, {{"Screen", "Rails"}, 0}, {{"Screen", "Weather"}, 0}, {{"Screen", "UpdSpd"}, 75}}},
-    DefaultsCase{PageId::timed, {{{"Timed", "Wandering"}, 3}, {{"Timed", "Traffic"}, 1}, {{"Timed", "Annotate"}, 0}, {{"Timed", "DayLight"}, 1},
-        {{"Timed", "Legend"}, 1}, {{"Timed", "TLoff"}, 0}, {{"Timed", "TLauto"}, 1}, {{"Timed", "BHols"}, 1}, {{"Timed", "PeakTL"}, 1}, {{"Timed", "DynRW"}, 1}, {{"Timed", "VaryTrains"}, 1}}},
-    DefaultsCase{PageId::effects, {{{"Effects", "Night"}, 0}, {{"Effects", "VLTrains"}, 1}, {{"Effects", "Mouse"}, 0}, {{"Effects", "Brake"}, 1},
-        {{"Effects", "Tracks"}, 1}, {{"Effects", "Fire"}, 1}, {{"Effects", "Reset"}, 1}, {{"Effects", "Relief"}, 1}, {{"Effects", "Season"}, 1},
-        {{"Effects", "Rivers"}, 1}, {{"Effects", "Pelican"}, 1}, {{"Effects", "Roads"}, 1}}},
-    DefaultsCase{PageId::speed, {{{"Speed", "ESL"}, 1}, {{"Speed", "VSL"}, 1}, {{"Speed", "SLSigns"}, 1}, {{"Speed", "VSLSigns"}, 1},
-        {{"Speed", "RWSigns"}, 1}, {{"Speed", "RSL"}, 1}, {{"Speed", "RWL"}, 1}, {{"Speed", "VSlow"}, 0}, {{"Speed", "Breakdowns"}, 0}, {{"Speed", "Gatso"}, 1}}},
-    DefaultsCase{PageId::random, {{{"Random", "Random"}, 0x1FFFFF}, {{"Random", "RndSettings"}, 0x1FFFFF}}},
-    DefaultsCase{PageId::custom, {{{"Custom", "RndIntvl"}, 5}, {{"Custom", "BkDownNo"}, 2}, {{"Custom", "CarInc"}, 10}, {{"Custom", "LVM"}, 2},
-        {{"Custom", "SLPercent"}, 20}, {{"Custom", "VSLBusy"}, 40}, {{"Custom", "Carrs"}, 4}, {{"Config", "Trains"}, 10}, {{"Custom", "Faster"}, 120},
-        {{"Custom", "Slower"}, 25}, {{"Custom", "StnWait"}, 20}, {{"Custom", "ParkWait"}, 240}}},
-    DefaultsCase{PageId::timers, {{{"Timers", "WanderIntvl"}, 8}, {{"Timers", "LongIntvl"}, 15}, {{"Timers", "AnnotIntvl"}, 2}, {{"Timers", "DrawIntvl"}, 3},
-        {{"Timers", "TLightIntvl"}, 3}, {{"Timers", "SimClkIntvl"}, 50}, {{"Timers", "FlashIntvl"}, 5},
-        {{"Timers", "SunUpDown"}, 360 * 10000 + 1200}, {{"Timers", "RushAm"}, 300 * 10000 + 540}, {{"Timers", "RushPm"}, 900 * 10000 + 1140}}},
-    DefaultsCase{PageId::params, {{{"Params", "WanderDist"}, 1}, {{"Params", "WanderZoom"}, 2}, {{"Params", "Dimming"}, 50}, {{"Params", "Dusk"}, 15},
-        {{"Params", "RThresh"}, 70}, {{"Params", "SignSize"}, 35}, {{"Params", "Accel"}, 5}, {{"Params", "Advanced"}, 0}}},
-    DefaultsCase{PageId::design, {{{"Design", "PolyThresh"}, 30}, {{"Design", "CarLen"}, 200}, {{"Design", "Glow"}, 15}, {{"Design", "CarWid"}, 40},
-        {{"Design", "LanWid"}, 130}, {{"Design", "ProcCorr"}, 5}, {{"Design", "HCorr"}, 10}, {{"Design", "VCorr"}, 10}, {{"Design", "ACorr"}, 10},
-        {{"Design", "PrePop"}, 400}, {{"Design", "Debug"}, 0}}}));
+    DefaultsCase{PageId::screen, {{Setting::Studs, 1}, {Setting::Colours, 1}, {Setting::Shadows, 1}, {Setting::TLState, 1},
+        {Setting::Bevel, 1}, {Setting::StLights, 1}, {Setting::Tarmac, 0}, {Setting::Rails, 0}, {Setting::Weather, 0}, {Setting::UpdSpd, 75}}},
+    DefaultsCase{PageId::timed, {{Setting::Wandering, 3}, {Setting::Traffic, 1}, {Setting::Annotate, 0}, {Setting::DayLight, 1},
+        {Setting::Legend, 1}, {Setting::TLoff, 0}, {Setting::TLauto, 1}, {Setting::BHols, 1}, {Setting::PeakTL, 1}, {Setting::DynRW, 1}, {Setting::VaryTrains, 1}}},
+    DefaultsCase{PageId::effects, {{Setting::Night, 0}, {Setting::VLTrains, 1}, {Setting::Mouse, 0}, {Setting::Brake, 1},
+        {Setting::Tracks, 1}, {Setting::Fire, 1}, {Setting::Reset, 1}, {Setting::Relief, 1}, {Setting::Season, 1},
+        {Setting::Rivers, 1}, {Setting::Pelican, 1}, {Setting::Roads, 1}}},
+    DefaultsCase{PageId::speed, {{Setting::ESL, 1}, {Setting::VSL, 1}, {Setting::SLSigns, 1}, {Setting::VSLSigns, 1},
+        {Setting::RWSigns, 1}, {Setting::RSL, 1}, {Setting::RWL, 1}, {Setting::VSlow, 0}, {Setting::Breakdowns, 0}, {Setting::Gatso, 1}}},
+    DefaultsCase{PageId::random, {{Setting::Random, 0x1FFFFF}, {Setting::RndSettings, 0x1FFFFF}}},
+    DefaultsCase{PageId::custom, {{Setting::RndIntvl, 5}, {Setting::BkDownNo, 2}, {Setting::CarInc, 10}, {Setting::LVM, 2},
+        {Setting::SLPercent, 20}, {Setting::VSLBusy, 40}, {Setting::Carrs, 4}, {Setting::Trains, 10}, {Setting::Faster, 120},
+        {Setting::Slower, 25}, {Setting::StnWait, 20}, {Setting::ParkWait, 240}}},
+    DefaultsCase{PageId::timers, {{Setting::WanderIntvl, 8}, {Setting::LongIntvl, 15}, {Setting::AnnotIntvl, 2}, {Setting::DrawIntvl, 3},
+        {Setting::TLightIntvl, 3}, {Setting::SimClkIntvl, 50}, {Setting::FlashIntvl, 5},
+        {Setting::SunUpDown, 360 * 10000 + 1200}, {Setting::RushAm, 300 * 10000 + 540}, {Setting::RushPm, 900 * 10000 + 1140}}},
+    DefaultsCase{PageId::params, {{Setting::WanderDist, 1}, {Setting::WanderZoom, 2}, {Setting::Dimming, 50}, {Setting::Dusk, 15},
+        {Setting::RThresh, 70}, {Setting::SignSize, 35}, {Setting::Accel, 5}, {Setting::Advanced, 0}}},
+    DefaultsCase{PageId::design, {{Setting::PolyThresh, 30}, {Setting::CarLen, 200}, {Setting::Glow, 15}, {Setting::CarWid, 40},
+        {Setting::LanWid, 130}, {Setting::ProcCorr, 5}, {Setting::HCorr, 10}, {Setting::VCorr, 10}, {Setting::ACorr, 10},
+        {Setting::PrePop, 400}, {Setting::Debug, 0}}}));
 // clang-format on
 
 TEST_F(SheetFixture, TimersShowTheirDefaultsAsClockTimes) {
@@ -71,12 +71,12 @@ TEST_F(SheetFixture, TimersShowTheirDefaultsAsClockTimes) {
     const char* shown[] = {"0600", "2000", "0500", "0900", "1500", "1900"};
     int i = 0;
     for (SettingRef s :
-         {SettingRef{"Timers", "SunUpDown"}, SettingRef{"Timers", "RushAm"}, SettingRef{"Timers", "RushPm"}})
+         {SettingRef{Setting::SunUpDown}, SettingRef{Setting::RushAm}, SettingRef{Setting::RushPm}})
         for (int half : {0, 1})
             EXPECT_EQ(entry(PageId::timers, s, half)->text(), shown[i++]);
 }
 
-constexpr SettingRef mask{"Random", "Random"}, vary{"Random", "RndSettings"}, back{"Random", "RndBack"};
+constexpr SettingRef mask{Setting::Random}, vary{Setting::RndSettings}, back{Setting::RndBack};
 
 TEST_F(SheetFixture, RandomPageEnableRules) {
     open();
@@ -104,19 +104,19 @@ TEST_F(SheetFixture, RandomPageEnableRules) {
     for (Action a : {Action::unselectAll, Action::selectLayouts, Action::selectColours})
         EXPECT_FALSE(p.button(a)->isEnabled());
     EXPECT_TRUE(p.button(Action::useDefaults)->isEnabled());
-    EXPECT_EQ(p.values().get("Random", "Random"), 0x1FFFFE);
-    EXPECT_EQ(p.values().get("Random", "RndSettings"), 0x7FFFF & ~(1 << 10 | 1 << 14 | 1));
+    EXPECT_EQ(p.values()[Setting::Random], 0x1FFFFE);
+    EXPECT_EQ(p.values()[Setting::RndSettings], 0x7FFFF & ~(1 << 10 | 1 << 14 | 1));
 }
 
 TEST_F(SheetFixture, RandomUnselectAllKeepsEffectsBreakdownsAndTheHiddenBoxes) {
-    dialogCopy.at("Random", "Random") = 0x1FFFFF;
+    dialogCopy[Setting::Random] = 0x1FFFFF;
     store.WriteProfileInt("Random", "RndSettings", 0x1FFFFF);
     open();
     CPropPage& p = page(PageId::random);
     p.button(Action::unselectAll)->click();
-    EXPECT_EQ(p.values().get("Random", "Random"), 0);
-    EXPECT_EQ(p.values().get("Random", "RndSettings"), 1 | 1 << 17 | 1 << 18 | 1 << 19 | 1 << 20);
-    EXPECT_EQ(p.values().get("Random", "RndBack") & 64, 0);
+    EXPECT_EQ(p.values()[Setting::Random], 0);
+    EXPECT_EQ(p.values()[Setting::RndSettings], 1 | 1 << 17 | 1 << 18 | 1 << 19 | 1 << 20);
+    EXPECT_EQ(p.values()[Setting::RndBack] & 64, 0);
     EXPECT_FALSE(p.checkBox(mask, 0)->isChecked());
     EXPECT_FALSE(p.checkBox(vary, 1)->isEnabled());
     EXPECT_FALSE(p.checkBox(vary, 18)->isVisible());
@@ -124,23 +124,24 @@ TEST_F(SheetFixture, RandomUnselectAllKeepsEffectsBreakdownsAndTheHiddenBoxes) {
 
 TEST_F(SheetFixture, CheckPageEnableRules) {
     multiMonitor = false;
-    dialogCopy.at("Screen", "NoMM") = 0;
+    dialogCopy[Setting::NoMM] = 0;
     open();
-    QCheckBox* noMM = page(PageId::screen).checkBox({"Screen", "NoMM"});
+    QCheckBox* noMM = page(PageId::screen).checkBox(Setting::NoMM);
     EXPECT_TRUE(noMM->isChecked());
     EXPECT_FALSE(noMM->isEnabled());
     CPropPage& timed = page(PageId::timed);
-    timed.checkBox({"Timed", "Wandering"}, 0)->click();
-    EXPECT_FALSE(timed.checkBox({"Timed", "Wandering"}, 1)->isEnabled());
-    EXPECT_EQ(timed.values().get("Timed", "Wandering"), 2);
+    timed.checkBox(Setting::Wandering, 0)->click();
+    EXPECT_FALSE(timed.checkBox(Setting::Wandering, 1)->isEnabled());
+    EXPECT_EQ(timed.values()[Setting::Wandering], 2);
     CPropPage& speed = page(PageId::speed);
-    for (auto [master, sign] : {std::pair{"RSL", "SLSigns"}, {"VSL", "VSLSigns"}, {"RWL", "RWSigns"}}) {
-        speed.checkBox({"Speed", master})->click();
-        EXPECT_FALSE(speed.checkBox({"Speed", sign})->isEnabled()) << sign;
+    for (auto [master, sign] : {std::pair{Setting::RSL, Setting::SLSigns}, {Setting::VSL, Setting::VSLSigns},
+                                {Setting::RWL, Setting::RWSigns}}) {
+        speed.checkBox(master)->click();
+        EXPECT_FALSE(speed.checkBox(sign)->isEnabled()) << settingDef(sign).name;
     }
     timed.button(Action::unselectAll)->click();
-    EXPECT_EQ(timed.values().get("Timed", "Wandering"), 0);
-    EXPECT_EQ(timed.values().get("Timed", "Traffic"), 0);
+    EXPECT_EQ(timed.values()[Setting::Wandering], 0);
+    EXPECT_EQ(timed.values()[Setting::Traffic], 0);
 }
 
 TEST_F(SheetFixture, LayoutDialogRefusesAnEmptySelection) {
@@ -172,7 +173,7 @@ TEST_F(SheetFixture, SelectLayoutsKeepsTheSwitchAndTakesTheChosenBits) {
         dlg->accept();
     });
     page(PageId::random).button(Action::selectLayouts)->click();
-    EXPECT_EQ(page(PageId::random).values().get("Random", "Random"), 1 | 1 << 1);
+    EXPECT_EQ(page(PageId::random).values()[Setting::Random], 1 | 1 << 1);
 }
 
 TEST_F(SheetFixture, ColourDialogWritesColoursAndCycleBits) {
@@ -207,19 +208,19 @@ TEST_F(SheetFixture, ColourDialogWritesColoursAndCycleBits) {
 TEST_F(SheetFixture, OkWritesEveryPageAndCancelNothing) {
     store.WriteProfileInt("Random", "RndBack", 5); // the colour dialog's bits survive the sheet
     open();
-    page(PageId::screen).checkBox({"Screen", "NoMM"})->click();
-    static_cast<QComboBox*>(page(PageId::screen).control(row(PageId::screen, {"Screen", "Weather"})))
+    page(PageId::screen).checkBox(Setting::NoMM)->click();
+    static_cast<QComboBox*>(page(PageId::screen).control(row(PageId::screen, Setting::Weather)))
         ->setCurrentIndex(2);
-    static_cast<QSlider*>(page(PageId::screen).control(row(PageId::screen, {"Screen", "UpdSpd"})))->setValue(30);
-    page(PageId::timed).checkBox({"Timed", "Legend"})->click();
-    page(PageId::effects).checkBox({"Effects", "Mouse"})->click();
-    page(PageId::speed).checkBox({"Speed", "Gatso"})->click();
+    static_cast<QSlider*>(page(PageId::screen).control(row(PageId::screen, Setting::UpdSpd)))->setValue(30);
+    page(PageId::timed).checkBox(Setting::Legend)->click();
+    page(PageId::effects).checkBox(Setting::Mouse)->click();
+    page(PageId::speed).checkBox(Setting::Gatso)->click();
     page(PageId::random).checkBox(back, 6)->click();
-    type(PageId::custom, {"Custom", "BkDownNo"}, "7");
-    type(PageId::timers, {"Timers", "RushAm"}, "0415", 0);
-    type(PageId::params, {"Params", "Accel"}, "12");
-    type(PageId::design, {"Design", "Glow"}, "9");
-    static_cast<QListWidget*>(page(PageId::design).control(row(PageId::design, {"Design", "Debug"})))
+    type(PageId::custom, Setting::BkDownNo, "7");
+    type(PageId::timers, Setting::RushAm, "0415", 0);
+    type(PageId::params, Setting::Accel, "12");
+    type(PageId::design, Setting::Glow, "9");
+    static_cast<QListWidget*>(page(PageId::design).control(row(PageId::design, Setting::Debug)))
         ->item(3)
         ->setSelected(true);
     sheet->tabs()->setCurrentIndex(6);
@@ -227,14 +228,14 @@ TEST_F(SheetFixture, OkWritesEveryPageAndCancelNothing) {
     ASSERT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_TRUE(answers.shown().empty());
     const Figure expected[] = {
-        {{"Screen", "NoMM"}, 1},         {{"Screen", "Weather"}, 2},  {{"Screen", "UpdSpd"}, 30},
-        {{"Timed", "Legend"}, 0},        {{"Effects", "Mouse"}, 1},   {{"Speed", "Gatso"}, 0},
-        {{"Random", "RndBack"}, 64 | 5}, {{"Custom", "BkDownNo"}, 7}, {{"Timers", "RushAm"}, 255 * 10000 + 540},
-        {{"Params", "Accel"}, 12},       {{"Design", "Glow"}, 9},     {{"Design", "Debug"}, 4},
-        {{"Settings", "PPageLast"}, 6}};
+        {Setting::NoMM, 1},         {Setting::Weather, 2},  {Setting::UpdSpd, 30},
+        {Setting::Legend, 0},        {Setting::Mouse, 1},   {Setting::Gatso, 0},
+        {Setting::RndBack, 64 | 5}, {Setting::BkDownNo, 7}, {Setting::RushAm, 255 * 10000 + 540},
+        {Setting::Accel, 12},       {Setting::Glow, 9},     {Setting::Debug, 4},
+        {Setting::PPageLast, 6}};
     for (const Figure& f : expected) {
-        EXPECT_EQ(stored(f.setting), f.value) << f.setting.name;
-        EXPECT_EQ(valueOf(dialogCopy, f.setting), f.value) << f.setting.name;
+        EXPECT_EQ(stored(f.setting), f.value) << f.setting.name();
+        EXPECT_EQ(valueOf(dialogCopy, f.setting), f.value) << f.setting.name();
     }
     EXPECT_TRUE(sheet->noMMChanged());
 
@@ -242,13 +243,13 @@ TEST_F(SheetFixture, OkWritesEveryPageAndCancelNothing) {
     const SettingsRecord before = dialogCopy;
     open();
     EXPECT_EQ(sheet->tabs()->currentIndex(), 6) << "reopens on the last page";
-    page(PageId::speed).checkBox({"Speed", "ESL"})->click();
-    type(PageId::design, {"Design", "Glow"}, "20");
+    page(PageId::speed).checkBox(Setting::ESL)->click();
+    type(PageId::design, Setting::Glow, "20");
     sheet->reject();
     EXPECT_EQ(store.size(), values);
-    EXPECT_EQ(stored({"Speed", "ESL"}), 1);
-    EXPECT_EQ(stored({"Design", "Glow"}), 9);
-    EXPECT_EQ(dialogCopy.values, before.values);
+    EXPECT_EQ(stored(Setting::ESL), 1);
+    EXPECT_EQ(stored(Setting::Glow), 9);
+    EXPECT_TRUE(static_cast<const SettingValues&>(dialogCopy) == static_cast<const SettingValues&>(before));
 }
 
 // Import and Export through the buttons, the file dialog answered with a path, or cancelled.

@@ -133,7 +133,7 @@ TEST(ViewScroll, TheScreensAreTakenAtLoad) {
     MemoryProfileStore two;
     storeLayout(two, 0);
     CDrawWnd wide(two, o);
-    EXPECT_EQ(wide.settings().get("Screen", "NoMM"), 0);
+    EXPECT_EQ(wide.settings()[Setting::NoMM], 0);
     EXPECT_EQ(wide.drawState().screenW, 3200);
 
     two.WriteProfileInt("Screen", "NoMM", 1);
@@ -144,6 +144,6 @@ TEST(ViewScroll, TheScreensAreTakenAtLoad) {
     MemoryProfileStore stacked;
     storeLayout(stacked, 0);
     CDrawWnd one(stacked, o);
-    EXPECT_EQ(one.settings().get("Screen", "NoMM"), 1);
+    EXPECT_EQ(one.settings()[Setting::NoMM], 1);
     EXPECT_EQ(one.drawState().screenH, 1080);
 }

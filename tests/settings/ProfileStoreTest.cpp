@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/ProfileStore.h"
+#include "settings/SettingValues.h"
 
 using namespace jamlog;
 

@@ -20,19 +20,29 @@ TEST(SettingsTable, EntriesAreUniqueAndDefaultsAccepted) {
     EXPECT_EQ(findSetting("Trains"), findSetting("Config", "Trains"));
     EXPECT_FALSE(findSetting("Config", "NoSuchValue"));
     EXPECT_TRUE(findSetting("Config", "Trains"));
-    EXPECT_EQ(settingsTable()[*findSetting("Custom", "Slower")].resetValue, 20);
+    EXPECT_EQ(findSetting("Custom", "Slower"), Setting::Slower);
+    EXPECT_EQ(settingDef(Setting::Slower).resetValue, 20);
+    // The table, the settings list and the record's fields agree entry by entry.
+    const SettingsRecord defaults = defaultSettings();
+    for (size_t i = 0; i < settingsTable().size(); ++i) {
+        const SettingDef& d = settingsTable()[i];
+        EXPECT_EQ(d.id, settingAt(i)) << d.name;
+        EXPECT_EQ(defaults[d.id], d.defaultValue) << d.name;
+    }
+    EXPECT_EQ(defaults.cars, 200);
+    EXPECT_EQ(defaults.backCol3, 0x00A000);
 }
 
 TEST(SettingsLoad, FreshStoreGivesDefaults) {
     MemoryProfileStore s;
     SettingsRecord r = loadSettings(s);
-    EXPECT_EQ(r.get("Screen", "UpdSpd"), 75);
+    EXPECT_EQ(r[Setting::UpdSpd], 75);
     EXPECT_EQ(r.startLayout, 14);
     EXPECT_EQ(r.roadColour, 0x808080u);
     EXPECT_EQ(r.rushAmStart, 300);
     EXPECT_EQ(r.rushPmEnd, 1140);
     EXPECT_EQ(r.layoutMask, 0x1FFFFF);
-    EXPECT_EQ(r.get("Random", "RndBack"), 71);
+    EXPECT_EQ(r[Setting::RndBack], 71);
 }
 
 TEST(SettingsLoad, ClampsOnlyValuesThatWouldCrash) {
@@ -46,14 +56,14 @@ TEST(SettingsLoad, ClampsOnlyValuesThatWouldCrash) {
     s.WriteProfileInt("Design", "CarLen", 0);
     s.WriteProfileInt("Screen", "UpdSpd", 500); // out of the pages' range but harmless: kept
     SettingsRecord r = loadSettings(s);
-    EXPECT_EQ(r.get("Config", "Cars"), 2000);
-    EXPECT_EQ(r.get("Design", "LanWid"), 1);
-    EXPECT_EQ(r.get("Timers", "SimClkIntvl"), 1);
-    EXPECT_EQ(r.get("Design", "ProcCorr"), 5);
-    EXPECT_EQ(r.get("Custom", "RndIntvl"), 1);
-    EXPECT_EQ(r.get("Config", "Factor"), 1);
-    EXPECT_EQ(r.get("Design", "CarLen"), 1);
-    EXPECT_EQ(r.get("Screen", "UpdSpd"), 500);
+    EXPECT_EQ(r[Setting::Cars], 2000);
+    EXPECT_EQ(r[Setting::LanWid], 1);
+    EXPECT_EQ(r[Setting::SimClkIntvl], 1);
+    EXPECT_EQ(r[Setting::ProcCorr], 5);
+    EXPECT_EQ(r[Setting::RndIntvl], 1);
+    EXPECT_EQ(r[Setting::Factor], 1);
+    EXPECT_EQ(r[Setting::CarLen], 1);
+    EXPECT_EQ(r[Setting::UpdSpd], 500);
 }
 
 TEST(SettingsLoad, DaylightAndDerivedValues) {
@@ -74,9 +84,9 @@ TEST(SettingsLoad, DaylightAndDerivedValues) {
     s.WriteProfileInt("Design", "Debug", 1 << 9);
     s.WriteProfileInt("Screen", "Tarmac", 2);
     r = loadSettings(s);
-    EXPECT_EQ(r.get("Screen", "Rails"), 2);
-    EXPECT_EQ(r.get("Effects", "Night"), 0); // daylight cycling is on
-    EXPECT_EQ(r.get("Params", "Advanced"), 4 | 8);
+    EXPECT_EQ(r[Setting::Rails], 2);
+    EXPECT_EQ(r[Setting::Night], 0); // daylight cycling is on
+    EXPECT_EQ(r[Setting::Advanced], 4 | 8);
     EXPECT_TRUE(r.anyDebug);
     EXPECT_EQ(r.roadColour, 0x708C8Cu);
 }
@@ -135,9 +145,9 @@ TEST(SettingsLoad, DrawingAreaFromTheScreens) {
 
     MemoryProfileStore s;
     SettingsRecord r = loadSettings(s, single);
-    EXPECT_EQ(r.get("Screen", "NoMM"), 1);
+    EXPECT_EQ(r[Setting::NoMM], 1);
     EXPECT_EQ(s.GetProfileInt("Screen", "NoMM", -1), -1) << "the forced value is the view's, never stored";
     r = loadSettings(s, sideBySide);
-    EXPECT_EQ(r.get("Screen", "NoMM"), 0);
+    EXPECT_EQ(r[Setting::NoMM], 0);
     EXPECT_EQ(r.screenW, 3200);
 }

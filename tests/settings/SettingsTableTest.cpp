@@ -118,7 +118,8 @@ TEST(SettingsTable, EveryRowAgreesWithThePublishedTables) {
         SCOPED_TRACE(std::string(want.section) + "\\" + std::string(want.name));
         const auto i = findSetting(want.section, want.name);
         ASSERT_TRUE(i.has_value()) << "not in the table";
-        const SettingDef& d = settingsTable()[*i];
+        const SettingDef& d = settingDef(*i);
+        EXPECT_EQ(d.id, *i);
         EXPECT_EQ(d.defaultValue, want.defaultValue) << "default";
         EXPECT_EQ(d.minValue, want.minValue) << "lowest accepted";
         EXPECT_EQ(d.maxValue, want.maxValue) << "highest accepted";

@@ -17,8 +17,8 @@
 namespace jamlog {
 
 namespace {
-constexpr SettingRef lastPage{"Settings", "PPageLast"};
-constexpr SettingRef layoutMask{"Random", "Random"};
+constexpr SettingRef lastPage{Setting::PPageLast};
+constexpr SettingRef layoutMask{Setting::Random};
 constexpr int32_t cyclingSwitch = 1; // bit 0 of the layout mask
 } // namespace
 

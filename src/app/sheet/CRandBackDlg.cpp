@@ -20,9 +20,9 @@ namespace jamlog {
 
 namespace {
 constexpr SettingRef colourSettings[backgroundColours] = {
-    {"Random", "BackCol0"}, {"Random", "BackCol1"}, {"Random", "BackCol2"}, {"Random", "BackCol3"},
-    {"Random", "BackCol4"}, {"Random", "BackCol5"}, {"Random", "BackCol6"}};
-constexpr SettingRef cycle{"Random", "RndBack"};
+    Setting::BackCol0, Setting::BackCol1, Setting::BackCol2, Setting::BackCol3,
+    Setting::BackCol4, Setting::BackCol5, Setting::BackCol6};
+constexpr SettingRef cycle{Setting::RndBack};
 constexpr int32_t cycleBits = 0x3F; // bits 0-5: colours 1-6; bit 6 belongs to the Random page
 constexpr const char* emptyMessage =
     "You must select at least one colour!\n\nYou can disable Random Settings on the Properties page";

@@ -6,9 +6,9 @@
 namespace jamlog {
 
 namespace {
-constexpr SettingRef layoutMask{"Random", "Random"};
-constexpr SettingRef vary{"Random", "RndSettings"};
-constexpr SettingRef colourCycle{"Random", "RndBack"};
+constexpr SettingRef layoutMask{Setting::Random};
+constexpr SettingRef vary{Setting::RndSettings};
+constexpr SettingRef colourCycle{Setting::RndBack};
 constexpr int varyBackgroundBit = 6;
 constexpr int firstEffectBox = 5, lastEffectBox = 20; // "Daylight Cycling" to the hidden "20"
 constexpr int weatherBit = 10, snowBit = 11, speedLimitsBit = 14, camerasBit = 13, signsBit = 15;
@@ -31,7 +31,7 @@ void enable(CPropPage& p, Action a, bool enabled) {
 
 void screenRules(CPropPage& p) {
     // With one monitor the view always keeps to it, so the box shows that and cannot be changed.
-    const SettingRef noMM{"Screen", "NoMM"};
+    const SettingRef noMM{Setting::NoMM};
     if (p.multiMonitor())
         return;
     if (QCheckBox* box = p.checkBox(noMM)) {
@@ -41,14 +41,14 @@ void screenRules(CPropPage& p) {
 }
 
 void timedRules(CPropPage& p) {
-    const SettingRef wandering{"Timed", "Wandering"};
+    const SettingRef wandering{Setting::Wandering};
     enable(p, wandering, 1, on(p, wandering, 0));
 }
 
 void speedRules(CPropPage& p) {
-    enable(p, {"Speed", "SLSigns"}, -1, on(p, {"Speed", "RSL"}));
-    enable(p, {"Speed", "VSLSigns"}, -1, on(p, {"Speed", "VSL"}));
-    enable(p, {"Speed", "RWSigns"}, -1, on(p, {"Speed", "RWL"}));
+    enable(p, Setting::SLSigns, -1, on(p, Setting::RSL));
+    enable(p, Setting::VSLSigns, -1, on(p, Setting::VSL));
+    enable(p, Setting::RWSigns, -1, on(p, Setting::RWL));
 }
 
 void randomRules(CPropPage& p) {

@@ -9,11 +9,11 @@
 namespace jamlog {
 
 namespace {
-constexpr SettingRef trains{"Config", "Trains"};
-constexpr SettingRef carriages{"Custom", "Carrs"};
-constexpr SettingRef layoutMask{"Random", "Random"};
-constexpr SettingRef colourCycle{"Random", "RndBack"};
-constexpr SettingRef vary{"Random", "RndSettings"};
+constexpr SettingRef trains{Setting::Trains};
+constexpr SettingRef carriages{Setting::Carrs};
+constexpr SettingRef layoutMask{Setting::Random};
+constexpr SettingRef colourCycle{Setting::RndBack};
+constexpr SettingRef vary{Setting::RndSettings};
 constexpr int varyBackgroundBit = 6;
 constexpr int32_t firstSixteenVaryBoxes = 0x1FFFE;              // bits 1..16, "Allow Layout Flips" to "Slow Vehicles"
 constexpr int32_t networkCarriages = firstBoat - firstCarriage; // room for every train's carriages
@@ -23,7 +23,7 @@ int32_t bitValue(int bit) {
 }
 
 const ClockFieldDef& clockOf(const ControlRow& row) {
-    return clockField(row.setting.name, row.bit);
+    return clockField(row.setting.id, row.bit);
 }
 } // namespace
 
@@ -104,7 +104,7 @@ EntryRule entryRule(const ControlRow& row, const SettingsRecord& values) {
 int entryCheckRank(const ControlRow& row) {
     const SettingRef s = row.setting == trains ? carriages : row.setting;
     const int halfStep = row.setting == trains || row.bit == 1 ? 1 : 0;
-    return static_cast<int>(*findSetting(s.section, s.name)) * 2 + halfStep;
+    return static_cast<int>(indexOf(s.id)) * 2 + halfStep;
 }
 
 } // namespace jamlog

@@ -4,8 +4,8 @@
 namespace jamlog {
 
 namespace {
-constexpr SettingRef layoutMask{"Random", "Random"};
-constexpr SettingRef vary{"Random", "RndSettings"};
+constexpr SettingRef layoutMask{Setting::Random};
+constexpr SettingRef vary{Setting::RndSettings};
 constexpr const char* varyEffects = "Effects that Vary between Runs";
 
 // clang-format off
@@ -15,7 +15,7 @@ constexpr ControlRow randomRows[] = {
     {.kind = Control::check, .label = "Vary Road/Rail Surfaces", .setting = vary, .tooltip = "Check to allow changes in road surface and rail track types", .bit = 2},
     {.kind = Control::check, .label = "Vary Driving Styles", .setting = vary, .tooltip = "Check to allow variations in driving styles", .bit = 3},
     {.kind = Control::check, .label = "Traffic Light Settings", .setting = vary, .tooltip = "Check to allow different types of traffic lights to be used", .bit = 4},
-    {.kind = Control::check, .label = "Vary Background Colours", .setting = {"Random", "RndBack"}, .tooltip = "Check to allow background colours to vary", .bit = 6},
+    {.kind = Control::check, .label = "Vary Background Colours", .setting = Setting::RndBack, .tooltip = "Check to allow background colours to vary", .bit = 6},
     {.kind = Control::check, .label = "Vary Effects Settings", .setting = vary, .tooltip = "Check to allow changes in effects and timed settings", .bit = 0, .group = varyEffects},
     {.kind = Control::check, .label = "Daylight Cycling", .setting = vary, .bit = 5, .group = varyEffects},
     {.kind = Control::check, .label = "Street Lights", .setting = vary, .bit = 6, .group = varyEffects},

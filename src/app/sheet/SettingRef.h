@@ -1,28 +1,29 @@
-// How the pages name a setting, and the look-ups of its value and its table entry.
+// How the pages name a setting (by its id, or none for a button), and the look-ups of its value and table entry.
 #pragma once
 #include <cstdint>
 #include <string_view>
 
 #include "settings/SettingsRecord.h"
+#include "settings/StoredSetting.h"
 
 namespace jamlog {
 
 struct SettingRef {
-    std::string_view section, name;
-    bool valid() const { return !name.empty(); }
+    constexpr SettingRef() = default;
+    constexpr SettingRef(Setting s) : id(s), present(true) {} // NOLINT(google-explicit-constructor): rows name ids
+    Setting id{};
+    bool present = false;
+    bool valid() const { return present; }
+    std::string_view name() const { return settingDef(id).name; }
     bool operator==(const SettingRef&) const = default;
 };
 
-int32_t& valueOf(SettingsRecord& r, SettingRef s);
-int32_t valueOf(const SettingsRecord& r, SettingRef s);
-const SettingDef& definition(SettingRef s);
-
-} // namespace jamlog
-
-namespace jamlog {
+inline int32_t& valueOf(SettingsRecord& r, SettingRef s) { return r[s.id]; }
+inline int32_t valueOf(const SettingsRecord& r, SettingRef s) { return r[s.id]; }
+inline const SettingDef& definition(SettingRef s) { return settingDef(s.id); }
 
 // A setting read from, and written to, the store directly; an absent value reads as its table default.
-int32_t readStored(ProfileStore& store, SettingRef s);
-void writeStored(ProfileStore& store, SettingRef s, int32_t value);
+inline int32_t readStored(ProfileStore& store, SettingRef s) { return readStored(store, s.id); }
+inline void writeStored(ProfileStore& store, SettingRef s, int32_t value) { writeStored(store, s.id, value); }
 
 } // namespace jamlog
