@@ -43,7 +43,7 @@ const LayoutEntry table[layoutNumbers] = {
      0,
      buildClassicLayout},
     {"Jamlog USA", 1, {R}, 341, 0, 0, 0, same, same, same, 1250, 1250, 20750, 16750, 0, 0, 0, buildJamlogUsa},
-    {"Mway Madness", 1, {R, T | L}, 499, 48, 0, 0, times(5), over(6), same, 1000, 1000, 48000, 36000, 1, 0, 0, nullptr},
+    {"Mway Madness", 1, {R, T | L}, 499, 48, 0, 0, times(5), over(6), same, 1000, 1000, 48000, 36000, 1, 0, 0, buildMwayMadness},
     {"Diamond Max", 1, {R}, 444, 0, 0, 0, times(3), same, same, 2000, 2000, 30000, 18000, 1, 0, 0, buildDiamondMax},
     {"Circular Motorway", 1, {R}, 182, 0, 0, 0, times(4), same, same, 1000, 2500, 33000, 28000, 1, 0, 0, buildCircularMotorway},
     {"Little Train Set",

@@ -45,7 +45,6 @@ struct SlipShape {
 };
 constexpr SlipShape slip{.divergeLength = 300, .bendRadius = 400, .climbDegrees = 60, .levelLength = 200};
 constexpr int slipPieces = 5;
-constexpr int slipIndicator = 4; // vehicles for a slip road signal to the nearside
 constexpr int exitTaper = 2;     // an exit starts a little way along the diverging lane
 
 // Record numbers: the motorway first, so that the bridges are drawn over it, then the slip roads, the junctions

@@ -17,6 +17,7 @@ inline void setExtent(NetworkModel& m, const Extent& e) {
 
 void buildClassicLayout(Builder& b, LayoutArgs& a);    // 0
 void buildJamlogUsa(Builder& b, LayoutArgs& a);        // 1
+void buildMwayMadness(Builder& b, LayoutArgs& a);       // 2
 void buildDiamondMax(Builder& b, LayoutArgs& a);       // 3
 void buildCircularMotorway(Builder& b, LayoutArgs& a); // 4
 void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5

@@ -44,6 +44,8 @@ public:
     // Returns the next free road number.
     int build(int lightsMode, int firstGroup);
     int groupsUsed() const { return groups; }
+    // The first road number after the links declared so far.
+    int nextFree() const { return nextRoad; }
 
 private:
     enum class Kind { Junction, Edge, Joint };

@@ -2,6 +2,7 @@
 #include "model/layouts/MotorwayPlan.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/Bitmap.h"
 
@@ -45,6 +46,27 @@ void buildChain(Builder& b, const Chain& c) {
             setCells(lane.occupancy, 0, lane.laneLength / 10, false);
         }
     }
+}
+
+void slipArc(Builder& b, int road, const SlipArc& s) {
+    const double radius = std::hypot(double(s.from.x) - s.centre.x, double(s.from.y) - s.centre.y);
+    const int32_t d = static_cast<int32_t>(radius * 0.70710678);
+    const int32_t sx = (s.from.x + s.to.x) / 2 > s.centre.x ? 1 : -1,
+                  sy = (s.from.y + s.to.y) / 2 > s.centre.y ? 1 : -1;
+    SegmentArgs a{.x1 = s.from.x,
+                  .y1 = s.from.y,
+                  .x2 = s.to.x,
+                  .y2 = s.to.y,
+                  .viaX = s.centre.x + sx * d,
+                  .viaY = s.centre.y + sy * d,
+                  .next0 = s.next,
+                  .next1 = s.next,
+                  .next2 = s.next,
+                  .startTaper = s.startTaper,
+                  .endTaper = s.endTaper,
+                  .ctl = s.giveWayTo};
+    b.segmentInOutline(road, a, slipArcReach);
+    b.model().road(road).indicator = slipIndicator;
 }
 
 std::vector<int> numbered(int first, int count) {

@@ -30,6 +30,23 @@ constexpr int laneDropTaper = 1; // the closing lane's end moves back 0.4 lane w
 constexpr int laneGainTaper = 1; // the opening lane starts 0.4 lane widths in
 constexpr int chainOutlineReach = 900;
 
+// Slip roads: tapers where a slip leaves or joins a carriageway, in steps of 0.4 lane widths. An exit starts a little
+// way along the diverging lane and ends one step to its left; an entry ends two steps to its left, at the edge of
+// the carriageway it merges into.
+constexpr int exitTaperStart = 2, exitTaperEnd = 91, entryTaperStart = 1, entryTaperEnd = 92;
+constexpr int courtesyCode = 1000; // a control of 1000 + n: slip road n asks for a courtesy lane change
+constexpr int slipIndicator = 4;   // vehicles for a slip road signal to the nearside
+constexpr int slipArcReach = 1200; // how far a slip arc's outline reaches beyond the road
+
+// A one-lane slip road turning a quarter about `centre` from `from` to `to`, as one record.
+struct SlipArc {
+    Point from{}, to{}, centre{};
+    int next = 0;
+    int startTaper = 0, endTaper = 0;
+    int giveWayTo = noControl;
+};
+void slipArc(Builder& b, int road, const SlipArc& s);
+
 // Builds each piece on its road, each leading to the next and the last to `then`.
 void buildChain(Builder& b, const Chain& c);
 

@@ -74,19 +74,11 @@ void buildMiniArms(Builder& b, Arm north) {
 
 // The minor road gives way to the southbound major road, whose lane it crosses or joins.
 void buildTeeJunction(Builder& b, const TeeRoads& t) {
-    NetworkModel& m = b.model();
-    setNext(m.road(t.minorIn), turnLeftOut, turnLeftOut, turnRightOut);
-    b.linkRoads(turnLeftOut, {.next = t.southOn, .fromRoad = t.minorIn, .toRoad = t.southOn});
-    b.linkRoads(turnRightOut, {.next = t.northOn, .fromRoad = t.minorIn, .toRoad = t.northOn});
-    b.linkRoads(turnLeftIn, {.next = t.minorOut, .fromRoad = t.southIn, .toRoad = t.minorOut});
-    b.linkRoads(turnRightIn, {.next = t.minorOut, .fromRoad = t.northIn, .toRoad = t.minorOut});
-    m.road(t.minorIn).control = t.southIn;
-    m.road(turnRightOut).control = t.southIn;
-    m.road(turnRightIn).control = t.southIn;
-    m.road(turnLeftOut).indicator = m.road(turnLeftIn).indicator = 4;
-    m.road(turnRightOut).indicator = m.road(turnRightIn).indicator = 8;
-    setNext(m.road(t.southIn), t.southOn, t.southOn, turnLeftIn);
-    setNext(m.road(t.northIn), t.northOn, t.northOn, turnRightIn);
+    buildGiveWayTee(b, t,
+                    {.nearsideOut = turnLeftOut,
+                     .offsideOut = turnRightOut,
+                     .nearsideIn = turnLeftIn,
+                     .offsideIn = turnRightIn});
 }
 
 void buildMotorway(Builder& b, Arm north, Arm east, Arm south) {

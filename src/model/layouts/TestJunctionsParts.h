@@ -3,6 +3,7 @@
 #pragma once
 #include "model/Primitives.h"
 #include "model/RoundaboutInterchange.h"
+#include "model/layouts/GiveWayTee.h"
 
 namespace jamlog {
 
@@ -30,12 +31,6 @@ constexpr int turnLeftOut = 138, turnRightOut = 139, turnLeftIn = 140, turnRight
 // Plan streets that end at a piece built here: the road arriving there and the road leaving.
 struct Arm {
     int arriving, leaving;
-};
-
-// The roads of the major road at the T junction and of the minor road that meets it.
-struct TeeRoads {
-    int southIn, southOn, northIn, northOn; // major road: arriving at and leaving the junction
-    int minorIn, minorOut;                  // minor road: towards the junction and away from it
 };
 
 // The mini roundabout's quarters from the template (before the plan uses roads 0-11 for its own template).

@@ -5,7 +5,6 @@
 // the two offside lanes run on; after the next merge the carriageway gains a lane on its offside. The slip roads
 // widen to two lanes on the way out and narrow to one on the way in.
 #include <array>
-#include <cmath>
 #include <vector>
 
 #include "model/Bitmap.h"
@@ -25,11 +24,8 @@ constexpr int mainLanes = 2;                         // three lanes
 constexpr int droppedLanes = 1;                      // two lanes after the lane drop
 constexpr int32_t laneY = 4800;                      // the eastbound nearside lane; its other lanes lie to the south
 constexpr int32_t wideningY = 2400, slipTopY = 3300; // a slip road has two lanes north of wideningY
-constexpr int slipReach = 1200;                      // how far a slip arc's outline reaches beyond the road
 constexpr int laneShiftOne = -11;                    // the road's lanes are the road before's, less one
-constexpr int exitTaperStart = 2, exitTaperEnd = 91, entryTaperStart = 1, entryTaperEnd = 92;
-constexpr int gainCells = 3;       // cells of an opening lane marked per lane width, as a taper marks them
-constexpr int courtesyCode = 1000; // a control of 1000 + n: slip road n asks for a courtesy lane change
+constexpr int gainCells = 3; // cells of an opening lane marked per lane width, as a taper marks them
 
 // Eastbound main line in running order.
 enum Main { m0, m1, m2, m3, m4, m5, m6, m7, m8, mainCount };
@@ -82,36 +78,19 @@ void buildMainLine(Builder& b) {
     setCells(gain.lanes[mainLanes].occupancy, 0, gainCells * W / 10 - 1, true);
 }
 
-// A slip arc from the end of one road to the start of another, turning a quarter about `centre`.
-void slipArc(Builder& b, int road, Point from, Point to, Point centre, int next, int startTaper, int endTaper,
-             int giveWayTo) {
-    const double radius = std::hypot(double(from.x) - centre.x, double(from.y) - centre.y);
-    const int32_t d = static_cast<int32_t>(radius * 0.70710678);
-    const int32_t sx = (from.x + to.x) / 2 > centre.x ? 1 : -1, sy = (from.y + to.y) / 2 > centre.y ? 1 : -1;
-    SegmentArgs a{.x1 = from.x,
-                  .y1 = from.y,
-                  .x2 = to.x,
-                  .y2 = to.y,
-                  .viaX = centre.x + sx * d,
-                  .viaY = centre.y + sy * d,
-                  .next0 = next,
-                  .next1 = next,
-                  .next2 = next,
-                  .startTaper = startTaper,
-                  .endTaper = endTaper,
-                  .ctl = giveWayTo};
-    b.segmentInOutline(road, a, slipReach);
-    b.model().road(road).indicator = 4;
-}
-
 void buildJunction(Builder& b, int j) {
     NetworkModel& m = b.model();
     const Junction& J = junctions[static_cast<size_t>(j)];
     const int exit = exitOf(j), entry = entryOf(j);
     const Point diverge = b.endOf(J.diverging), merge = b.startOf(J.merged);
     // Out: the arc bends north off the nearside lane, then one lane widening to two up to the edge.
-    slipArc(b, exit, diverge, {J.exitX, slipTopY}, {diverge.x, slipTopY}, exit + 1, exitTaperStart, exitTaperEnd,
-            noControl);
+    slipArc(b, exit,
+            {.from = diverge,
+             .to = {J.exitX, slipTopY},
+             .centre = {diverge.x, slipTopY},
+             .next = exit + 1,
+             .startTaper = exitTaperStart,
+             .endTaper = exitTaperEnd});
     std::vector<Piece> out;
     appendStraight(out, {J.exitX, slipTopY}, {J.exitX, wideningY}, 1, 0);
     appendStraight(out, {J.exitX, wideningY}, {J.exitX, minY}, 2, 1);
@@ -123,8 +102,14 @@ void buildJunction(Builder& b, int j) {
     appendStraight(in, {J.entryX, wideningY}, {J.entryX, slipTopY}, 1, 0);
     const int arc = entry + slipPieces - 1;
     buildChain(b, {.roads = numbered(entry, slipPieces - 1), .pieces = in, .then = {arc, arc, arc}});
-    slipArc(b, arc, {J.entryX, slipTopY}, merge, {merge.x, slipTopY}, J.merged, entryTaperStart, entryTaperEnd,
-            J.courtesy);
+    slipArc(b, arc,
+            {.from = {J.entryX, slipTopY},
+             .to = merge,
+             .centre = {merge.x, slipTopY},
+             .next = J.merged,
+             .startTaper = entryTaperStart,
+             .endTaper = entryTaperEnd,
+             .giveWayTo = J.courtesy});
     setNext(m.road(J.diverging), J.diverging + 1, J.diverging + 1, exit);
     m.road(J.courtesy).control = courtesyCode + arc;
     m.boundaryRoads[static_cast<size_t>(1 + j)] = outRoads.back();
