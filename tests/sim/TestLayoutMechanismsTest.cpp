@@ -166,6 +166,32 @@ private:
     std::map<int, long> moves, merged;
 };
 
+// Rings of roundabouts: every road of the layout carries traffic, so that vehicles go round every ring, along every
+// link between the rings both ways and out by every arm; and vehicles leave by every boundary road.
+class EveryRoadObserver : public Observer {
+public:
+    void stepped(const NetworkModel& m, const Before& b, const VehicleRecord& v) override {
+        if (b.road >= 0 && b.road < m.roadCount)
+            driven.insert(b.road);
+        if (!vehicleInside(v) &&
+            std::find(m.boundaryRoads.begin(), m.boundaryRoads.end(), b.road) != m.boundaryRoads.end())
+            left.insert(b.road);
+    }
+    std::string verdict(const NetworkModel& m) const override {
+        std::string out;
+        for (int r = 0; r < m.roadCount; ++r)
+            if (!driven.count(r))
+                out += "no one drove on " + std::to_string(r) + "; ";
+        for (int r : m.boundaryRoads)
+            if (r >= 0 && !left.count(r))
+                out += "no one left by " + std::to_string(r) + "; ";
+        return out;
+    }
+
+private:
+    std::set<int> driven, left;
+};
+
 struct Mechanism {
     const char* name;
     int layout;
@@ -178,6 +204,7 @@ const Mechanism mechanisms[] = {
     {"DcTeeWithoutTurnOnRed", 27, advancedNoRightTurnOnRed, [] { return std::make_unique<SignalObserver>(false); }},
     {"MoscowTeeLightPhases", 26, 0, [] { return std::make_unique<SignalObserver>(false); }},
     {"MwayJunctionsCourtesy", 28, 0, [] { return std::make_unique<CourtesyObserver>(); }},
+    {"MagicRoundaboutBothWaysRound", 23, 0, [] { return std::make_unique<EveryRoadObserver>(); }},
 };
 
 constexpr int runMs = 240000;

@@ -76,18 +76,28 @@ int reach(const Profile& p) {
     return r.out.back().a2;
 }
 
-Built build(Builder& b, const Profile& p, const Junction& j, int first) {
-    NetworkModel& m = b.model();
-    const Plan pl = plan(p);
-    const int n = static_cast<int>(pl.out.size());
+namespace {
+
+// Record numbers of a branch: the way out from `first`, then the way back, with a curve before and after them when
+// the branch leaves a main line.
+Built numberBranch(int n, int first, bool curves) {
     Built w;
-    w.curveOut = first;
+    const int out = curves ? first + 1 : first;
+    w.curveOut = curves ? first : -1;
     for (int i = 0; i < n; ++i)
-        w.out.push_back(first + 1 + i);
+        w.out.push_back(out + i);
     for (int i = 0; i < n; ++i)
-        w.in.push_back(first + 1 + n + i);
-    w.curveIn = first + 1 + 2 * n;
-    w.end = w.curveIn + 1;
+        w.in.push_back(out + n + i);
+    w.curveIn = curves ? out + 2 * n : -1;
+    w.end = out + 2 * n + (curves ? 1 : 0);
+    return w;
+}
+
+// Lays the tracks of both ways and works each single line as a section each way; the way back runs on into
+// `backNext`.
+void layBranch(Builder& b, const Plan& pl, const Junction& j, const Built& w, int backNext) {
+    NetworkModel& m = b.model();
+    const int n = static_cast<int>(pl.out.size());
     auto mirror = [&](int i) { return w.in[static_cast<size_t>(n - 1 - i)]; }; // the way back over out[i]
     auto outRec = [&](int i) { return w.out[static_cast<size_t>(i)]; };
 
@@ -99,11 +109,9 @@ Built build(Builder& b, const Profile& p, const Junction& j, int first) {
     for (int i = 0; i < n; ++i) {
         const Piece& q = pl.out[static_cast<size_t>(i)];
         lay(outRec(i), q, i + 1 < n ? outRec(i + 1) : riverStub);
-        lay(mirror(i), {-q.c2, q.a2, -q.c1, q.a1, q.style}, i > 0 ? mirror(i - 1) : w.curveIn);
+        lay(mirror(i), {-q.c2, q.a2, -q.c1, q.a1, q.style}, i > 0 ? mirror(i - 1) : backNext);
     }
     m.road(outRec(n - 1)).control = mirror(n - 1); // the terminus: trains reverse onto the way back
-    railplan::bend(b, w.curveOut, j.points, outRec(0));
-    railplan::bend(b, w.curveIn, mirror(0), j.rejoin);
 
     // Each single line is a section each way, entered from the track before it; a train is admitted only while no
     // track of the other way over the same line holds a carriage or a reservation.
@@ -141,8 +149,27 @@ Built build(Builder& b, const Profile& p, const Junction& j, int first) {
             raillayout::addRecord(m.trainTableC, rec);
         }
     }
+}
+
+} // namespace
+
+Built build(Builder& b, const Profile& p, const Junction& j, int first) {
+    NetworkModel& m = b.model();
+    const Plan pl = plan(p);
+    const int n = static_cast<int>(pl.out.size());
+    const Built w = numberBranch(n, first, true);
+    layBranch(b, pl, j, w, w.curveIn);
+    railplan::bend(b, w.curveOut, j.points, w.out.front());
+    railplan::bend(b, w.curveIn, w.in.back(), j.rejoin);
     raillayout::addPoints(m, {1, facingKind, j.points, j.through, w.curveOut});
     raillayout::addPoints(m, {1, mergeKind, j.rejoin, j.through, w.curveIn});
+    return w;
+}
+
+Built buildFromEdge(Builder& b, const Profile& p, int x, int y, int first) {
+    const Plan pl = plan(p);
+    const Built w = numberBranch(static_cast<int>(pl.out.size()), first, false);
+    layBranch(b, pl, {.x = x, .y = y + p.radius, .sense = 1}, w, w.out.front());
     return w;
 }
 

@@ -46,6 +46,11 @@ struct Built {
 // Builds the branch on records from `first`, its sections and their twins, and the points at its junction.
 Built build(Builder& b, const Profile& p, const Junction& j, int first);
 
+// A branch on its own, northwards from the edge of the layout at (x, y), where trains enter on its way out and leave
+// at the end of its way back (a boundary track, which leads into the way out), on records from `first`; no curves.
+// Turn it into place with transformRun.
+Built buildFromEdge(Builder& b, const Profile& p, int x, int y, int first);
+
 // A run of one main-line direction from x to x along its line.
 struct Leg {
     int from = 0, to = 0;

@@ -24,6 +24,7 @@ void buildLittleTrainSet(Builder& b, LayoutArgs& a);   // 5
 void buildBigTrainSet(Builder& b, LayoutArgs& a);      // 6
 void buildFig8TrainSet(Builder& b, LayoutArgs& a);     // 7
 void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
+void buildRuralChaos(Builder& b, LayoutArgs& a);       // 9
 void buildJunction13(Builder& b, LayoutArgs& a);       // 10
 void buildBranchLines(Builder& b, LayoutArgs& a);      // 11
 void buildMoscowJam(Builder& b, LayoutArgs& a);        // 13
@@ -34,6 +35,7 @@ void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18
 void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
 void buildTestCrossover(Builder& b, LayoutArgs& a);    // 20
 void buildTestBranch(Builder& b, LayoutArgs& a);       // 22
+void buildTestMagicRnd(Builder& b, LayoutArgs& a);     // 23
 void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
 void buildTestTerminus(Builder& b, LayoutArgs& a);     // 25
 void buildTestMoscowTee(Builder& b, LayoutArgs& a);    // 26
