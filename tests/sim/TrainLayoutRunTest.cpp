@@ -227,7 +227,7 @@ TEST_F(RailRun, CatalogueRailwaysKeepTheirInvariantsAndRun) {
 // The branch railways work every single line by tokens: the tracks of a section, with every track that counts as
 // occupied with them (the other way over the same line), hold one train at a time, and the tokens go round.
 TEST_F(RailRun, BranchTokensAreHeldByOneTrainAtATime) {
-    for (int layout : {11, 22}) {
+    for (int layout : {9, 11, 22}) { // Rural Chaos and the branch railways
         BuildParams p;
         p.layout = layout;
         p.contentFlags = contentTracks;
