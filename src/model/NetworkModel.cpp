@@ -39,6 +39,11 @@ void resetModel(NetworkModel& model) {
     model.table1.fill(0);
     for (auto& s : model.scenery) s[0] = 0;
     for (auto& v : model.vehicles) resetVehicle(v);
+    // The lane bitmaps of the run before: left in place, its vehicles would stand as phantoms on the new roads.
+    for (auto& r : model.roads) {
+        for (auto& lane : r.lanes) std::memset(lane.occupancy, 0, sizeof lane.occupancy);
+        std::memset(r.hiddenBits, 0, sizeof r.hiddenBits);
+    }
 }
 
 } // namespace jamlog

@@ -149,7 +149,8 @@ struct NetworkModel {
 // All fields zero, as at construction. The model is large (about 650 KB): keep it on the heap.
 void clearModel(NetworkModel& model);
 
-// Resets header, tables and vehicle table before a rebuild; road records are left for the builder to overwrite.
+// Resets header, tables, vehicle table and every lane bitmap before a rebuild; the other road fields are left for
+// the builder to overwrite.
 void resetModel(NetworkModel& model);
 
 // Puts every vehicle record into its state before a run's vehicles are given their kinds and speeds.

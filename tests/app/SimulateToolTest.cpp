@@ -138,6 +138,17 @@ TEST(SimulateToolTest, RandomCyclingMovesToAnotherFamilyAtTheFifthMinuteAndRepla
     EXPECT_EQ(pairs(out[6])["layout"], pairs(out[5])["layout"]);
 }
 
+// This run changes from Huge Car Park to Classic Layout at minute 10; the new roads once inherited the lane cells
+// of the full car park and jammed solid at every reset.
+TEST(SimulateToolTest, ALayoutReachedByRandomCyclingFlows) {
+    int status = -1;
+    const std::vector<std::string> out = lines(capture({"1", "--minutes", "11", "--seed", "11", "--cycle"}, status));
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(out.size(), 12u);
+    EXPECT_EQ(pairs(out[9])["layout"], "0") << out[9];
+    EXPECT_EQ(pairs(out[11])["jams"], "0") << out[11];
+}
+
 TEST(SimulateToolTest, WithoutCycleTheRunStaysOnItsLayout) {
     int status = -1;
     const std::vector<std::string> out = lines(capture({"8", "--minutes", "6", "--cars", "20", "--seed", "4"}, status));

@@ -2,6 +2,7 @@
 // turnOnRed, the car-park option and which vehicle kinds are initialised.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "model/BuildLayout.h"
@@ -250,4 +251,25 @@ TEST_P(EveryChoice, TrainsAndBoatsAreHiddenUnderEveryBridge) {
         }
     }
     RecordProperty("crossedCells", crossings);
+}
+
+TEST_F(Dispatch, ABuildClearsTheLaneCellsOfTheRunBefore) {
+    for (int layout : builtLayouts()) {
+        build(layout, *flipped); // a fresh model: only the cells the layout marks itself
+        build((layout + 1) % 30);
+        for (RoadRecord& r : m->roads) { // every cell taken, as by a jam on the layout before
+            for (LaneStrip& lane : r.lanes)
+                std::fill(std::begin(lane.occupancy), std::end(lane.occupancy), ~0u);
+            std::fill(std::begin(r.hiddenBits), std::end(r.hiddenBits), ~0u);
+        }
+        build(layout);
+        for (int road = 0; road < roadCapacity; ++road) {
+            const RoadRecord &got = m->road(road), &want = flipped->road(road);
+            bool same = std::equal(std::begin(got.hiddenBits), std::end(got.hiddenBits), std::begin(want.hiddenBits));
+            for (int k = 0; k < maxLanes; ++k)
+                same = same && std::equal(std::begin(got.lanes[k].occupancy), std::end(got.lanes[k].occupancy),
+                                          std::begin(want.lanes[k].occupancy));
+            ASSERT_TRUE(same) << "layout " << layout << " road " << road;
+        }
+    }
 }
