@@ -65,7 +65,7 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
     if (options.embedded)
         setAttribute(Qt::WA_DontShowOnScreen);
     if (options.withLegend) {
-        legend = std::make_unique<CLegWnd>(record, store);
+        legend = std::make_unique<CLegWnd>(record, store, options.legendInView ? this : nullptr);
         if (options.embedded)
             legend->setAttribute(Qt::WA_DontShowOnScreen);
     }
@@ -132,6 +132,8 @@ void CDrawWnd::onTimer(int id) {
             break;
         case timerUpkeep:
             splash.reset(); // the splash lives at most one period of the 2-second timer
+            view().cursorUpkeep();
+            cursorChanged();
             break;
         default:
             simulation().onTimer(id);
@@ -159,10 +161,14 @@ void CDrawWnd::showChanges(bool now) {
     if (c.all || (c.moved() && testAttribute(Qt::WA_WState_InPaintEvent))) {
         paint = rect();
     } else {
-        // Qt moves the parts it has yet to paint along with the pixels.
-        if (c.moved())
-            scroll(c.dx, c.dy);
+        // Qt moves the parts it has yet to paint along with the pixels. The legend inside the view stays where it
+        // is: painted anew where it lies and where its pixels were moved to.
         paint = c.region;
+        if (c.moved()) {
+            scroll(c.dx, c.dy, rect());
+            if (legendInside())
+                paint += QRegion(legend->geometry()) + legend->geometry().translated(c.dx, c.dy);
+        }
     }
     if (now)
         repaint(paint);
@@ -226,12 +232,19 @@ void CDrawWnd::copyFrame(const QRect& r, uint32_t* out) const {
 }
 
 void CDrawWnd::layoutStarted() {
+    const bool first = seenRuns < 0;
     seenRuns = simulation().state().runs;
     syncFromRun();
     fitToWindow();
     if (legend)
         legend->layoutStarted(simulation().state());
+    if (!first) // a layout change shows the figures of the new run at once
+        refreshLegendText();
     needsFullRedraw = true;
+}
+
+bool CDrawWnd::legendInside() const {
+    return options.legendInView && legend && legend->isVisible();
 }
 
 // The layout's saved view (or the default fit) scaled to the window; repeated on every resize so that the
@@ -296,6 +309,12 @@ void CDrawWnd::flushCounters() {
     counters.flush(RunNumbers{st.minuteCount, st.jams, st.reliefMinutes}, st.layout, true);
 }
 
+void CDrawWnd::runMainCommand(int id) {
+    view().onMainMenu(id);
+    refreshLegendText();
+    invalidate();
+}
+
 // Copies the requested parts of the back buffer; a pending full redraw or scroll asks for all of it anew.
 void CDrawWnd::paintEvent(QPaintEvent* event) {
     if (needsFullRedraw)
@@ -313,7 +332,7 @@ void CDrawWnd::resizeEvent(QResizeEvent* event) {
     if (width() < 1 || height() < 1)
         return;
     resizeImage(width(), height());
-    if (legend && options.embedded)
+    if (legend && (options.embedded || options.legendInView))
         legend->setScreenSize(size());
     fitToWindow();
     redrawAll();
@@ -360,7 +379,7 @@ void CDrawWnd::postClose() {
 
 void CDrawWnd::relayoutLegend() {
     if (legend)
-        legend->layoutLegend(simulation().state().minuteCount);
+        legend->layoutLegend(simulation().state().minuteCount, drawState());
 }
 
 void CDrawWnd::showLegendFirstTime() {
@@ -388,7 +407,11 @@ void CDrawWnd::recolourLegend() {
         legend->recolour(drawState());
 }
 
+// "Next Layout" switches random cycling on, as a run that moves on by itself has it, and books the counters of
+// the layout it leaves.
 void CDrawWnd::nextLayout() {
+    simulation().settings().randomMask |= 1;
+    saveCounters();
     withCanvas([&] { simulation().nextLayout(); });
     layoutStarted();
     dirtyTiles().markAll();

@@ -30,8 +30,9 @@ public:
         bool startTimers = true;      // tests drive onTimer themselves
         bool fitToWidget = true;      // the screens are the widget's own size (window, preview and host)
         bool withLegend = true;
-        bool embedded = false;   // drawn into a foreign window: nothing of its own on screen, legend included
-        bool withSplash = false; // full screen only: the splash unless disabled or a run is marked
+        bool embedded = false;     // drawn into a foreign window: nothing of its own on screen, legend included
+        bool legendInView = false; // the legend is a child kept inside the view, not a window of its own
+        bool withSplash = false;   // full screen only: the splash unless disabled or a run is marked
         std::optional<ScreenMetrics> screens; // the screens at load; by default the platform's
     };
 
@@ -44,6 +45,9 @@ public:
     void redrawAll();
     // Books the usage counters and the last layout; once, at the first close.
     void flushCounters();
+    // A command of the right-button menu, then the legend's figures and the view brought up to date.
+    void runMainCommand(int id);
+    const CLegWnd* legendWindow() const { return legend.get(); }
 
     // The configuration dialog's live preview (PreviewView.cpp). A view's origin here is in world units, as stored.
     struct StoredView {
@@ -114,6 +118,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     void paintOverlay(Canvas& c) override;
+    // The view's cursor state changed (a mouse move, the timer that hides the cursor again).
+    virtual void cursorChanged() {}
 
 private:
     void setTimers(int only = 0); // 0: every timer
@@ -124,6 +130,7 @@ private:
     void showChanges(bool now = false);
     void collectTiles();
     void composeLegend();
+    bool legendInside() const; // the legend is shown as a child of the view
     void pushMenuSettings();
 
     ProfileStore& store;

@@ -31,18 +31,20 @@ QFont legendFont() {
 }
 } // namespace
 
-CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), store(st) {
+CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st, QWidget* inside)
+    : QWidget(inside, inside != nullptr ? Qt::Widget : Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      store(st) {
     setAttribute(Qt::WA_ShowWithoutActivating);
+    if (inside != nullptr)
+        hide(); // shown by the view, as a window of its own would be
     setCursor(Qt::ArrowCursor);
     setGeometry(0, 0, 100, 100);
     const RenderSettings set = renderSettingsFrom(record);
     coloursFactor = record.colours != 0 ? 1 : 0;
     darker = (set.advanced & darkerLegendBit) != 0;
     debugLegend = (set.debug & debugLongLegend) != 0;
-    annotate = set.annotate != 0;
     release = st.GetProfileInt("Version", "Release", 2);
-    extraKit = st.GetProfileInt("Version", "ExtraKit", 0);
+    extraKit = extraKitDigit(st.GetProfileString("Version", "ExtraKit", ""));
     displayVersion = st.GetProfileString("Version", "DisplayVersion", "Unknown");
     neverConfigured = st.GetProfileInt("Config", "AveSpd", 0) == 0;
     storedFontHeight = st.GetProfileInt("Screen", "FontHeight", storedFontHeight);
@@ -64,7 +66,11 @@ QRect CLegWnd::primaryArea() const {
     return s ? s->geometry() : QRect(0, 0, 1920, 1080);
 }
 
-void CLegWnd::layoutLegend(int elapsedMinutes) {
+void CLegWnd::layoutLegend(int elapsedMinutes, const DrawState& s) {
+    if (debugLegend != s.debugOn(debugLongLegend)) {
+        debugLegend = !debugLegend;
+        pictureChanged();
+    }
     const QRect primary = primaryArea();
     const LegendRect r = legendAtCorner(legendSize(lineHeight, charWidth, debugLegend), elapsedMinutes % 4,
                                         primary.width(), primary.height());
@@ -86,8 +92,8 @@ void CLegWnd::layoutStarted(const RunState& st) {
 }
 
 void CLegWnd::brightnessChanged(const DrawState& s) {
-    const LegendColours now = legendColours(legendBackground(s.set.backCol, s.brightness, darker, coloursFactor));
     coloursFactor = 1; // black only until the first change
+    const LegendColours now = legendColours(legendBackground(s.set.backCol, s.brightness, darker, coloursFactor));
     if (sameColours(now, colour))
         return;
     colour = now;
@@ -96,6 +102,7 @@ void CLegWnd::brightnessChanged(const DrawState& s) {
 
 void CLegWnd::refreshText(const RunState& st, const SimSettings& sim, const DrawState& s, const NetworkModel& m) {
     LegendFigures f;
+    debugLegend = s.debugOn(debugLongLegend);
     f.neverConfigured = neverConfigured;
     f.loading = st.annotations[2] == ".Loading...";
     const int tracks = m.trackCount - m.trackAdjust;
@@ -136,7 +143,7 @@ void CLegWnd::pictureChanged() {
 }
 
 void CLegWnd::drawAnnotations(Canvas& c, const NetworkModel& m, DrawState& s, int zoom) const {
-    if (!annotate || s.smallWindow || !(s.content & 1))
+    if (!s.set.annotate || s.smallWindow || !(s.content & 1))
         return;
     for (int r = 0; r < m.roadCount && r < roadCapacity; ++r)
         drawSpeedAnnotation(c, m, s, r, zoom);
@@ -158,6 +165,10 @@ void CLegWnd::paintInto(QImage& image) const {
     redrawLegendLines(c, colour, storedFontHeight, text, debugLegend);
 }
 
+std::string CLegWnd::title() const {
+    return legendTitle(release, displayVersion, extraKit, height());
+}
+
 QImage CLegWnd::render() const {
     QImage image(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
     paintInto(image);
@@ -177,12 +188,20 @@ void CLegWnd::showEvent(QShowEvent* event) {
         raise();
 }
 
+// A press on the legend is the legend's: inside the view it would otherwise reach the view's menus.
+void CLegWnd::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void CLegWnd::mouseReleaseEvent(QMouseEvent* event) {
     const QRect primary = primaryArea();
     const LegendRect at{x() - primary.x(), y() - primary.y(), width(), height()};
     LegendRect to = at;
     if (event->button() == Qt::LeftButton) {
-        const QPoint p = event->globalPosition().toPoint() - primary.topLeft();
+        // In the coordinates the legend is placed in: its parent's, or the desktop's for a window of its own.
+        const QPoint placed =
+            parentWidget() != nullptr ? mapToParent(event->position().toPoint()) : event->globalPosition().toPoint();
+        const QPoint p = placed - primary.topLeft();
         to = legendCentredAt(at, p.x(), p.y());
     } else if (event->button() == Qt::RightButton) {
         to = legendNextCorner(at, primary.width(), primary.height());

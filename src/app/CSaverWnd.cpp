@@ -13,8 +13,17 @@
 
 namespace jamlog {
 
+namespace {
+// A normal window keeps its legend inside the view: a window manager may put a window of the legend's own anywhere,
+// and without one it lies under the view.
+CDrawWnd::Options withLegendPlace(CDrawWnd::Options options, bool fullScreen) {
+    options.legendInView = !fullScreen && !options.embedded;
+    return options;
+}
+} // namespace
+
 CSaverWnd::CSaverWnd(ProfileStore& store, const Options& options, bool full, QWidget* parent)
-    : CDrawWnd(store, options, parent), fullScreen(full) {
+    : CDrawWnd(store, withLegendPlace(options, full), parent), fullScreen(full) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     if (fullScreen) {
@@ -54,8 +63,9 @@ void CSaverWnd::endSaver() {
         postClose();
 }
 
+// Full screen the cursor is hidden unless a menu or a mouse move showed it or a debug bit is set.
 void CSaverWnd::updateCursor() {
-    if (fullScreen && drawState().set.debug == 0)
+    if (fullScreen && drawState().set.debug == 0 && view().cursorState == 0)
         setCursor(Qt::BlankCursor);
     else
         setCursor(Qt::ArrowCursor);
@@ -96,6 +106,7 @@ void CSaverWnd::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     rememberFirstPosition(p);
     const bool counted = view().panToMouse(p.x(), p.y()) == 1;
+    updateCursor();
     if (counted && std::abs(p.x() - firstX) + std::abs(p.y() - firstY) > mouseEndDistance)
         endSaver();
 }
@@ -159,10 +170,11 @@ void CSaverWnd::showMainMenu(const QPoint& at) {
     for (const MenuEntry& e : mainMenuEntries()) {
         if (!fullScreen && e.id == cmdMainExit)
             continue;
+        const bool debugItem = e.id == cmdDebugOn || (e.subMenu != nullptr && std::string(e.subMenu) == "Debug");
+        if (debugItem && !view().mainMenuShowsDebug())
+            continue;
         QMenu* into = &menu;
         if (e.subMenu != nullptr) {
-            if (std::string(e.subMenu) == "Debug" && !view().mainMenuShowsDebug())
-                continue;
             QMenu*& sub = subMenus[e.subMenu];
             if (sub == nullptr)
                 sub = menu.addMenu(e.subMenu);
@@ -176,17 +188,10 @@ void CSaverWnd::showMainMenu(const QPoint& at) {
     menuOpen = true;
     QAction* chosen = menu.exec(at);
     menuOpen = false;
-    if (chosen != nullptr) {
-        view().onMainMenu(chosen->data().toInt());
-        afterMainCommand();
-    }
+    if (chosen != nullptr)
+        runMainCommand(chosen->data().toInt());
     view().afterMenuShown();
     updateCursor();
-}
-
-void CSaverWnd::afterMainCommand() {
-    refreshLegendText();
-    invalidate();
 }
 
 } // namespace jamlog

@@ -27,6 +27,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void cursorChanged() override { updateCursor(); }
 
 private:
     void endSaver();
@@ -35,7 +36,6 @@ private:
     void updateCursor();
     void showZoomMenu(const QPoint& at);
     void showMainMenu(const QPoint& at);
-    void afterMainCommand();
 
     bool fullScreen;
     bool wasActive = false;

@@ -177,6 +177,10 @@ void ViewCore::redrawRoad(int road) {
     }
 }
 
+void ViewCore::flashPhaseChanged(int flashPhase) {
+    state.flashPhase = flashPhase;
+}
+
 void ViewCore::drawRoadworksLamps(int flashPhase) {
     if (canvas == nullptr)
         return;

@@ -75,6 +75,7 @@ public:
     void drawVehicle(int number) override;
     void redrawView() override; // the network at once; a window may defer it instead
     void redrawRoad(int road) override;
+    void flashPhaseChanged(int flashPhase) override;
     void drawRoadworksLamps(int flashPhase) override;
     void drawSigns() override;
     void drawTrainLamps() override;

@@ -80,6 +80,11 @@ LegendRect legendCentredAt(LegendRect at, int x, int y) {
     return at;
 }
 
+int extraKitDigit(const std::string& extraKit) {
+    const auto digit = std::find_if(extraKit.rbegin(), extraKit.rend(), [](char c) { return c >= '0' && c <= '9'; });
+    return digit == extraKit.rend() ? 0 : *digit - '0';
+}
+
 std::string legendTitle(int release, const std::string& displayVersion, int extraKit, int clientHeight) {
     if (release == 0)
         return "Jamlog " + displayVersion;
@@ -97,8 +102,8 @@ void fillLegendSlots(LegendSlots& s, const LegendFigures& f) {
     for (int i = 1; i < legendSlotCount; ++i)
         s[static_cast<size_t>(i)].clear();
     if (f.neverConfigured) {
-        static const char* const invitation[] = {"Personalise this", "traffic modeller", "in Screen Saver",
-                                                 "Properties from", "Control Panel"};
+        static const char* const invitation[] = {"Personalise this", "traffic modeller",
+                                                 "in its settings:", "run jamlog with", "no options"};
         for (int i = 0; i < 5; ++i)
             s[static_cast<size_t>(i + 2)] = invitation[i];
         return;

@@ -39,12 +39,14 @@ LegendRect legendNextCorner(LegendRect at, int primaryW, int primaryH);
 // The legend's centre moved under (x, y).
 LegendRect legendCentredAt(LegendRect at, int x, int y);
 
+// The number of plus signs the title gives a kit: the last digit of the stored kit text ("Update 1"), 0 without one.
+int extraKitDigit(const std::string& extraKit);
 // The title at (3, 1); empty when none is drawn (release 1 and above with a client height of 200 or more).
 std::string legendTitle(int release, const std::string& displayVersion, int extraKit, int clientHeight);
 
 // Everything the slots show.
 struct LegendFigures {
-    bool neverConfigured = false; // the stored Config\AveSpd is 0
+    bool neverConfigured = false; // the configuration has never been saved
     bool loading = false;
     bool trainLayout = false; // no roads, or no more roads than counted tracks
     bool fewTracks = false;   // at most one track per nine roads, or Tracks off

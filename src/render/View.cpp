@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "settings/ProfileStore.h"
-#include "sim/LightGroups.h"
 #include "settings/SettingsRecord.h"
+#include "sim/LightGroups.h"
 
 namespace jamlog {
 
@@ -233,15 +233,15 @@ void View::wander() {
         return;
     int sc = safeScale(), dist = s.set.wanderDist;
     if (originX > -(m.extentMinX / sc))
-        wanderStepX = -dist;
+        wanderDirX = -1;
     if (originX < s.screenW - m.extentMaxX / sc)
-        wanderStepX = dist;
+        wanderDirX = 1;
     if (originY > -(m.extentMinY / sc))
-        wanderStepY = -dist;
+        wanderDirY = -1;
     if (originY < s.screenH - m.extentMaxY / sc)
-        wanderStepY = dist;
-    int dx = static_cast<int64_t>(s.screenW) * sc <= extentW() ? wanderStepX : 0;
-    int dy = static_cast<int64_t>(s.screenH) * sc <= extentH() ? wanderStepY : 0;
+        wanderDirY = 1;
+    int dx = static_cast<int64_t>(s.screenW) * sc <= extentW() ? wanderDirX * dist : 0;
+    int dy = static_cast<int64_t>(s.screenH) * sc <= extentH() ? wanderDirY * dist : 0;
     originX += dx;
     originY += dy;
     if (dx || dy)

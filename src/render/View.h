@@ -119,6 +119,11 @@ public:
     bool mainMenuChecked(int id) const;
     bool mainMenuShowsDebug() const { return s.set.debug != 0 || s.set.pro != 0; }
     void afterMenuShown() { cursorState = s.set.debug != 0 ? 1 : 0; }
+    // The 2-second timer hides a cursor that a mouse move showed (a debug bit keeps it shown).
+    void cursorUpkeep() {
+        if (cursorState > 1)
+            cursorState = s.set.debug != 0 ? 1 : 0;
+    }
 
     int scale() const { return s.scale; }
     int extentW() const { return m.extentMaxX - m.extentMinX; }
@@ -129,9 +134,9 @@ public:
     int originX = 0, originY = 0;
     int panActive = 0;
     int lastMouseX = 0, lastMouseY = 0;
-    int wanderStepX = 1, wanderStepY = 1;
+    int wanderDirX = 1, wanderDirY = 1; // the wandering step is `WanderDist` pixels this way, both start forward
     int aspect = 177;
-    int cursorState = 0;
+    int cursorState = 0;          // 0 hidden, 1 shown for a menu, 2 shown after a mouse move
     int excessW = 0, excessH = 0; // virtual desktop beyond the primary screen
     bool legendShown = false;
 

@@ -7,10 +7,11 @@ namespace jamlog {
 class DrawHooks {
 public:
     virtual ~DrawHooks() = default;
-    virtual void eraseVehicle(int /*number*/) {} // before the vehicle's step, at its old place
-    virtual void drawVehicle(int /*number*/) {}  // after the step, from its draw record
-    virtual void redrawView() {}                 // the whole network and vehicles
-    virtual void redrawRoad(int /*road*/) {}     // roadworks laid or lifted
+    virtual void eraseVehicle(int /*number*/) {}          // before the vehicle's step, at its old place
+    virtual void drawVehicle(int /*number*/) {}           // after the step, from its draw record
+    virtual void redrawView() {}                          // the whole network and vehicles
+    virtual void redrawRoad(int /*road*/) {}              // roadworks laid or lifted
+    virtual void flashPhaseChanged(int /*flashPhase*/) {} // every flash tick: lamps that flash follow it
     virtual void drawRoadworksLamps(int /*flashPhase*/) {}
     virtual void drawSigns() {} // limit and roadworks signs on every road
     virtual void drawTrainLamps() {}

@@ -55,6 +55,7 @@ void Simulation::onTimer(int id) {
         break;
     case timerFlash:
         st.flashPhase ^= 1;
+        hooks.flashPhaseChanged(st.flashPhase);
         if (roads && s.dynRW && st.lightLevel > s.dusk && m.roadCount > 0)
             hooks.drawRoadworksLamps(st.flashPhase);
         break;

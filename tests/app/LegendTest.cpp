@@ -127,7 +127,9 @@ TEST(Legend, DebugLoadingAndFirstStartSlots) {
     fillLegendSlots(s, f);
     EXPECT_EQ(s[1], "");
     EXPECT_EQ(s[2], "Personalise this");
-    EXPECT_EQ(s[6], "Control Panel");
+    EXPECT_EQ(s[4], "in its settings:");
+    EXPECT_EQ(s[5], "run jamlog with"); // the configuration program, as a Linux user starts it
+    EXPECT_EQ(s[6], "no options");
     EXPECT_EQ(s[7], "");
 }
 

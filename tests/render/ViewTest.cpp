@@ -109,6 +109,23 @@ TEST_F(ViewTest, WanderingBouncesOffTheExtentEdges) {
     EXPECT_EQ(maxX, 1);
 }
 
+// The very first steps are `WanderDist` pixels, not one, on each axis that wanders.
+TEST_F(ViewTest, WanderingStepsByWanderDistFromTheFirstStep) {
+    screen(200, 100);
+    extent(0, 0, 4000, 4000);
+    st.set.wandering = 1;
+    st.set.wanderDist = 3;
+    view.zoom = 4;
+    view.baseScale = 40;
+    view.fitView(2);
+    view.originX = view.originY = -50; // well inside the extent on both axes
+    view.wander();
+    EXPECT_EQ(view.originX, -47);
+    EXPECT_EQ(view.originY, -47);
+    EXPECT_EQ(host.lastDx, 3);
+    EXPECT_EQ(host.lastDy, 3);
+}
+
 TEST_F(ViewTest, WheelStopsAtFiveAndFortySix) {
     screen(1920, 1080);
     extent(0, 0, 40000, 20000);

@@ -6,6 +6,8 @@
 //                                   its width and height, then the number of colours and the number of pixels
 //                                   still in the made windows' background colour in the rectangle (default the
 //                                   whole window)
+//   xprobe colours ID X Y W H      print every colour in the rectangle of window ID as RRGGBB and its number of
+//                                   pixels, the most frequent first
 //   xprobe cursor                   print the pointer's cursor image: width, height and number of visible pixels
 //   xprobe monitors WxH+X+Y...      split the screen into these monitors, the first one primary
 // The last two need the XFixes and RandR client libraries; without them they end with status 3.
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -105,22 +108,28 @@ int closeWindow(xcb_connection_t* c, xcb_window_t id) {
     return 0;
 }
 
-int shot(xcb_connection_t* c, xcb_window_t id, const char* file, int rx, int ry, int rw, int rh) {
+// The pixels of window id, opaque; a null picture (with the reason on stderr) when they cannot be read.
+QImage grab(xcb_connection_t* c, xcb_window_t id) {
     xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
-    if (g == nullptr)
-        return fail("no such window");
+    if (g == nullptr) {
+        fail("no such window");
+        return {};
+    }
     const int w = g->width, h = g->height;
     std::free(g);
     xcb_get_image_reply_t* img = xcb_get_image_reply(
         c,
         xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, id, 0, 0, static_cast<uint16_t>(w), static_cast<uint16_t>(h), ~0u),
         nullptr);
-    if (img == nullptr)
-        return fail("cannot read the window's pixels");
+    if (img == nullptr) {
+        fail("cannot read the window's pixels");
+        return {};
+    }
     const int bytes = xcb_get_image_data_length(img);
     if (bytes < w * h * 4) {
         std::free(img);
-        return fail("the window's pixels are not 32 bits each");
+        fail("the window's pixels are not 32 bits each");
+        return {};
     }
     // Depth 24 and 32 both come as 32-bit pixels, blue in the lowest byte; the top byte is ignored.
     QImage picture(w, h, QImage::Format_RGB32);
@@ -133,6 +142,32 @@ int shot(xcb_connection_t* c, xcb_window_t id, const char* file, int rx, int ry,
         for (int x = 0; x < w; ++x)
             line[x] |= 0xFF000000u;
     }
+    return picture;
+}
+
+// Every colour of the rectangle as RRGGBB with its number of pixels, the most frequent first.
+int colours(xcb_connection_t* c, xcb_window_t id, int rx, int ry, int rw, int rh) {
+    const QImage picture = grab(c, id);
+    if (picture.isNull())
+        return 1;
+    std::map<QRgb, long> counts;
+    for (int y = std::max(0, ry); y < std::min(picture.height(), ry + rh); ++y)
+        for (int x = std::max(0, rx); x < std::min(picture.width(), rx + rw); ++x)
+            ++counts[picture.pixel(x, y) & 0xFFFFFFu];
+    std::vector<std::pair<long, QRgb>> byCount;
+    for (const auto& [colour, n] : counts)
+        byCount.emplace_back(n, colour);
+    std::sort(byCount.rbegin(), byCount.rend());
+    for (const auto& [n, colour] : byCount)
+        std::printf("%06X %ld\n", colour, n);
+    return 0;
+}
+
+int shot(xcb_connection_t* c, xcb_window_t id, const char* file, int rx, int ry, int rw, int rh) {
+    const QImage picture = grab(c, id);
+    if (picture.isNull())
+        return 1;
+    const int w = picture.width(), h = picture.height();
     if (std::strcmp(file, "-") != 0 && !picture.save(QString::fromLocal8Bit(file)))
         return fail("cannot save the picture");
     if (rw <= 0 || rh <= 0) {
@@ -263,13 +298,16 @@ int main(int argc, char** argv) {
                                                      : static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)),
                       argv[3], argc == 8 ? std::atoi(argv[4]) : 0, argc == 8 ? std::atoi(argv[5]) : 0,
                       argc == 8 ? std::atoi(argv[6]) : 0, argc == 8 ? std::atoi(argv[7]) : 0);
+    else if (command == "colours" && argc == 7)
+        status = colours(c, static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)), std::atoi(argv[3]),
+                         std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]));
     else if (command == "cursor" && argc == 2)
         status = cursor(c);
     else if (command == "monitors" && argc > 2)
         status = monitors(c, defaultScreen(c, screenNumber), argv + 2, argc - 2);
     else
         std::fprintf(stderr, "usage: xprobe window W H [32] | xprobe close ID | xprobe shot ID FILE [X Y W H] | "
-                             "xprobe cursor | xprobe monitors WxH+X+Y...\n");
+                             "xprobe colours ID X Y W H | xprobe cursor | xprobe monitors WxH+X+Y...\n");
     xcb_disconnect(c);
     return status;
 }
