@@ -1,5 +1,5 @@
-// The simulation view window: settings load with the screens, the first run, the timers, scrolling and the hooks
-// through which the simulation asks for redraws.
+// The simulation view window: settings load with the screens, the first run, the timer ticks, bringing the back
+// buffer up to date and showing what changed on it, and the hooks through which the simulation asks for redraws.
 #include "app/CDrawWnd.h"
 
 #include <QCloseEvent>
@@ -12,14 +12,12 @@
 #include <QScreen>
 #include <algorithm>
 #include <utility>
-#include <vector>
 
-#include "app/CLegWnd.h"
 #include "app/CSplashWnd.h"
-#include "render/Legend.h"
+#include "app/MenuCommands.h"
+#include "app/MenuSettingsSync.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
-#include "sim/TimerTable.h"
 
 namespace jamlog {
 
@@ -49,6 +47,14 @@ ScreenMetrics platformScreens() {
     return screens;
 }
 
+ViewLegend::Place legendPlace(const CDrawWnd::Options& o) {
+    if (!o.withLegend)
+        return ViewLegend::Place::none;
+    if (o.embedded)
+        return ViewLegend::Place::embedded;
+    return o.legendInView ? ViewLegend::Place::inside : ViewLegend::Place::window;
+}
+
 } // namespace
 
 CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
@@ -56,7 +62,7 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
       screensAtLoad(opts.screens ? *opts.screens : platformScreens()),
       record(loadSettings(st, ScreenSizes{screensAtLoad.primaryW, screensAtLoad.primaryH, screensAtLoad.virtualW,
                                           screensAtLoad.virtualH})),
-      counters(st) {
+      counters(st), legend(legendPlace(opts), record, st, this), timers(this, [this](int id) { onTimer(id); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     DrawState& state = drawState();
     state.set = renderSettingsFrom(record);
@@ -64,11 +70,6 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
     view().attachStore(&store);
     if (options.embedded)
         setAttribute(Qt::WA_DontShowOnScreen);
-    if (options.withLegend) {
-        legend = std::make_unique<CLegWnd>(record, store, options.legendInView ? this : nullptr);
-        if (options.embedded)
-            legend->setAttribute(Qt::WA_DontShowOnScreen);
-    }
 
     makeSimulation(simSettingsFromRecord(record), catalogueLayouts(), this);
     if (options.seed)
@@ -77,7 +78,7 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
         simulation().setSeedSource(timeSeed);
     simulation().create(clockNow());
     layoutStarted();
-    setTimers();
+    timersChanged();
     if (options.withSplash && record.splash) {
         redrawAll();
         splash = std::make_unique<CSplashWnd>(image());
@@ -85,37 +86,13 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
     }
 }
 
-CDrawWnd::~CDrawWnd() {
-    for (QTimer*& t : timers) {
-        delete t;
-        t = nullptr;
-    }
-}
+CDrawWnd::~CDrawWnd() = default;
 
 int CDrawWnd::timerInterval(int id) const {
     for (const TimerSpec& t : simulation().timers())
         if (t.id == id)
             return t.intervalMs;
     return 0;
-}
-
-// Sets every timer anew, or only the one given; the timers are kept (a tick may be the one that asked) and
-// restarted.
-void CDrawWnd::setTimers(int only) {
-    if (!options.startTimers)
-        return;
-    for (const TimerSpec& spec : simulation().timers()) {
-        if (only != 0 && spec.id != only)
-            continue;
-        QTimer*& t = timers[static_cast<size_t>(spec.id)];
-        if (t == nullptr) {
-            t = new QTimer(this);
-            t->setTimerType(spec.id == timerMove ? Qt::PreciseTimer : Qt::CoarseTimer);
-            const int id = spec.id;
-            connect(t, &QTimer::timeout, this, [this, id] { onTimer(id); });
-        }
-        t->start(std::max(1, spec.intervalMs));
-    }
 }
 
 void CDrawWnd::onTimer(int id) {
@@ -142,11 +119,43 @@ void CDrawWnd::onTimer(int id) {
     });
     if (simulation().state().runs != seenRuns)
         layoutStarted();
+    catchUp();
+    showChanges();
+}
+
+void CDrawWnd::runCommand(int id) {
+    const MenuCommand* command = findMenuCommand(id);
+    if (command == nullptr)
+        return;
+    command->run(*this);
+    pushMenuToggles(drawState().set, simulation().settings());
+    if (!command->quiet) {
+        refreshLegendText();
+        legend.repaint();
+        invalidate();
+    }
+    view().afterMenuShown();
+}
+
+void CDrawWnd::catchUp() {
     if (needsFullRedraw)
         redrawAll();
     else
         applyScroll();
-    showChanges();
+}
+
+void CDrawWnd::catchUpSoon() {
+    if (catchUpPosted)
+        return;
+    catchUpPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            catchUpPosted = false;
+            catchUp();
+            showChanges();
+        },
+        Qt::QueuedConnection);
 }
 
 // Only what changed is copied to the screen: most ticks move a few vehicles and draw nothing else, and a wander
@@ -166,8 +175,8 @@ void CDrawWnd::showChanges(bool now) {
         paint = c.region;
         if (c.moved()) {
             scroll(c.dx, c.dy, rect());
-            if (legendInside())
-                paint += QRegion(legend->geometry()) + legend->geometry().translated(c.dx, c.dy);
+            if (legend.shownInside())
+                paint += QRegion(legend.geometry()) + legend.geometry().translated(c.dx, c.dy);
         }
     }
     if (now)
@@ -187,48 +196,11 @@ void CDrawWnd::collectTiles() {
     changes.addTiles(dirty.take());
 }
 
-// An embedded legend is part of the frame: when its picture or place changes, the rectangles it leaves and takes.
-void CDrawWnd::composeLegend() {
-    const bool shown = options.embedded && legend && legend->isVisible();
-    const QRect at = shown ? QRect(legend->pos(), legend->size()) & QRect(QPoint(0, 0), image().size()) : QRect();
-    const unsigned version = legend ? legend->pictureVersion() : 0;
-    if (version == shownLegendVersion && at == legendRect)
-        return;
-    shownLegendVersion = version;
-    const QImage picture = at.isEmpty() ? QImage() : legend->render();
-    if (at == legendRect && picture == legendPicture)
-        return;
-    changes.add(QRegion(legendRect) + at);
-    legendRect = at;
-    legendPicture = picture;
-}
-
 FrameChanges CDrawWnd::takeFrameChanges() {
-    if (needsFullRedraw)
-        redrawAll();
-    else
-        applyScroll();
+    catchUp();
     collectTiles();
-    // The legend's pixels on the screen move with the rest: back to its place, and the picture where it was.
-    if (changes.moved() && !legendRect.isEmpty())
-        changes.add(QRegion(legendRect) + legendRect.translated(changes.dx, changes.dy));
-    composeLegend();
+    frames.composeLegend(options.embedded ? legend.window() : nullptr, image().size(), changes);
     return std::exchange(changes, FrameChanges{});
-}
-
-void CDrawWnd::copyFrame(const QRect& r, uint32_t* out) const {
-    const QImage& img = image();
-    const QRect over = legendPicture.isNull() ? QRect() : r & legendRect;
-    const auto width = static_cast<size_t>(r.width());
-    for (int y = r.top(); y <= r.bottom(); ++y, out += width) {
-        const auto* row = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
-        std::copy_n(row + r.left(), width, out);
-        if (over.isEmpty() || y < over.top() || y > over.bottom())
-            continue;
-        const auto* legendRow = reinterpret_cast<const uint32_t*>(legendPicture.constScanLine(y - legendRect.top()));
-        std::copy_n(legendRow + (over.left() - legendRect.left()), static_cast<size_t>(over.width()),
-                    out + (over.left() - r.left()));
-    }
 }
 
 void CDrawWnd::layoutStarted() {
@@ -236,15 +208,10 @@ void CDrawWnd::layoutStarted() {
     seenRuns = simulation().state().runs;
     syncFromRun();
     fitToWindow();
-    if (legend)
-        legend->layoutStarted(simulation().state());
+    legend.layoutStarted(simulation().state());
     if (!first) // a layout change shows the figures of the new run at once
         refreshLegendText();
     needsFullRedraw = true;
-}
-
-bool CDrawWnd::legendInside() const {
-    return options.legendInView && legend && legend->isVisible();
 }
 
 // The layout's saved view (or the default fit) scaled to the window; repeated on every resize so that the
@@ -264,8 +231,7 @@ void CDrawWnd::fitToWindow() {
 }
 
 void CDrawWnd::paintOverlay(Canvas& c) {
-    if (legend)
-        legend->drawAnnotations(c, model(), drawState(), view().zoom);
+    legend.drawAnnotations(c, model(), drawState(), view().zoom);
 }
 
 void CDrawWnd::redrawAll() {
@@ -292,36 +258,11 @@ void CDrawWnd::applyScroll() {
     changes.scrolled(dx, dy, image().size());
 }
 
-QImage CDrawWnd::composedFrame() const {
-    if (legendPicture.isNull())
-        return image();
-    QImage frame(image().size(), QImage::Format_RGB32);
-    copyFrame(frame.rect(), reinterpret_cast<uint32_t*>(frame.bits()));
-    return frame;
-}
-
 void CDrawWnd::flushCounters() {
-    if (flushed)
-        return;
-    flushed = true;
-    const RunState& st = simulation().state();
-    counters.setSmallWindow(drawState().smallWindow);
-    counters.flush(RunNumbers{st.minuteCount, st.jams, st.reliefMinutes}, st.layout, true);
+    counters.book(simulation().state(), drawState().smallWindow, true);
 }
 
-void CDrawWnd::runMainCommand(int id) {
-    view().onMainMenu(id);
-    refreshLegendText();
-    invalidate();
-}
-
-// Copies the requested parts of the back buffer; a pending full redraw or scroll asks for all of it anew.
 void CDrawWnd::paintEvent(QPaintEvent* event) {
-    if (needsFullRedraw)
-        redrawAll();
-    else
-        applyScroll();
-    showChanges();
     QPainter p(this);
     for (const QRect& r : event->region())
         p.drawImage(r.topLeft(), image(), r);
@@ -332,30 +273,22 @@ void CDrawWnd::resizeEvent(QResizeEvent* event) {
     if (width() < 1 || height() < 1)
         return;
     resizeImage(width(), height());
-    if (legend && (options.embedded || options.legendInView))
-        legend->setScreenSize(size());
+    legend.viewResized(size());
     fitToWindow();
     redrawAll();
 }
 
 void CDrawWnd::closeEvent(QCloseEvent* event) {
     flushCounters();
-    if (legend)
-        legend->hide();
+    legend.hide();
     QWidget::closeEvent(event);
 }
 
 // ViewHost
 
 void CDrawWnd::invalidate() {
-    pushMenuSettings();
     needsFullRedraw = true;
-    update();
-}
-
-void CDrawWnd::invalidateLegend() {
-    if (legend)
-        legend->update();
+    catchUpSoon();
 }
 
 // Wandering calls this after moving the origin, panning before; either way the back buffer follows the origin
@@ -366,10 +299,7 @@ void CDrawWnd::scrollWindow(int dx, int dy) {
 }
 
 void CDrawWnd::updateWindow() {
-    if (needsFullRedraw)
-        redrawAll();
-    else
-        applyScroll();
+    catchUp();
     showChanges(true);
 }
 
@@ -378,33 +308,7 @@ void CDrawWnd::postClose() {
 }
 
 void CDrawWnd::relayoutLegend() {
-    if (legend)
-        legend->layoutLegend(simulation().state().minuteCount, drawState());
-}
-
-void CDrawWnd::showLegendFirstTime() {
-    if (!legend)
-        return;
-    legend->show();
-    // A view inside a host's window is not a top-level window of ours to raise.
-    if (options.embedded)
-        return;
-    raise();
-    legend->raise();
-}
-
-bool CDrawWnd::legendVisible() const {
-    return legend && legend->isVisible();
-}
-
-void CDrawWnd::setLegendVisible(bool visible) {
-    if (legend)
-        legend->setVisible(visible);
-}
-
-void CDrawWnd::recolourLegend() {
-    if (legend)
-        legend->recolour(drawState());
+    legend.relayout(simulation().state().minuteCount, drawState());
 }
 
 // "Next Layout" switches random cycling on, as a run that moves on by itself has it, and books the counters of
@@ -418,59 +322,13 @@ void CDrawWnd::nextLayout() {
     showChanges();
 }
 
-int CDrawWnd::relief() const {
-    return simulation().settings().relief;
-}
-
-void CDrawWnd::quickRelief() {
-    simulation().quickRelief();
-}
-
-int CDrawWnd::lightsMode() const {
-    return simulation().state().lights.mode;
-}
-
-void CDrawWnd::lightsSwitch() {
-    simulation().lightsSwitch();
-    invalidate();
-}
-
-// The menu's toggles live in the drawing state; the run reads the same options from its working values, and a
-// layout start copies those back into the drawing state.
-void CDrawWnd::pushMenuSettings() {
-    const RenderSettings& t = drawState().set;
-    SimSettings& w = simulation().settings();
-    w.dayLight = t.dayLight, w.night = t.night, w.stLights = t.stLights, w.slSigns = t.slSigns;
-    w.debug = t.debug, w.advanced = t.advanced;
-}
-
-void CDrawWnd::dayLightChanged() {
-    invalidate();
-}
-
-// The clock commands: the simulated clock jumps to the minute and the day-and-night cycle takes over from there.
-void CDrawWnd::clockToSunset() {
-    simulation().setClock(simulation().settings().sunset);
+void CDrawWnd::clockTo(int minute) {
+    simulation().setClock(minute);
     drawState().set.dayLight = 1;
-    invalidate();
-}
-
-void CDrawWnd::clockToSunrise() {
-    simulation().setClock(simulation().settings().sunrise);
-    drawState().set.dayLight = 1;
-    invalidate();
-}
-
-void CDrawWnd::streetLightsChanged() {
-    drawState().refreshColours();
     invalidate();
 }
 
 // DrawHooks
-
-void CDrawWnd::redrawView() {
-    needsFullRedraw = true;
-}
 
 void CDrawWnd::redrawRoad(int road) {
     if (openCanvas() == nullptr)
@@ -486,8 +344,7 @@ void CDrawWnd::drawSigns() {
 
 void CDrawWnd::lightLevelChanged() {
     ViewCore::lightLevelChanged();
-    if (legend)
-        legend->brightnessChanged(drawState());
+    legend.recolour(drawState());
 }
 
 // From the minute tick every fifth minute: the legend walks to the next corner and shows fresh figures.
@@ -497,33 +354,27 @@ void CDrawWnd::refreshLegend() {
 }
 
 void CDrawWnd::refreshLegendText() {
-    if (!legend)
-        return;
-    legend->refreshText(simulation().state(), simulation().settings(), drawState(), model());
+    legend.refresh(simulation().state(), simulation().settings(), drawState(), model());
     if (Canvas* c = openCanvas())
-        legend->drawAnnotations(*c, model(), drawState(), view().zoom);
+        legend.drawAnnotations(*c, model(), drawState(), view().zoom);
 }
 
 // RunEvents
 
 void CDrawWnd::timersChanged() {
-    setTimers();
+    if (options.startTimers)
+        timers.set(simulation().timers());
     needsFullRedraw = true;
 }
 
 void CDrawWnd::heartbeatChanged() {
-    setTimers(timerMove);
+    if (options.startTimers)
+        timers.set(simulation().timers(), timerMove);
     needsFullRedraw = true;
 }
 
 void CDrawWnd::saveCounters() {
-    const RunState& st = simulation().state();
-    counters.setSmallWindow(drawState().smallWindow);
-    counters.flush(RunNumbers{st.minuteCount, st.jams, st.reliefMinutes}, st.layout, false);
-}
-
-void CDrawWnd::layoutShown(bool) {
-    needsFullRedraw = true;
+    counters.book(simulation().state(), drawState().smallWindow, false);
 }
 
 } // namespace jamlog

@@ -1,25 +1,25 @@
 // The simulation view window: the view core (model, draw records, simulation, view transform and back buffer) in
-// a widget, with the platform timers that drive the simulation's dispatcher. Paint blits the back buffer.
+// a widget, with its timers, legend, usage counters and the frames a host's window takes. Paint only copies the
+// back buffer to the screen; everything that changes it is drawn into it first.
 #pragma once
 #include "app/FrameChanges.h"
 #include "app/ViewCore.h"
 
 #include <QImage>
-#include <QRegion>
-#include <QTimer>
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <optional>
 
+#include "app/FrameCompositor.h"
+#include "app/ViewCounters.h"
+#include "app/ViewLegend.h"
+#include "app/ViewTimers.h"
 #include "settings/ProfileStore.h"
 #include "settings/SettingsRecord.h"
-#include "settings/UsageCounters.h"
 
 namespace jamlog {
 
 class Canvas;
-class CLegWnd;
 class CSplashWnd;
 
 class CDrawWnd : public QWidget, public ViewHost, public RunEvents, public ViewCore {
@@ -45,9 +45,21 @@ public:
     void redrawAll();
     // Books the usage counters and the last layout; once, at the first close.
     void flushCounters();
-    // A command of the right-button menu, then the legend's figures and the view brought up to date.
-    void runMainCommand(int id);
-    const CLegWnd* legendWindow() const { return legend.get(); }
+
+    // A command of either pop-up menu, then, unless it is a quiet one, the legend's figures and the view anew.
+    void runCommand(int id);
+
+    // What the menu commands do to the window and its run.
+    bool paused() const { return pausedFlag; }
+    void togglePause() { pausedFlag = !pausedFlag; }
+    void nextLayout(); // switches random cycling on
+    bool legendVisible() const { return legend.visible(); }
+    void setLegendVisible(bool visible) { legend.setVisible(visible); }
+    void recolourLegend() { legend.recolour(drawState()); }
+    // The simulated clock jumps to the minute and the day-and-night cycle takes over from there.
+    void clockTo(int minute);
+    void postClose();
+    const CLegWnd* legendWindow() const { return legend.window(); }
 
     // The configuration dialog's live preview (PreviewView.cpp). A view's origin here is in world units, as stored.
     struct StoredView {
@@ -66,40 +78,25 @@ public:
 
     const QImage& backBuffer() const { return image(); }
     // The back buffer with an embedded legend painted over it, as the host's window shows it.
-    QImage composedFrame() const;
+    QImage composedFrame() const { return frames.composed(image()); }
     // Embedded: brings the frame up to date and hands over what changed on it since the last call.
     FrameChanges takeFrameChanges();
     // Rectangle r of the composed frame, which it must lie in, as rows of 32-bit pixels packed one after another.
-    void copyFrame(const QRect& r, uint32_t* out) const;
+    void copyFrame(const QRect& r, uint32_t* out) const { frames.copy(image(), r, out); }
     const SettingsRecord& settings() const { return record; }
     ProfileStore& profileStore() { return store; }
     int timerInterval(int id) const;
 
     // ViewHost
     void invalidate() override;
-    void invalidateLegend() override;
     void scrollWindow(int dx, int dy) override;
     void updateWindow() override;
-    void postClose() override;
+    void moveToVirtualOrigin() override {} // a full-screen window is placed over the virtual desktop when shown
     void relayoutLegend() override;
-    void showLegendFirstTime() override;
-    bool legendVisible() const override;
-    void setLegendVisible(bool visible) override;
-    void recolourLegend() override;
-    bool paused() const override { return pausedFlag; }
-    void togglePause() override { pausedFlag = !pausedFlag; }
-    void nextLayout() override;
-    int relief() const override;
-    void quickRelief() override;
-    int lightsMode() const override;
-    void lightsSwitch() override;
-    void dayLightChanged() override;
-    void clockToSunset() override;
-    void clockToSunrise() override;
-    void streetLightsChanged() override;
+    void showLegendFirstTime() override { legend.showFirstTime(*this); }
 
     // DrawHooks beyond the core's: a full redraw waits for the end of the tick
-    void redrawView() override;
+    void redrawView() override { needsFullRedraw = true; }
     void redrawRoad(int road) override;
     void drawSigns() override;
     void lightLevelChanged() override;
@@ -110,7 +107,7 @@ public:
     void timersChanged() override;
     void heartbeatChanged() override;
     void saveCounters() override;
-    void layoutShown(bool flipped) override;
+    void layoutShown(bool) override { needsFullRedraw = true; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -122,36 +119,33 @@ protected:
     virtual void cursorChanged() {}
 
 private:
-    void setTimers(int only = 0); // 0: every timer
     void layoutStarted();
     void fitToWindow();
+    // The back buffer brought up to date: redrawn whole when asked for, else moved by the scrolls pending.
+    void catchUp();
+    // Once the events in hand are done: the back buffer brought up to date and shown.
+    void catchUpSoon();
     void applyScroll();
     // The tiles drawn on join the changes; a window of our own is asked to repaint them (at once with `now`).
     void showChanges(bool now = false);
     void collectTiles();
-    void composeLegend();
-    bool legendInside() const; // the legend is shown as a child of the view
-    void pushMenuSettings();
 
     ProfileStore& store;
     Options options;
     ScreenMetrics screensAtLoad; // before the record, whose load reads them
     SettingsRecord record;
-    UsageCounters counters;
-    std::unique_ptr<CLegWnd> legend;
+    ViewCounters counters;
+    ViewLegend legend;
+    ViewTimers timers;
+    FrameCompositor frames;
     std::unique_ptr<CSplashWnd> splash;
-    std::array<QTimer*, 15> timers{}; // by timer id
     int pendingDx = 0, pendingDy = 0; // scrolled by the view, not yet applied to the back buffer
     FrameChanges changes;             // applied to the back buffer, not yet shown
-    // Embedded: the legend as the frame shows it, and the legend's picture version it was taken at.
-    QImage legendPicture;
-    QRect legendRect;
-    unsigned shownLegendVersion = 0;
     int seenRuns = -1;
     bool pausedFlag = false;
     bool frozenFlag = false;
     bool needsFullRedraw = true;
-    bool flushed = false;
+    bool catchUpPosted = false;
 };
 
 } // namespace jamlog

@@ -1,5 +1,4 @@
-// Input of the saver window: what ends a full-screen run, panning and zooming, and the pop-up menus built from
-// the view's menu tables with their check marks.
+// Input of the saver window: what ends a full-screen run, panning and zooming, and the two pop-up menus.
 #include "app/CSaverWnd.h"
 
 #include <QApplication>
@@ -9,7 +8,8 @@
 #include <QScreen>
 #include <QWheelEvent>
 #include <cstdlib>
-#include <map>
+
+#include "app/PopupMenu.h"
 
 namespace jamlog {
 
@@ -116,7 +116,7 @@ void CSaverWnd::mousePressEvent(QMouseEvent* event) {
     switch (event->button()) {
     case Qt::LeftButton:
         if (view().zoomMenuClick() == 0)
-            showZoomMenu(global);
+            showMenu(PopupMenu::zoom, global);
         else
             endSaver();
         break;
@@ -124,7 +124,7 @@ void CSaverWnd::mousePressEvent(QMouseEvent* event) {
         endSaver();
         break;
     case Qt::RightButton:
-        showMainMenu(global);
+        showMenu(PopupMenu::main, global);
         break;
     default:
         break;
@@ -148,49 +148,16 @@ void CSaverWnd::keyPressEvent(QKeyEvent* event) {
     CDrawWnd::keyPressEvent(event);
 }
 
-void CSaverWnd::showZoomMenu(const QPoint& at) {
+void CSaverWnd::showMenu(PopupMenu which, const QPoint& at) {
     QMenu menu(this);
-    for (const MenuEntry& e : zoomMenuEntries()) {
-        if (!fullScreen && e.id == cmdZoomExit)
-            continue; // the window is closed by its user
-        menu.addAction(e.text)->setData(e.id);
-    }
+    fillPopupMenu(menu, which, *this, fullScreen);
     menuOpen = true;
     QAction* chosen = menu.exec(at);
     menuOpen = false;
     if (chosen != nullptr)
-        view().onZoomMenu(chosen->data().toInt());
-    view().afterMenuShown();
-    updateCursor();
-}
-
-void CSaverWnd::showMainMenu(const QPoint& at) {
-    QMenu menu(this);
-    std::map<std::string, QMenu*> subMenus;
-    for (const MenuEntry& e : mainMenuEntries()) {
-        if (!fullScreen && e.id == cmdMainExit)
-            continue;
-        const bool debugItem = e.id == cmdDebugOn || (e.subMenu != nullptr && std::string(e.subMenu) == "Debug");
-        if (debugItem && !view().mainMenuShowsDebug())
-            continue;
-        QMenu* into = &menu;
-        if (e.subMenu != nullptr) {
-            QMenu*& sub = subMenus[e.subMenu];
-            if (sub == nullptr)
-                sub = menu.addMenu(e.subMenu);
-            into = sub;
-        }
-        QAction* a = into->addAction(e.text);
-        a->setData(e.id);
-        a->setCheckable(view().mainMenuChecked(e.id));
-        a->setChecked(view().mainMenuChecked(e.id));
-    }
-    menuOpen = true;
-    QAction* chosen = menu.exec(at);
-    menuOpen = false;
-    if (chosen != nullptr)
-        runMainCommand(chosen->data().toInt());
-    view().afterMenuShown();
+        runCommand(chosen->data().toInt());
+    else
+        view().afterMenuShown();
     updateCursor();
 }
 

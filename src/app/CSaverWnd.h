@@ -3,6 +3,7 @@
 // that only its user closes. Both carry the two pop-up menus.
 #pragma once
 #include "app/CDrawWnd.h"
+#include "app/MenuCommands.h"
 
 namespace jamlog {
 
@@ -34,8 +35,7 @@ private:
     void raiseOverlays();
     void rememberFirstPosition(const QPoint& p);
     void updateCursor();
-    void showZoomMenu(const QPoint& at);
-    void showMainMenu(const QPoint& at);
+    void showMenu(PopupMenu which, const QPoint& at);
 
     bool fullScreen;
     bool wasActive = false;

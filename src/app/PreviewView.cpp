@@ -43,8 +43,7 @@ void CDrawWnd::applyView(const StoredView& v) {
     t.originY = v.originY;
     t.panActive = 0;
     t.resize(std::max(1, width()));
-    needsFullRedraw = true;
-    update();
+    invalidate();
 }
 
 CDrawWnd::StoredView CDrawWnd::defaultView() {

@@ -34,7 +34,9 @@ public:
     Simulation& simulation() { return *sim; }
     const Simulation& simulation() const { return *sim; }
     View& view() { return viewTransform; }
+    const View& view() const { return viewTransform; }
     DrawState& drawState() { return state; }
+    const DrawState& drawState() const { return state; }
     NetworkModel& model() { return *net; }
     const QImage& image() const { return img; }
 
@@ -94,7 +96,15 @@ private:
     void vehiclePass(int number, int pass);
     VehiclePainter vehiclePainter(Canvas& c);
 
-    ViewHost noWindow;
+    // A view without a window: nothing to repaint, scroll or move.
+    struct NoWindow : ViewHost {
+        void invalidate() override {}
+        void scrollWindow(int, int) override {}
+        void updateWindow() override {}
+        void moveToVirtualOrigin() override {}
+        void relayoutLegend() override {}
+        void showLegendFirstTime() override {}
+    } noWindow;
     std::unique_ptr<NetworkModel> net;
     std::unique_ptr<VehicleDrawTable> records;
     DrawState state;

@@ -24,69 +24,7 @@ int nz(int v) {
     return v == 0 ? 1 : v;
 }
 
-constexpr MenuEntry zoomMenu[] = {
-    {cmdZoomIn, "Zoom In", nullptr},        {cmdZoomOut, "Zoom Out", nullptr},
-    {cmdMaxZoomIn, "Max Zoom In", nullptr}, {cmdMaxZoomOut, "Max Zoom Out", nullptr},
-    {cmdZoomExit, "Exit Saver", nullptr},
-};
-
-constexpr MenuEntry mainMenu[] = {
-    {cmdContinue, "Continue", nullptr},
-    {cmdPause, "Pause Saver", nullptr},
-    {cmdFreezePan, "Freeze Pan", nullptr},
-    {cmdNextLayout, "Next Layout", nullptr},
-    {cmdWandering, "Wandering", nullptr},
-    {cmdQuickUnjam, "Quick Unjam", nullptr},
-    {cmdDisplayZoomIn, "Zoom In", "Display"},
-    {cmdDisplayZoomOut, "Zoom Out", "Display"},
-    {cmdLightsOff, "Traffic Lights Off", nullptr},
-    {cmdSpeedLimitSigns, "Speed Limit Signs", nullptr},
-    {cmdAnnotate, "Annotate Speeds", nullptr},
-    {cmdLegend, "Legend", nullptr},
-    {cmdSaveView, "Save This View", nullptr},
-    {cmdDayCycling, "24hr Cycling", "Daylight"},
-    {cmdAlwaysDark, "Always Dark", "Daylight"},
-    {cmdClockToDusk, "Clock to Dusk", "Daylight"},
-    {cmdClockToDawn, "Clock to Dawn", "Daylight"},
-    {cmdDebugOn, "Debug On", nullptr},
-    {cmdDebugLegend, "Legend", "Debug"},
-    {cmdStreetLights, "Street Lights", "Debug"},
-    {cmdTraces, "Traces", "Debug"},
-    {cmdNumberVehicles, "Number Vehicles", "Debug"},
-    {cmdShowGrid, "Show Grid", "Debug"},
-    {cmdNumberRoads, "Number Roads", "Debug"},
-    {cmdHideVehicles, "Hide Vehicles", "Debug"},
-    {cmdDayLights, "Day Lights", "Debug"},
-    {cmdFastVsl, "Fast VSL", "Debug"},
-    {cmdVslForced, "VSL Forced", "Debug"},
-    {cmdVsl90, "VSL up to 90", "Debug"},
-    {cmdMainExit, "Exit Saver", nullptr},
-};
-
-// Main-menu items that only toggle Debug bits.
-struct DebugToggle {
-    int id;
-    int bits;
-};
-constexpr DebugToggle debugToggles[] = {
-    {cmdTraces, debugTraces},
-    {cmdNumberVehicles, debugNumberVehicles},
-    {cmdShowGrid, debugShowGrid},
-    {cmdNumberRoads, debugNumberRoads},
-    {cmdHideVehicles, debugHideVehicles},
-    {cmdFastVsl, debugFastVsl},
-    {cmdVslForced, debugVslForced},
-    {cmdVsl90, debugVslTo90},
-};
-
 } // namespace
-
-std::span<const MenuEntry> zoomMenuEntries() {
-    return zoomMenu;
-}
-std::span<const MenuEntry> mainMenuEntries() {
-    return mainMenu;
-}
 
 void View::setScreens(const ScreenMetrics& metrics) {
     screens = metrics;
@@ -286,189 +224,40 @@ void View::maxZoomIn() {
     host.invalidate();
 }
 
-void View::onZoomMenu(int id) {
-    switch (id) {
-    case cmdZoomIn:
-        zoomByWheel(wheelWithoutPan, m.extentMinX, m.extentMinY);
-        break;
-    case cmdZoomOut:
-        panActive = 1;
-        lastMouseX = m.extentMinX;
-        lastMouseY = m.extentMinY;
-        if (s.scale < maxWheelScale + 1) {
-            zoom = baseScale / safeScale();
-            s.scale += 1;
-            updatePolygonMode();
-            host.invalidate();
-        }
-        break;
-    case cmdMaxZoomIn:
-        maxZoomIn();
-        break;
-    case cmdMaxZoomOut:
-        zoom = s.screenW / 50 + 1;
-        s.scale = ((extentW() + 1500) / 50) / nz(zoom);
-        if (s.scale == 0)
-            s.scale = 1;
-        updatePolygonMode();
-        frontPan();
-        host.invalidate();
-        break;
-    case cmdZoomExit:
-        host.postClose();
-        break;
-    default:
-        break;
-    }
-    afterMenuShown();
+void View::zoomInStep() {
+    zoomByWheel(wheelWithoutPan, m.extentMinX, m.extentMinY);
 }
 
-bool View::mainMenuChecked(int id) const {
-    const RenderSettings& t = s.set;
-    for (const DebugToggle& d : debugToggles)
-        if (d.id == id)
-            return (t.debug & d.bits) != 0;
-    switch (id) {
-    case cmdPause:
-        return host.paused();
-    case cmdFreezePan:
-        return panActive == 0;
-    case cmdWandering:
-        return (t.wandering & 1) != 0;
-    case cmdQuickUnjam:
-        return host.relief() > 1;
-    case cmdLightsOff:
-        return host.lightsMode() >= lightsOff;
-    case cmdSpeedLimitSigns:
-        return t.slSigns != 0;
-    case cmdAnnotate:
-        return t.annotate != 0;
-    case cmdLegend:
-        return host.legendVisible();
-    case cmdDayCycling:
-        return t.dayLight != 0;
-    case cmdAlwaysDark:
-        return t.night != 0;
-    case cmdDebugOn:
-        return t.debug != 0;
-    case cmdDebugLegend:
-        return (t.debug & debugLongLegend) != 0;
-    case cmdStreetLights:
-        return t.stLights != 0;
-    case cmdDayLights:
-        return (t.debug & debugDayLights) != 0;
-    default:
-        return false;
-    }
+void View::zoomOutStep() {
+    panActive = 1;
+    lastMouseX = m.extentMinX;
+    lastMouseY = m.extentMinY;
+    if (s.scale >= maxWheelScale + 1)
+        return;
+    zoom = baseScale / safeScale();
+    s.scale += 1;
+    updatePolygonMode();
+    host.invalidate();
 }
 
-void View::onMainMenu(int id) {
-    RenderSettings& t = s.set;
-    bool toggled = false;
-    for (const DebugToggle& d : debugToggles)
-        if (d.id == id) {
-            t.debug ^= d.bits;
-            toggled = true;
-        }
-    auto streetLights = [&] {
-        t.stLights = !t.stLights;
-        s.refreshColours();
-        host.streetLightsChanged();
-    };
-    auto debugLegend = [&](bool toggleBit) {
-        if (toggleBit)
-            t.debug ^= debugLongLegend;
-        host.relayoutLegend();
-        streetLights();
-    };
-    if (!toggled)
-        switch (id) {
-        case cmdPause:
-            if (!host.paused())
-                panActive = 0;
-            host.togglePause();
-            break;
-        case cmdFreezePan:
-            panActive = !panActive;
-            break;
-        case cmdNextLayout:
-            host.nextLayout();
-            break;
-        case cmdWandering:
-            t.wandering ^= 1;
-            break;
-        case cmdQuickUnjam:
-            host.quickRelief();
-            break;
-        case cmdDisplayZoomIn:
-            maxZoomIn();
-            break;
-        case cmdDisplayZoomOut:
-            fitView(1);
-            frontPan();
-            break;
-        case cmdLightsOff:
-            host.lightsSwitch();
-            break;
-        case cmdSpeedLimitSigns:
-            t.slSigns = !t.slSigns;
-            break;
-        case cmdAnnotate:
-            t.annotate = !t.annotate;
-            break;
-        case cmdLegend:
-            host.setLegendVisible(!host.legendVisible());
-            t.legend = !t.legend;
-            break;
-        case cmdDayCycling:
-            t.dayLight = !t.dayLight;
-            host.dayLightChanged();
-            host.recolourLegend();
-            break;
-        case cmdAlwaysDark:
-            t.night = !t.night;
-            t.dayLight = 0;
-            host.dayLightChanged();
-            host.recolourLegend();
-            break;
-        case cmdClockToDusk:
-            host.clockToSunset();
-            t.dayLight = 1;
-            break;
-        case cmdClockToDawn:
-            host.clockToSunrise();
-            t.dayLight = 1;
-            break;
-        case cmdDebugOn:
-            t.debug = t.debug != 0 ? 0 : t.storedDebug;
-            debugLegend(false);
-            break;
-        case cmdDebugLegend:
-            debugLegend(true);
-            break;
-        case cmdStreetLights:
-            streetLights();
-            break;
-        case cmdDayLights:
-            t.debug ^= debugDayLights | debugNoVehicleLights;
-            t.advanced ^= advancedScandinavianLights;
-            break;
-        case cmdSaveView:
-            if (store)
-                saveView(*store, s.layout);
-            break;
-        case cmdMainExit:
-            host.postClose();
-            break;
-        default:
-            break;
-        }
-    bool quiet = id == cmdContinue || id == cmdPause || id == cmdFreezePan || id == cmdLegend || id == cmdSaveView;
-    if (!quiet) {
-        host.invalidateLegend();
-        host.invalidate();
-    }
-    afterMenuShown();
+void View::maxZoomOut() {
+    zoom = s.screenW / 50 + 1;
+    s.scale = ((extentW() + 1500) / 50) / nz(zoom);
+    if (s.scale == 0)
+        s.scale = 1;
+    updatePolygonMode();
+    frontPan();
+    host.invalidate();
+}
+
+void View::fitWidth() {
+    fitView(1);
+    frontPan();
+}
+
+void View::saveCurrentView() {
+    if (store)
+        saveView(*store, s.layout);
 }
 
 } // namespace jamlog

@@ -6,9 +6,11 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "ManualWindow.h"
 #include "app/CLegWnd.h"
 #include "app/CSaverWnd.h"
 #include "settings/DialogSettings.h"
@@ -18,16 +20,9 @@ using namespace jamlog;
 
 namespace {
 
-CDrawWnd::Options manual() {
-    CDrawWnd::Options o;
-    o.seed = 5;
-    o.startTimers = false;
-    return o;
-}
-
 struct Shown {
     std::unique_ptr<CSaverWnd> w;
-    Shown(ProfileStore& store, bool full) : w(std::make_unique<CSaverWnd>(store, manual(), full)) {
+    Shown(ProfileStore& store, bool full) : w(std::make_unique<CSaverWnd>(store, manualOptions(true), full)) {
         w->resize(800, 500);
         w->show();
         QApplication::processEvents();
@@ -77,7 +72,7 @@ TEST(ViewCommands, NextLayoutWithCyclingOffMovesOnAndBooksTheCounters) {
     for (int i = 0; i < 3; ++i)
         w->onTimer(timerMinute);
     ASSERT_EQ(w->drawState().layout, first) << "no cycling by itself";
-    w->runMainCommand(cmdNextLayout);
+    w->runCommand(cmdNextLayout);
     EXPECT_NE(w->drawState().layout, first);
     EXPECT_EQ(store.GetProfileInt(layoutSection(first), "Elapsed", 0), 3) << "the minutes on the layout left";
     EXPECT_EQ(w.legend().slots()[0], w->simulation().state().layoutName.substr(0, legendSlotChars));
@@ -89,10 +84,10 @@ TEST(ViewCommands, AnnotateSpeedsDrawsAndRemovesTheFigures) {
     Shown w(store, false);
     w->redrawAll();
     const QImage plain = w->backBuffer().copy();
-    w->runMainCommand(cmdAnnotate);
+    w->runCommand(cmdAnnotate);
     w->redrawAll();
     EXPECT_NE(w->backBuffer(), plain) << "the speed figures are drawn beside the long roads";
-    w->runMainCommand(cmdAnnotate);
+    w->runCommand(cmdAnnotate);
     w->redrawAll();
     EXPECT_EQ(w->backBuffer(), plain);
 }
@@ -115,6 +110,59 @@ TEST(ViewCommands, DebugCommandsShowOnlyInDesignerModeOrWithDebugBits) {
     }
 }
 
+TEST(ViewCommands, OneRowPerCommandEachInItsMenu) {
+    std::set<int> ids;
+    for (const MenuCommand& c : menuCommands()) {
+        EXPECT_TRUE(ids.insert(c.id).second) << "twice: " << c.id;
+        EXPECT_NE(c.run, nullptr) << c.id;
+        EXPECT_EQ(c.menu == PopupMenu::zoom, c.id >= cmdZoomIn) << c.id;
+        EXPECT_EQ(findMenuCommand(c.id), &c);
+    }
+    EXPECT_EQ(ids.size(), 35u);
+    EXPECT_EQ(findMenuCommand(154), nullptr);
+}
+
+TEST(ViewCommands, ChecksFollowTheirSettingsAndReachTheRun) {
+    MemoryProfileStore store;
+    Shown w(store, false);
+    const auto checked = [&](int id) { return findMenuCommand(id)->checked(*w.w); };
+    EXPECT_TRUE(checked(cmdFreezePan));
+    w->runCommand(cmdFreezePan);
+    EXPECT_FALSE(checked(cmdFreezePan));
+    EXPECT_FALSE(checked(cmdNumberRoads));
+    w->runCommand(cmdNumberRoads);
+    EXPECT_TRUE(checked(cmdNumberRoads));
+    EXPECT_EQ(w->drawState().set.debug, debugNumberRoads);
+    EXPECT_EQ(w->simulation().settings().debug, debugNumberRoads) << "the run reads the same bits";
+    EXPECT_EQ(w->view().cursorState, 1); // Debug now non-zero
+    w->runCommand(cmdDayLights);
+    EXPECT_EQ(w->drawState().set.debug & (debugDayLights | debugNoVehicleLights),
+              debugDayLights | debugNoVehicleLights);
+    EXPECT_EQ(w->drawState().set.advanced & advancedScandinavianLights, advancedScandinavianLights);
+    w->runCommand(cmdAlwaysDark);
+    EXPECT_TRUE(checked(cmdAlwaysDark));
+    EXPECT_FALSE(checked(cmdDayCycling));
+    EXPECT_EQ(w->simulation().settings().night, 1);
+    const bool lightsWereOff = checked(cmdLightsOff);
+    w->runCommand(cmdLightsOff);
+    EXPECT_NE(checked(cmdLightsOff), lightsWereOff);
+    EXPECT_TRUE(checked(cmdLegend));
+    w->runCommand(cmdLegend);
+    EXPECT_FALSE(checked(cmdLegend));
+    EXPECT_FALSE(w.legend().isVisible());
+}
+
+TEST(ViewCommands, ExitSaverOnlyFullScreen) {
+    MemoryProfileStore store;
+    Shown window(store, false);
+    EXPECT_FALSE(has(mainMenuTexts(*window.w), "Exit Saver")) << "a window is closed by its user";
+    Shown full(store, true);
+    EXPECT_TRUE(has(mainMenuTexts(*full.w), "Exit Saver"));
+    full->runCommand(cmdMainExit);
+    QApplication::processEvents();
+    EXPECT_FALSE(full->isVisible());
+}
+
 TEST(ViewCommands, DebugOnAndTheDebugLegendResizeAndRefillTheLegend) {
     MemoryProfileStore store;
     store.WriteProfileInt("Settings", "Pro", 1);
@@ -122,16 +170,16 @@ TEST(ViewCommands, DebugOnAndTheDebugLegendResizeAndRefillTheLegend) {
     store.WriteProfileInt("Config", "AveSpd", 112); // configured once: the figures, not the invitation
     Shown w(store, false);
     const int tall = w.legend().height();
-    w->runMainCommand(cmdDebugOn); // Debug off
+    w->runCommand(cmdDebugOn); // Debug off
     const int shortHeight = w.legend().height();
     EXPECT_LT(shortHeight, tall);
     EXPECT_EQ((tall - 4) * 9, (shortHeight - 4) * 16) << "16 lines, then 9";
     EXPECT_EQ(w.legend().slots()[8], "");
-    w->runMainCommand(cmdDebugLegend); // its bit on again
+    w->runCommand(cmdDebugLegend); // its bit on again
     EXPECT_EQ(w.legend().height(), tall);
     EXPECT_EQ(w.legend().slots()[8].rfind("Bright = ", 0), 0u) << w.legend().slots()[8];
-    w->runMainCommand(cmdDebugOn); // Debug off, then on again with the stored value
-    w->runMainCommand(cmdDebugOn);
+    w->runCommand(cmdDebugOn); // Debug off, then on again with the stored value
+    w->runCommand(cmdDebugOn);
     EXPECT_EQ(w.legend().height(), tall);
 }
 

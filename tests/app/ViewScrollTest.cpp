@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ManualWindow.h"
+#include "app/MenuCommands.h"
 #include "sim/TimerTable.h"
 
 using namespace jamlog;
@@ -113,7 +114,7 @@ TEST(ViewScroll, ClockCommandsSetTheSimulatedClock) {
     CDrawWnd w(store, manual());
     Simulation& sim = w.simulation();
 
-    w.view().onMainMenu(cmdClockToDusk);
+    w.runCommand(cmdClockToDusk);
     EXPECT_EQ(sim.state().clock, 22 * 60);
     EXPECT_EQ(sim.settings().dayLight, 1) << "the run cycles day and night from the new minute";
     EXPECT_EQ(w.drawState().set.dayLight, 1);
@@ -122,7 +123,7 @@ TEST(ViewScroll, ClockCommandsSetTheSimulatedClock) {
         w.onTimer(timerDraw);
     EXPECT_GT(sim.state().lightLevel, level) << "dusk darkens";
 
-    w.view().onMainMenu(cmdClockToDawn);
+    w.runCommand(cmdClockToDawn);
     EXPECT_EQ(sim.state().clock, 3 * 60);
 }
 

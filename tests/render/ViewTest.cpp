@@ -9,15 +9,16 @@ using namespace jamlog;
 namespace {
 
 struct CountingHost : ViewHost {
-    int scrolls = 0, lastDx = 0, lastDy = 0, invalidations = 0, closes = 0;
+    int scrolls = 0, lastDx = 0, lastDy = 0, invalidations = 0;
     void scrollWindow(int dx, int dy) override {
         ++scrolls;
         lastDx = dx;
         lastDy = dy;
     }
     void invalidate() override { ++invalidations; }
-    void postClose() override { ++closes; }
+    void updateWindow() override {}
     void moveToVirtualOrigin() override { ++moves; }
+    void relayoutLegend() override {}
     void showLegendFirstTime() override { ++legendShows; }
     int moves = 0, legendShows = 0;
 };
@@ -147,17 +148,15 @@ TEST_F(ViewTest, MaxZoomInLandsOnTen) {
     for (int start : {5, 9, 46}) {
         st.scale = start;
         view.panActive = 0;
-        view.onZoomMenu(cmdMaxZoomIn);
+        view.maxZoomIn();
         EXPECT_EQ(st.scale, 10);
         EXPECT_EQ(view.zoom, 80);
         EXPECT_TRUE(st.polygonMode);
         EXPECT_EQ(view.originX, 1); // pan was off: switched on at the origin (1, 1)
         EXPECT_EQ(view.panActive, 1);
     }
-    view.onZoomMenu(cmdMaxZoomOut);
+    view.maxZoomOut();
     EXPECT_EQ(st.scale, ((40000 + 1500) / 50) / (1920 / 50 + 1));
-    view.onZoomMenu(cmdZoomExit);
-    EXPECT_EQ(host.closes, 1);
 }
 
 TEST_F(ViewTest, OnePixelMovesDoNotPanWhileWandering) {
@@ -243,26 +242,6 @@ TEST_F(ViewTest, PreviewScaleIsNinetySevenNinetyNinths) {
     preview.resize(300);
     EXPECT_TRUE(st.smallWindow);
     EXPECT_EQ(st.scale, (800 / 6) * 97 / 99);
-}
-
-TEST_F(ViewTest, MenuChecksFollowTheirSettings) {
-    EXPECT_TRUE(view.mainMenuChecked(cmdFreezePan));
-    view.onMainMenu(cmdFreezePan);
-    EXPECT_FALSE(view.mainMenuChecked(cmdFreezePan));
-    EXPECT_EQ(host.invalidations, 0); // Freeze Pan does not repaint
-    EXPECT_FALSE(view.mainMenuChecked(cmdNumberRoads));
-    view.onMainMenu(cmdNumberRoads);
-    EXPECT_TRUE(view.mainMenuChecked(cmdNumberRoads));
-    EXPECT_EQ(st.set.debug, debugNumberRoads);
-    EXPECT_EQ(host.invalidations, 1);
-    EXPECT_EQ(view.cursorState, 1); // Debug now non-zero
-    view.onMainMenu(cmdDayLights);
-    EXPECT_EQ(st.set.debug & (debugDayLights | debugNoVehicleLights), debugDayLights | debugNoVehicleLights);
-    EXPECT_EQ(st.set.advanced & advancedScandinavianLights, advancedScandinavianLights);
-    EXPECT_TRUE(view.mainMenuShowsDebug());
-    view.onMainMenu(cmdAlwaysDark);
-    EXPECT_TRUE(view.mainMenuChecked(cmdAlwaysDark));
-    EXPECT_FALSE(view.mainMenuChecked(cmdDayCycling));
 }
 
 TEST_F(ViewTest, PreviewThatGrowsLeavesThePreviewBehaviour) {
