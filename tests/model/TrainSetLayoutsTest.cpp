@@ -93,4 +93,4 @@ TEST_P(TrainSets, CheckCleanAsBuiltAndTurnedHalfRound) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Laid, TrainSets, ::testing::Values(6, 7, 11, 20, 22));
+INSTANTIATE_TEST_SUITE_P(Laid, TrainSets, ::testing::Values(6, 7, 11, 12, 15, 20, 22));

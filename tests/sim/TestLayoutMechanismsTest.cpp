@@ -1,5 +1,7 @@
-// The test layouts through the real tick, each watched for the one mechanism it shows: every step of a road vehicle
-// is seen before and after, and an observer of the layout's mechanism counts what happened and judges it.
+// The test layouts (and the car park of a train set) through the real tick, each watched for the one mechanism it
+#include "model/layouts/CarParkRow.h"
+// shows: every step of a road vehicle is seen before and after, and an observer of the layout's mechanism counts
+// what happened and judges it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -192,6 +194,35 @@ private:
     std::set<int> driven, left;
 };
 
+// Cars turn into the bays of a car park and drive out of them again, and every bay takes a car.
+class CarParkObserver : public Observer {
+public:
+    void stepped(const NetworkModel& m, const Before& b, const VehicleRecord& v) override {
+        const bool wasInBay = isBay(m, b.road), inBay = isBay(m, v.road) && v.state == vehicleParked;
+        if (inBay && !wasInBay)
+            parkedIn.insert(v.road);
+        if (wasInBay && !isBay(m, v.road))
+            ++leftBays;
+    }
+    std::string verdict(const NetworkModel& m) const override {
+        std::string out;
+        for (int r = 0; r < m.roadCount; ++r)
+            if (isBay(m, r) && !parkedIn.count(r))
+                out += "no car parked in bay " + std::to_string(r) + "; ";
+        if (leftBays == 0)
+            out += "no car left a bay";
+        return out;
+    }
+
+private:
+    static bool isBay(const NetworkModel& m, int road) {
+        return road >= 0 && road < m.roadCount && m.road(road).control >= firstBayCode &&
+               m.road(road).control < firstBayCode + baysPerAisle;
+    }
+    std::set<int> parkedIn;
+    long leftBays = 0;
+};
+
 struct Mechanism {
     const char* name;
     int layout;
@@ -205,6 +236,7 @@ const Mechanism mechanisms[] = {
     {"MoscowTeeLightPhases", 26, 0, [] { return std::make_unique<SignalObserver>(false); }},
     {"MwayJunctionsCourtesy", 28, 0, [] { return std::make_unique<CourtesyObserver>(); }},
     {"MagicRoundaboutBothWaysRound", 23, 0, [] { return std::make_unique<EveryRoadObserver>(); }},
+    {"HomeTrainSetCarPark", 15, 0, [] { return std::make_unique<CarParkObserver>(); }},
 };
 
 constexpr int runMs = 240000;

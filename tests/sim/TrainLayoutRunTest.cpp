@@ -23,8 +23,12 @@ double runHours() {
     return h ? std::atof(h) : 0.05;
 }
 
+constexpr int facingPoints = 2; // the points record kind of the train sets' facing points
+
 struct RailRun : TrainFixture {
     long longestStandstill = 0;
+
+    std::map<int, std::set<int>> routesAtFacingPoints(int layout, long ticks);
 
     // Rebuilds every track's lane 0 from the carriage records and compares it with the bitmaps.
     void SetUp() override {
@@ -269,23 +273,23 @@ TEST_F(RailRun, BranchTokensAreHeldByOneTrainAtATime) {
     }
 }
 
-// At every facing points of the crossover railway, trains go both ways: on along their line and over the crossover.
-TEST_F(RailRun, CrossoverTrainsTakeBothRoutesAtEveryFacingPoints) {
+// Builds a catalogue railway with tracks only and runs it, gathering for every facing points record the tracks that
+// heads went on to from its track (keeping the cells and the trains in order meanwhile).
+std::map<int, std::set<int>> RailRun::routesAtFacingPoints(int layout, long ticks) {
     BuildParams p;
-    p.layout = 20;
+    p.layout = layout;
     p.contentFlags = contentTracks;
     const BuildResult r = buildLayout(*m, rng, p);
-    if (r.layout != 20)
-        GTEST_SKIP() << "not built";
+    std::map<int, std::set<int>> taken; // facing points track -> the tracks heads went on to
+    if (r.layout != layout)
+        return taken;
     trainsEnd = r.trainsEnd;
     rail = RailwayState{};
-    std::map<int, std::set<int>> taken; // facing points track -> the tracks heads went on to
     for (const Table10& pts : m->signalPlans)
-        if (pts[0] != 0 && pts[1] == 2)
+        if (pts[0] != 0 && pts[1] == facingPoints)
             taken[pts[2]];
-    ASSERT_EQ(taken.size(), 8u);
     std::map<int, int> headRoad;
-    run(static_cast<long>(runHours() * ticksPerHour * 4), false, [&](long t) {
+    run(ticks, false, [&](long t) {
         if (t % 100 == 0) {
             expectCellsMatchCarriages(t);
             expectTrainsTogether(t);
@@ -299,6 +303,22 @@ TEST_F(RailRun, CrossoverTrainsTakeBothRoutesAtEveryFacingPoints) {
             was = car(n).road;
         }
     });
+    return taken;
+}
+
+// At every facing points of the crossover railway, trains go both ways: on along their line and over the crossover.
+TEST_F(RailRun, CrossoverTrainsTakeBothRoutesAtEveryFacingPoints) {
+    const auto taken = routesAtFacingPoints(20, static_cast<long>(runHours() * ticksPerHour * 4));
+    ASSERT_EQ(taken.size(), 8u);
+    for (const auto& [points, routes] : taken)
+        EXPECT_EQ(routes.size(), 2u) << "facing points at the end of " << points;
+}
+
+// "Loopy Train Set": trains take both ways at every facing points, so they run round all four reversing loops
+// (and change sense there), over both crossovers between the ovals and out at the line out.
+TEST_F(RailRun, LoopyTrainsRunRoundEveryReversingLoopAndCrossover) {
+    const auto taken = routesAtFacingPoints(12, static_cast<long>(runHours() * ticksPerHour * 20));
+    ASSERT_EQ(taken.size(), 7u);
     for (const auto& [points, routes] : taken)
         EXPECT_EQ(routes.size(), 2u) << "facing points at the end of " << points;
 }

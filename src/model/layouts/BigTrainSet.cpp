@@ -22,7 +22,6 @@ constexpr int spurBend = 1200;   // lines off the main line to the edges
 constexpr int sidingBend = 1500; // the dive under the inner track into the sidings
 constexpr int coverHalfWidth = 260;
 constexpr int northEdge = -500, eastEdge = 27500;
-constexpr int mergeKind = 8, facingKind = 2;
 constexpr int departGap = 300; // the departure road beside each arrival, clear of its platform
 constexpr int carLengthForHiding = 200;
 
@@ -49,33 +48,10 @@ const std::vector<Vertex> mainLine{
 };
 constexpr int northStationLeg = 2, southStationLeg = 12;
 
-// Record numbers, counted off as the routine lays the tracks.
-struct Counter {
-    int next = firstTrack;
-    int take() { return next++; }
-};
+using railplan::Counter;
 
 int legOf(const railplan::LaidLine& l, int i) {
     return l.leg[static_cast<size_t>(i)];
-}
-// A line in from an edge onto the start of leg `joins` of a line, joining trains one at a time.
-int lineIn(Builder& b, Counter& c, int edgeX, int edgeY, int joins, int feeder) {
-    const int straight = c.take(), bend = c.take();
-    railplan::spurOnto(
-        b, {.straight = straight, .bend = bend, .edgeX = edgeX, .edgeY = edgeY, .track = joins, .radius = spurBend});
-    raillayout::addPoints(b.model(), {1, mergeKind, joins, feeder, bend});
-    return straight;
-}
-
-// A line out off the end of `leaves` to an edge, where trains leave; they come back on `entry`.
-int lineOut(Builder& b, Counter& c, int edgeX, int edgeY, int leaves, int main, int entry) {
-    const int straight = c.take(), bend = c.take();
-    railplan::spurOff(
-        b, {.straight = straight, .bend = bend, .edgeX = edgeX, .edgeY = edgeY, .track = leaves, .radius = spurBend},
-        entry);
-    b.model().road(leaves).next[2] = bend;
-    raillayout::addPoints(b.model(), {1, facingKind, leaves, main, bend});
-    return straight;
 }
 
 // A terminus siding at x between the outer track's leg `from` (left at its end) and the inner track's leg `to`
@@ -109,8 +85,8 @@ void buildSiding(Builder& b, Counter& c, const Siding& s, int from, int fromMain
     railplan::bend(b, bendIn, from, approach);
     railplan::bend(b, bendOut, down, to);
     m.road(from).next[2] = bendIn;
-    raillayout::addPoints(m, {1, facingKind, from, fromMain, bendIn});
-    raillayout::addPoints(m, {1, mergeKind, to, toFeeder, bendOut});
+    raillayout::addPoints(m, {1, railplan::facingPointsKind, from, fromMain, bendIn});
+    raillayout::addPoints(m, {1, railplan::mergePointsKind, to, toFeeder, bendOut});
     const int half = underpassHalf(coverHalfWidth, carLengthForHiding);
     for (int t : {to, toFeeder})
         railplan::hideUnderTrack(m.road(bendIn), m.road(t), half);
@@ -137,10 +113,32 @@ void buildBigTrainSet(Builder& b, LayoutArgs& a) {
     // Lines in and out: the outer track in from the north and out to the east, the inner one in from the east
     // (diving under the outer track) and out to the north (the same).
     const int northIn = c.next + 4, eastIn = c.next + 6; // the entries that follow each boundary
-    const int eastOut = lineOut(b, c, eastEdge, 8000 + spurBend, legOf(outer, 5), legOf(outer, 6), northIn);
-    const int northOut = lineOut(b, c, 8000 - spurBend, northEdge, legOf(inner, 1), legOf(inner, 0), eastIn);
-    lineIn(b, c, 19000 - spurBend, northEdge, legOf(outer, 4), legOf(outer, 3));
-    lineIn(b, c, eastEdge, 11500 + spurBend, legOf(inner, 7), legOf(inner, 8));
+    const int eastOut = railplan::lineOut(b, c,
+                                          {.edgeX = eastEdge,
+                                           .edgeY = 8000 + spurBend,
+                                           .track = legOf(outer, 5),
+                                           .neighbour = legOf(outer, 6),
+                                           .radius = spurBend},
+                                          northIn);
+    const int northOut = railplan::lineOut(b, c,
+                                           {.edgeX = 8000 - spurBend,
+                                            .edgeY = northEdge,
+                                            .track = legOf(inner, 1),
+                                            .neighbour = legOf(inner, 0),
+                                            .radius = spurBend},
+                                           eastIn);
+    railplan::lineIn(b, c,
+                     {.edgeX = 19000 - spurBend,
+                      .edgeY = northEdge,
+                      .track = legOf(outer, 4),
+                      .neighbour = legOf(outer, 3),
+                      .radius = spurBend});
+    railplan::lineIn(b, c,
+                     {.edgeX = eastEdge,
+                      .edgeY = 11500 + spurBend,
+                      .track = legOf(inner, 7),
+                      .neighbour = legOf(inner, 8),
+                      .radius = spurBend});
     m.boundaryTracks[0] = eastOut;
     m.boundaryTracks[1] = northOut;
     const int half = underpassHalf(coverHalfWidth, a.carLength);

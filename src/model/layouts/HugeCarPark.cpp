@@ -20,9 +20,7 @@ constexpr int carScale = 3;
 constexpr int firstAisleX = 2400; // leaves the west entry road 1000 long, so entering cars queue on it
 constexpr int firstAisleY = 11900;
 constexpr int rowPitch = 820;
-constexpr int rowDepth = 560;
 constexpr int corridorWidth = 260;
-constexpr int aisleLength = bayOrigin + baysPerAisle * bayPitch; // the exit aisle starts where slot 9 would lie
 constexpr int spineReach = 450;  // radius of the links from aisle ends down to the exit spine
 constexpr int exitRadius = 200;  // spine onto the street
 constexpr int entryRadius = 200; // street into the entrance road
@@ -35,25 +33,14 @@ constexpr double rightTurnSplit = 0.5235987756; // 30 degrees: where a right tur
 void aisleRecords(Builder& b, const CarParkBlock& k, int r) {
     NetworkModel& m = b.model();
     const int W = m.laneWidth;
-    const int yR = k.aisleY(r), yN = yR - rowDepth;
-    for (int j = 0; j < baysPerAisle; ++j) {
-        const int x = k.x + bayOrigin + j * bayPitch;
-        b.straightRaw(k.bay(r, j), {.from = {x, yR - W / 2},
-                                    .to = {x, yN + W / 2},
-                                    .topLanes = bayLanes - 1,
-                                    .next = k.exitAisle(r),
-                                    .ctl = firstBayCode + j});
-    }
-    b.straightRaw(k.aisle(r), {.from = {k.x, yR}, .to = {k.aisleEnd(), yR}, .next = k.uTurn(r), .ctl = aisleCode});
+    const int yN = k.aisleY(r) - rowDepth;
+    buildParkingRow(b, {.aisle = k.aisle(r),
+                        .exitAisle = k.exitAisle(r),
+                        .uTurn = k.uTurn(r),
+                        .x = k.x,
+                        .y = k.aisleY(r),
+                        .exitNext = k.hairpin(r)});
     m.road(k.aisle(r)).next[0] = k.spineLink(r); // leave, or go round to the next row
-    b.straightRaw(k.exitAisle(r), {.from = {k.aisleEnd(), yN}, .to = {k.x, yN}, .next = k.hairpin(r)});
-    // East: a half turn to the left from the aisle into the exit aisle.
-    const int ru = rowDepth / 2;
-    b.arcRaw(k.uTurn(r), {.from = {k.aisleEnd(), yR},
-                          .to = {k.aisleEnd(), yN},
-                          .centre = {k.aisleEnd(), yR - ru},
-                          .bounds = {k.aisleEnd(), yN - W, k.aisleEnd() + ru + W, yR + W},
-                          .next = k.exitAisle(r)});
     // West: a half turn to the right from the exit aisle up into the next aisle (the top road above the last).
     const int yNext = yN - corridorWidth, rh = corridorWidth / 2;
     const int next = r + 1 < rowsPerBlock ? k.aisle(r + 1) : k.topRoad();
@@ -219,7 +206,7 @@ void buildHugeCarPark(Builder& b, LayoutArgs& a) {
         blockRecords(b, CarParkBlock(c), street);
     streetRecords(b, street);
 
-    m.carPark = {bayOrigin, baysPerAisle, bayLanes, bayPitch};
+    setParkingRowFigures(m);
     m.boundaryRoads[0] = street.eastbound(eastboundPieces - 1);
     m.boundaryRoads[1] = street.westbound(westboundPieces - 1);
 }

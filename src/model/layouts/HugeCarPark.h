@@ -1,17 +1,8 @@
 // Record plan and car-park figures of "Huge Car Park", shared by the routine and its checks.
 #pragma once
+#include "model/layouts/CarParkRow.h"
 
 namespace jamlog {
-
-// Bays: the nine bay roads of an aisle are the nine records just below it, each two parking spaces wide; the bay
-// at slot j carries code 890 + j, so a car leaving it joins the exit aisle (the record after the aisle) at
-// (9 - j) bay pitches less one lane width per space, which is where the bay's far end meets it.
-constexpr int baysPerAisle = 9;
-constexpr int bayLanes = 2;
-constexpr int bayPitch = 300;
-constexpr int bayOrigin = 150;    // aisle position of the first bay, less than one pitch
-constexpr int aisleCode = 801;    // odd car-park code: cars looking for a space try the bays here
-constexpr int firstBayCode = 890; // bay codes 811-898 mark the roads a parked car leaves from
 
 constexpr int blocks = 4;
 constexpr int rowsPerBlock = 11;

@@ -27,8 +27,10 @@ void buildMagicRoundabout(Builder& b, LayoutArgs& a);  // 8
 void buildRuralChaos(Builder& b, LayoutArgs& a);       // 9
 void buildJunction13(Builder& b, LayoutArgs& a);       // 10
 void buildBranchLines(Builder& b, LayoutArgs& a);      // 11
+void buildLoopyTrainSet(Builder& b, LayoutArgs& a);    // 12
 void buildMoscowJam(Builder& b, LayoutArgs& a);        // 13
 void buildCityBridges(Builder& b, LayoutArgs& a);      // 14
+void buildHomeTrainSet(Builder& b, LayoutArgs& a);     // 15
 void buildRadialRoads(Builder& b, LayoutArgs& a);      // 16
 void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
 void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18

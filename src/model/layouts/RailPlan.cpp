@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/Bitmap.h"
+#include "model/layouts/RailLayoutParts.h"
 
 namespace jamlog::railplan {
 
@@ -162,6 +163,39 @@ void spurOff(Builder& b, const Spur& s, int straightNext) {
     bend(b, s.bend, s.track, s.straight);
 }
 
+int lineIn(Builder& b, Counter& c, const EdgeLine& l) {
+    const int straight = c.take(), curve = c.take();
+    spurOnto(b, {.straight = straight,
+                 .bend = curve,
+                 .edgeX = l.edgeX,
+                 .edgeY = l.edgeY,
+                 .track = l.track,
+                 .radius = l.radius});
+    raillayout::addPoints(b.model(), {1, mergePointsKind, l.track, l.neighbour, curve});
+    return straight;
+}
+
+int lineOut(Builder& b, Counter& c, const EdgeLine& l, int entry) {
+    const int straight = c.take(), curve = c.take();
+    spurOff(
+        b,
+        {.straight = straight, .bend = curve, .edgeX = l.edgeX, .edgeY = l.edgeY, .track = l.track, .radius = l.radius},
+        entry);
+    b.model().road(l.track).next[2] = curve;
+    raillayout::addPoints(b.model(), {1, facingPointsKind, l.track, l.neighbour, curve});
+    return straight;
+}
+
+void crossover(Builder& b, const Crossover& c) {
+    NetworkModel& m = b.model();
+    const RoadRecord &from = m.road(c.leaves), &to = m.road(c.joins);
+    raillayout::buildTrack(
+        b, {.road = c.road, .x1 = from.endX(), .y1 = from.endY(), .x2 = to.startX, .y2 = to.startY, .next0 = c.joins});
+    m.road(c.leaves).next[2] = c.road; // the way over, until the points draw the first route
+    raillayout::addPoints(m, {1, facingPointsKind, c.leaves, c.leavesOn, c.road});
+    raillayout::addPoints(m, {1, mergePointsKind, c.joins, c.joinsFeeder, c.road});
+}
+
 void hideUnderPoint(RoadRecord& r, int x, int y, int half) {
     const Vec start{double(r.startX), double(r.startY)}, d = unit({r.dirX, r.dirY});
     const int along = round(dot(Vec{double(x), double(y)} - start, d));
@@ -170,7 +204,7 @@ void hideUnderPoint(RoadRecord& r, int x, int y, int half) {
     setCells(r.hiddenBits, std::max(0, along - half) / 10, std::min(r.length, along + half) / 10, true);
 }
 
-void hideUnderTrack(RoadRecord& lower, const RoadRecord& upper, int half) {
+bool findCrossing(const RoadRecord& lower, const RoadRecord& upper, Crossing& at) {
     const Vec from{double(upper.startX), double(upper.startY)}, to{double(upper.endX()), double(upper.endY())};
     const Vec d = unit(to - from), n = leftOf(d);
     const double reach = std::hypot(to.x - from.x, to.y - from.y);
@@ -192,12 +226,18 @@ void hideUnderTrack(RoadRecord& lower, const RoadRecord& upper, int half) {
         const Vec p = pointAt(f);
         const double now = dot(p - from, n), along = dot(p - from, d);
         if ((before < 0) != (now < 0) && along >= 0 && along <= reach) {
-            const int at = round(f * lower.length);
-            setCells(lower.hiddenBits, std::max(0, at - half) / 10, std::min(lower.length, at + half) / 10, true);
-            return;
+            at = {round(p.x), round(p.y), round(f * lower.length)};
+            return true;
         }
         before = now;
     }
+    return false;
+}
+
+void hideUnderTrack(RoadRecord& lower, const RoadRecord& upper, int half) {
+    Crossing c;
+    if (findCrossing(lower, upper, c))
+        setCells(lower.hiddenBits, std::max(0, c.along - half) / 10, std::min(lower.length, c.along + half) / 10, true);
 }
 
 void addBridgeWalls(NetworkModel& m, int x, int y, double dx, double dy, int halfLength, int halfWidth) {
