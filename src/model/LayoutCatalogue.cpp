@@ -203,7 +203,7 @@ const LayoutEntry table[layoutNumbers] = {
      1,
      0,
      0,
-     nullptr},
+     buildTestDrawing},
     {"T: Branch Test", testFamily, {T | O}, 0, 66, 0, 0, same, same, same, 0, 0, 36000, 13000, 1, 0, 0,
      buildTestBranch},
     {"T: Magic Rnd", testFamily, {R}, 124, 0, 0, 0, same, same, same, 7000, 7000, 22500, 18500, 1, 0, 0, buildTestMagicRnd},

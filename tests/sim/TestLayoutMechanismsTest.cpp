@@ -1,5 +1,4 @@
 // The test layouts (and the car park of a train set) through the real tick, each watched for the one mechanism it
-#include "model/layouts/CarParkRow.h"
 // shows: every step of a road vehicle is seen before and after, and an observer of the layout's mechanism counts
 // what happened and judges it.
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "model/layouts/CarParkRow.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
 #include "sim/Junctions.h"
@@ -236,6 +236,7 @@ const Mechanism mechanisms[] = {
     {"MoscowTeeLightPhases", 26, 0, [] { return std::make_unique<SignalObserver>(false); }},
     {"MwayJunctionsCourtesy", 28, 0, [] { return std::make_unique<CourtesyObserver>(); }},
     {"MagicRoundaboutBothWaysRound", 23, 0, [] { return std::make_unique<EveryRoadObserver>(); }},
+    {"TestDrawingCarPark", 21, 0, [] { return std::make_unique<CarParkObserver>(); }},
     {"HomeTrainSetCarPark", 15, 0, [] { return std::make_unique<CarParkObserver>(); }},
 };
 

@@ -36,6 +36,7 @@ void buildClahmJunction(Builder& b, LayoutArgs& a);    // 17
 void buildBunchingCars(Builder& b, LayoutArgs& a);     // 18
 void buildHugeCarPark(Builder& b, LayoutArgs& a);      // 19
 void buildTestCrossover(Builder& b, LayoutArgs& a);    // 20
+void buildTestDrawing(Builder& b, LayoutArgs& a);      // 21
 void buildTestBranch(Builder& b, LayoutArgs& a);       // 22
 void buildTestMagicRnd(Builder& b, LayoutArgs& a);     // 23
 void buildTestSingleLine(Builder& b, LayoutArgs& a);   // 24
