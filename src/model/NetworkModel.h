@@ -28,12 +28,10 @@ struct LaneStrip {
     uint32_t occupancy[cellWords];
 };
 
-// Drawing styles of a record's edgeStyle: a platform beside a track, a one-way link (inside a junction or
-// roundabout, or a loop) drawn with a solid line on both edges, and a road not drawn at all (a turning arc of a
-// light junction, or a stretch under a bridge).
+// Drawing styles of a record's edgeStyle: a platform beside a track, and a one-way link (inside a junction or
+// roundabout, or a loop) drawn with a solid line on both edges.
 constexpr int32_t edgeStylePlatform = 1;
 constexpr int32_t edgeStyleLink = 3;
-constexpr int32_t edgeStyleHidden = 4;
 
 // One directed segment of road, track or river: exactly 200 32-bit words, fields at fixed word positions.
 struct RoadRecord {

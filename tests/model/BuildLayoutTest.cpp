@@ -228,10 +228,11 @@ TEST_P(EveryChoice, TrainsAndBoatsAreHiddenUnderEveryBridge) {
     p.layout = GetParam();
     Rng rng(5);
     buildLayout(*m, rng, p);
-    // A road that is not drawn is no deck: it is the stretch of a road that passes under a railway bridge.
+    // A road that is not drawn (edge style 4) is no deck: it is the stretch of a road that passes under a railway.
+    constexpr int notDrawn = 4;
     auto coveredBy = [&](int first, int count, WorldPoint at) {
         for (int k = first; k < first + count; ++k)
-            if (m->road(k).edgeStyle != edgeStyleHidden && underStraight(m->road(k), at, m->laneWidth))
+            if (m->road(k).edgeStyle != notDrawn && underStraight(m->road(k), at, m->laneWidth))
                 return k;
         return -1;
     };

@@ -90,7 +90,7 @@ TEST_F(TestDrawingReference, EveryLaneCountEdgeStyleAndArcKindIsDrawn) {
         styles.insert(m->road(r).edgeStyle);
     }
     EXPECT_EQ(lanes, (std::set<int>{0, 1, 2, 3}));
-    for (int style : {0, edgeStyleLink, edgeStyleHidden, 5, 7, 8, 9})
+    for (int style : {0, edgeStyleLink, 4, 5, 7, 8, 9})
         EXPECT_TRUE(styles.count(style)) << "edge style " << style;
 
     RecordingCanvas c;

@@ -194,13 +194,15 @@ private:
     std::set<int> driven, left;
 };
 
-// Cars turn into the bays of a car park and drive out of them again, and every bay takes a car.
+// Cars turn into the bays of a car park and drive out of them again, and every bay holds a parked car.
 class CarParkObserver : public Observer {
 public:
     void stepped(const NetworkModel& m, const Before& b, const VehicleRecord& v) override {
         const bool wasInBay = isBay(m, b.road), inBay = isBay(m, v.road) && v.state == vehicleParked;
-        if (inBay && !wasInBay)
+        if (inBay)
             parkedIn.insert(v.road);
+        if (inBay && !wasInBay)
+            ++turnedIn;
         if (wasInBay && !isBay(m, v.road))
             ++leftBays;
     }
@@ -209,6 +211,8 @@ public:
         for (int r = 0; r < m.roadCount; ++r)
             if (isBay(m, r) && !parkedIn.count(r))
                 out += "no car parked in bay " + std::to_string(r) + "; ";
+        if (turnedIn == 0)
+            out += "no car turned into a bay; ";
         if (leftBays == 0)
             out += "no car left a bay";
         return out;
@@ -220,7 +224,7 @@ private:
                m.road(road).control < firstBayCode + baysPerAisle;
     }
     std::set<int> parkedIn;
-    long leftBays = 0;
+    long turnedIn = 0, leftBays = 0;
 };
 
 struct Mechanism {

@@ -64,6 +64,7 @@ constexpr int bridgeWallOffset = side + underCoverHalf; // the walls of the doub
 constexpr int loopInX = 7500, loopOutX = 6500;
 constexpr int aisleX = 8000, aisleY = 11000; // the car park's aisle runs east from here
 constexpr int turnRadius = 500;
+constexpr int hiddenStyle = 4; // a road surface not drawn: the stretch under a bridge
 
 // Record numbers: the car-park row first (its bays just below its aisle), then the loop, then the street.
 constexpr int aisle = baysPerAisle, exitAisle = aisle + 1, uTurn = aisle + 2;
@@ -88,9 +89,8 @@ struct RoadPiece {
 };
 
 void buildRoadPiece(Builder& b, const RoadPiece& p, int offset = 0) {
-    b.straightRaw(
-        p.road,
-        {.from = p.from, .to = p.to, .next = p.next, .style = p.hidden ? edgeStyleHidden : 0, .offset = offset});
+    b.straightRaw(p.road,
+                  {.from = p.from, .to = p.to, .next = p.next, .style = p.hidden ? hiddenStyle : 0, .offset = offset});
     if (p.hidden) {
         RoadRecord& r = b.model().road(p.road);
         setCells(r.hiddenBits, 0, r.length / 10 - 1, true);
