@@ -15,7 +15,6 @@
 
 #include "app/CSplashWnd.h"
 #include "app/MenuCommands.h"
-#include "app/MenuSettingsSync.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
 
@@ -128,7 +127,6 @@ void CDrawWnd::runCommand(int id) {
     if (command == nullptr)
         return;
     command->run(*this);
-    pushMenuToggles(drawState().set, simulation().settings());
     if (!command->quiet) {
         refreshLegendText();
         legend.repaint();

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/LayoutParams.h"
+#include "model/BuildLayout.h"
+#include "settings/SettingsRecord.h"
 #include "app/Tools.h"
 #include "model/LayoutCatalogue.h"
 #include "model/LayoutChecker.h"

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "app/DumpLayoutTool.h"
-#include "app/LayoutParams.h"
+#include "model/BuildLayout.h"
+#include "settings/SettingsRecord.h"
 #include "app/ToolValues.h"
 #include "app/Tools.h"
 #include "model/LayoutCatalogue.h"

@@ -22,7 +22,7 @@ ViewCore::ViewCore(int width, int height, ViewHost* host)
 ViewCore::~ViewCore() = default;
 
 void ViewCore::makeSimulation(const SimSettings& settings, LayoutService layouts, RunEvents* events) {
-    sim = std::make_unique<Simulation>(*net, *records, settings, std::move(layouts), this, events);
+    sim = std::make_unique<Simulation>(*net, *records, settings, std::move(layouts), this, events, &state.set);
 }
 
 void ViewCore::seedSequence(uint32_t first) {
@@ -45,15 +45,8 @@ void ViewCore::holdCanvas() {
 }
 
 void ViewCore::syncFromRun() {
-    const SimSettings& w = sim->settings();
-    RenderSettings& r = state.set;
-    r.stLights = w.stLights, r.tarmac = w.tarmac, r.rails = w.rails, r.weather = w.weather, r.fire = w.fire;
-    r.dimming = w.dimming, r.dusk = w.dusk, r.advanced = w.advanced, r.debug = w.debug, r.lanWid = w.lanWid;
-    r.slSigns = w.slSigns, r.vslSigns = w.vslSigns, r.rwSigns = w.rwSigns, r.rsl = w.rsl, r.vsl = w.vsl;
-    r.rwl = w.rwl, r.gatso = w.gatso, r.peakTL = w.peakTL, r.dynRW = w.dynRW;
-    r.dayLight = w.dayLight, r.night = w.night;
     const RunState& s = sim->state();
-    r.backCol = s.background;
+    state.set.backCol = s.background;
     state.layout = s.layout;
     state.content = s.switches;
     state.flashPhase = s.flashPhase;

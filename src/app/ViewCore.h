@@ -26,7 +26,8 @@ public:
     ViewCore(const ViewCore&) = delete;
     ViewCore& operator=(const ViewCore&) = delete;
 
-    // Creates the simulation over the core's model and records, drawing through this core's hooks.
+    // Creates the simulation over the core's model and records, drawing through this core's hooks and keeping its
+    // working settings in the drawing state's.
     void makeSimulation(const SimSettings& settings, LayoutService layouts, RunEvents* events = nullptr);
     // Every run start takes the next of first, first + 1, ... so that a run can be replayed.
     void seedSequence(uint32_t first);
@@ -62,8 +63,8 @@ public:
     // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
     void holdCanvas();
 
-    // The drawing options that a run varies (weather, surfaces, lights, signs, debug bits), its background,
-    // layout, content, flash phase and light level, from the simulation's working values.
+    // The run's background, layout, content, flash phase and light level into the drawing state (the settings
+    // themselves are one copy that the drawing and the simulation share).
     void syncFromRun();
 
     // The whole picture onto the back buffer: background and network, the vehicles where they stand, the overlay.

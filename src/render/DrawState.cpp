@@ -18,7 +18,7 @@ void DrawState::refreshColours() {
 
 RenderSettings renderSettingsFrom(const SettingsRecord& r) {
     RenderSettings s;
-    static_cast<SettingValues&>(s) = r;
+    static_cast<SimSettings&>(s) = simSettingsFromRecord(r);
     s.storedDebug = r.debug;
     s.backCol = static_cast<Colour>(r.backCol0);
     return s;

@@ -6,7 +6,7 @@
 #include "platform/Canvas.h"
 #include "render/Colours.h"
 #include "settings/SettingBits.h"
-#include "settings/SettingValues.h"
+#include "sim/SimSettings.h"
 
 namespace jamlog {
 
@@ -14,9 +14,10 @@ struct SettingsRecord;
 
 constexpr int hugeCarParkLayout = 19; // its roads run past number 499 and are all drawn lit
 
-// The options the drawing and the view read: every setting under its own name, the stored debug bits that the
-// menu's "debug on" puts back, and the background colour in force.
-struct RenderSettings : SettingValues {
+// The options the drawing and the view read: the view's working settings, which its simulation runs on too (a
+// menu toggle and a run's random draw change the one copy), the stored debug bits that the menu's "debug on" puts
+// back, and the background colour in force.
+struct RenderSettings : SimSettings {
     int32_t storedDebug = SettingValues{}.debug;
     Colour backCol = static_cast<Colour>(SettingValues{}.backCol0);
 };

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "model/BuildLayout.h"
 #include "model/NetworkModel.h"
 #include "model/Rng.h"
 #include "sim/Breakdowns.h"
@@ -18,17 +19,9 @@
 
 namespace jamlog {
 
-// What a run asks of the layout dispatcher.
-struct LayoutRequest {
-    int layout = 14;
-    int switches = 0; // content flags in
-    int cars = 200, trains = 40, boats = 50;
-    int carrs = 4, baseSpeed = 1120, driver = 0, vSlow = 0, lights = 3, carLen = 200, lanWid = 130;
-    int faster = 120, slower = 35, lvm = 2, stnWait = 20, parkWait = 240;
-    int options = 0; // flip 1, Advanced bit 4 as 2, Fire 4, VLTrains 8
-    int advanced = 0;
-    int pro = 0;
-};
+// What a run asks of the layout dispatcher: the build inputs of its working settings, with the run's content
+// switches, car count and random flip.
+using LayoutRequest = BuildParams;
 
 // What the dispatcher reports back.
 struct LayoutOutcome {
@@ -80,8 +73,12 @@ struct RunState {
 
 class Simulation {
 public:
+    // working: where the run keeps its working values, when the view's drawing reads the same values (they start
+    // as the stored ones); without it the simulation keeps them itself.
     Simulation(NetworkModel& model, VehicleDrawTable& draw, const SimSettings& stored, LayoutService layouts,
-               DrawHooks* hooks = nullptr, RunEvents* events = nullptr);
+               DrawHooks* hooks = nullptr, RunEvents* events = nullptr, SimSettings* working = nullptr);
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
 
     // The seed of every run start (the platform gives the time; headless runs a replayable sequence).
     void setSeedSource(std::function<uint32_t()> source) { seedSource = std::move(source); }
@@ -137,8 +134,9 @@ private:
 
     NetworkModel& m;
     VehicleDrawTable& draws;
-    SimSettings stored; // as loaded: what a reload reads
-    SimSettings work;   // the view's working values
+    SimSettings stored;  // as loaded: what a reload reads
+    SimSettings ownWork; // the working values when the view does not hold them
+    SimSettings& work;   // the view's working values
     LayoutService layouts;
     DrawHooks nullHooks;
     RunEvents nullEvents;

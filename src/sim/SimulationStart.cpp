@@ -22,9 +22,10 @@ constexpr int prePopLightsEvery = 10;
 } // namespace
 
 Simulation::Simulation(NetworkModel& model, VehicleDrawTable& draw, const SimSettings& s, LayoutService l, DrawHooks* h,
-                       RunEvents* e)
-    : m(model), draws(draw), stored(s), work(s), layouts(std::move(l)), hooks(h ? *h : nullHooks),
-      events(e ? *e : nullEvents) {
+                       RunEvents* e, SimSettings* working)
+    : m(model), draws(draw), stored(s), ownWork(s), work(working ? *working : ownWork), layouts(std::move(l)),
+      hooks(h ? *h : nullHooks), events(e ? *e : nullEvents) {
+    work = s;
     st.layout = s.network;
     st.background = s.backColour(0);
 }
@@ -67,30 +68,12 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     }
     for (VehicleDrawRecord& d : draws)
         d = VehicleDrawRecord{};
-    st.switches = s.roads + 2 * s.tracks + 4 * s.rivers + 128 * s.pelican;
+    st.switches = contentFlagsOf(s);
 
-    LayoutRequest q;
-    q.layout = st.layout;
-    q.switches = st.switches;
+    LayoutRequest q = buildParamsFrom(s, st.layout);
     q.cars = std::clamp(cars, 1, maxRoadVehicles);
-    q.trains = s.trains;
-    q.boats = s.boats;
-    q.carrs = s.carrs;
-    q.baseSpeed = 10 * s.aveSpd;
-    q.driver = s.driver;
-    q.vSlow = s.vSlow;
-    q.lights = s.tLights + 1;
-    q.carLen = s.carLen;
-    q.lanWid = s.lanWid;
-    q.faster = s.faster;
-    q.slower = s.slower;
-    q.lvm = s.lvm;
-    q.stnWait = s.stnWait;
-    q.parkWait = s.parkWait;
-    q.options = (s.vlTrains ? optionLongTrains : 0) | ((s.advanced & advancedNoRightTurnOnRed) ? optionAdvanced4 : 0) |
-                (s.fire ? optionFire : 0) | (st.drawn.flip ? optionFlip : 0);
-    q.advanced = s.advanced;
-    q.pro = s.pro;
+    if (st.drawn.flip)
+        q.options |= optionFlip;
     LayoutOutcome out = layouts.build ? layouts.build(m, rng, q) : LayoutOutcome{};
     if (layouts.build)
         st.layout = out.layout; // views, counters and names follow the layout on the screen

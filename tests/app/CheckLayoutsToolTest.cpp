@@ -5,7 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/LayoutParams.h"
+#include "model/BuildLayout.h"
+#include "settings/SettingsRecord.h"
 #include "app/Tools.h"
 #include "model/InitialRecords.h"
 #include "model/LayoutCatalogue.h"
@@ -47,7 +48,7 @@ TEST(CheckLayoutsTool, ServiceBuildsTheRequestedLayout) {
     clearModel(*m);
     LayoutRequest q;
     q.layout = 29;
-    q.switches = contentRoads;
+    q.contentFlags = contentRoads;
     q.cars = 100;
     Rng rng(1);
     const LayoutService s = catalogueLayouts();
