@@ -15,7 +15,6 @@ namespace jamlog {
 namespace {
 constexpr int legendPixelSize = 13; // the legend's font; its line height is about 16 pixels
 constexpr const char* legendFace = "DejaVu Sans";
-constexpr int darkerLegendBit = 256;
 constexpr int titleX = 3, titleY = 1;
 
 bool sameColours(const LegendColours& a, const LegendColours& b) {
@@ -41,7 +40,7 @@ CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st, QWidget* inside
     setGeometry(0, 0, 100, 100);
     const RenderSettings set = renderSettingsFrom(record);
     coloursFactor = record.colours != 0 ? 1 : 0;
-    darker = (set.advanced & darkerLegendBit) != 0;
+    darker = (set.advanced & advancedDarkLegend) != 0;
     debugLegend = (set.debug & debugLongLegend) != 0;
     release = st.GetProfileInt("Version", "Release", 2);
     extraKit = extraKitDigit(st.GetProfileString("Version", "ExtraKit", ""));

@@ -76,6 +76,20 @@ struct RoundaboutShape {
     int32_t spare;
 };
 
+// Light group modes.
+constexpr int lightsFourPhase = 1;
+constexpr int lightsFourPhaseNoClearance = 2;
+constexpr int lightsTwoPhase = 3;
+constexpr int lightsTwoPhaseNoRedAmber = 4;
+constexpr int lightsOff = 5;
+constexpr int lightsPartTimeOff = 10;
+constexpr int lightsPartTimeOn = 11;
+constexpr int lightsPelican = 12;
+// Rail signal groups: lamps for the signals at the ends of their four tracks, whose states the railway tick
+// writes; 7 also marks its second approach. No lights operation steps, switches or restarts them.
+constexpr int railSignals = 6;
+constexpr int railSignalsMarked = 7;
+
 struct LightGroup {
     int32_t mode; // 0 = no group
     int32_t arms[4];

@@ -12,20 +12,6 @@ constexpr int signalAmber = -1;
 constexpr int signalLightsDead = -3; // part-time lights switched off
 constexpr int signalFlashingAmber = -4;
 
-// Group modes.
-constexpr int lightsFourPhase = 1;
-constexpr int lightsFourPhaseNoClearance = 2;
-constexpr int lightsTwoPhase = 3;
-constexpr int lightsTwoPhaseNoRedAmber = 4;
-constexpr int lightsOff = 5;
-constexpr int lightsPartTimeOff = 10;
-constexpr int lightsPartTimeOn = 11;
-constexpr int lightsPelican = 12;
-// Rail signal groups: lamps for the signals at the ends of their four tracks, whose states the railway tick
-// writes; 7 also marks its second approach. No lights operation steps, switches or restarts them.
-constexpr int railSignals = 6;
-constexpr int railSignalsMarked = 7;
-
 constexpr int roadLightGroups = 25; // entries 0-24 of the light group table; 25-49 hold the rail signal groups
 
 // True for a group of mode 6 or 7.

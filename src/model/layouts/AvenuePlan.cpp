@@ -11,7 +11,6 @@ namespace jamlog {
 namespace {
 
 constexpr int lightsFlag = 16; // mode bit: the junction group has lamps
-constexpr int maxLightsMode = 5;
 
 int otherArm(const std::array<int, 4>& arrive, int arm) {
     for (int k = 0; k < 4; ++k)
@@ -66,7 +65,7 @@ std::array<int, 3> AvenuePlan::successorsAt(int node, int arm) const {
 }
 
 int AvenuePlan::build(int lightsMode, int firstGroup) {
-    const int mode = std::clamp(lightsMode, 1, maxLightsMode) + lightsFlag;
+    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + lightsFlag;
     int group = firstGroup;
     for (const Node& n : nodes)
         if (n.kind == Kind::Junction)

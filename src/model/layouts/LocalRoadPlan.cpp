@@ -11,7 +11,6 @@ namespace jamlog {
 
 namespace {
 
-constexpr int maxLightsMode = 5;
 constexpr int hiddenLinkStyle = 4; // a junction record the network drawing passes over
 
 // The movements from an arm, in the order of the successor list: straight on, nearside turn, offside turn. Each
@@ -180,7 +179,7 @@ void LocalRoadPlan::buildLink(const Link& l) {
 }
 
 int LocalRoadPlan::build(int lightsMode, int firstGroup) {
-    const int mode = std::clamp(lightsMode, 1, maxLightsMode) + streetLightFlag;
+    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + streetLightFlag;
     groups = 0;
     for (const Node& n : nodes)
         if (n.kind == Kind::Junction)

@@ -15,7 +15,6 @@ namespace jamlog {
 namespace {
 
 constexpr double pi = 3.14159265358979;
-constexpr int maxLightsMode = 5;
 constexpr int hiddenLinkStyle = 4;    // a junction record the network drawing passes over
 constexpr int ringStyle = 1;          // a ring of more than one lane
 constexpr int ringKind = 1;           // road kind of a roundabout ring
@@ -258,7 +257,7 @@ void RingRoadPlan::buildDirection(const Link& l, bool out) {
 }
 
 int RingRoadPlan::build(int lightsMode, int firstGroup) {
-    const int mode = std::clamp(lightsMode, 1, maxLightsMode) + streetLightFlag;
+    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + streetLightFlag;
     groups = 0;
     for (const Node& n : nodes) {
         if (n.kind == Kind::Junction)

@@ -19,7 +19,6 @@ constexpr int loopIndicator = 4; // the loop leaves the street to the nearside
 // opens a mouth in that line where it leaves and rejoins.
 constexpr int loopMouthTenths = 4;
 constexpr int loopClipLanes = 2; // on its other sides the clip reaches this many lane widths beyond the loop
-constexpr int maxLightsMode = 5;
 constexpr int roadLightGroups = 25; // groups from 25 on belong to the railway signals
 
 constexpr std::array<Point, 4> compassStep{{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
@@ -276,7 +275,7 @@ void StreetPlan::addBoundary(int road) {
 }
 
 int StreetPlan::build(int lightsMode, bool pelicans) {
-    const int mode = std::clamp(lightsMode, 1, maxLightsMode) + streetLightFlag;
+    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + streetLightFlag;
     for (const Roundabout& r : roundabouts)
         buildRoundabout(r); // templates first: they are built on roads 0-11
     groupsUsed = 0;
