@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "settings/SettingBits.h"
+#include "settings/StartupVersion.h"
 #include "settings/StoredSetting.h"
 
 namespace jamlog {
@@ -29,6 +30,7 @@ SettingsRecord loadSettings(ProfileStore& store) {
     // The splash comes first, before the run-mode handshake below rewrites Running.
     r.splash = !(readStored(store, Setting::Advanced) & advancedNoSplash) &&
                readStored(store, Setting::Running) == runningIdle;
+    firstRunDefaults(store);
     for (const SettingDef& d : settingsTable()) {
         if (d.section == "Settings" || d.section == "Version" || d.section == "Counters" || d.section == "Random")
             continue; // read where their algorithm reads them
@@ -52,6 +54,7 @@ SettingsRecord loadSettings(ProfileStore& store) {
 
     r.rndSettings = readStored(store, Setting::RndSettings);
     r.rndBack = readStored(store, Setting::RndBack);
+    for (int i = 0; i < backColours; ++i) r[backColSetting(i)] = readStored(store, backColSetting(i));
     r.running = readStored(store, Setting::Running);
     r.layoutMask = r.running != runningIdle ? 0 : readStored(store, Setting::Random);
     r.randomMask = r.layoutMask;

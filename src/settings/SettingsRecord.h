@@ -24,8 +24,9 @@ struct SettingsRecord : SettingValues {
 // The record holding every default of the settings list.
 SettingsRecord defaultSettings();
 
-// Reads the options into a record at view construction: defaults for absent values, clamps for values that would
-// crash, the derived values, seasonal daylight, the random state and the run-mode handshake (Running 1 becomes 2).
+// Reads the options into a record at view construction: the background colour defaults written on a first run,
+// defaults for absent values, clamps for values that would crash, the derived values, seasonal daylight, the random
+// state with the stored background colours and the run-mode handshake (Running 1 becomes 2).
 SettingsRecord loadSettings(ProfileStore& store);
 
 // Pixel sizes of the primary screen and of the virtual desktop that spans every monitor.

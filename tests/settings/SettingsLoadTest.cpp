@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/SettingsRecord.h"
+#include "sim/SimSettings.h"
 
 using namespace jamlog;
 
@@ -112,6 +113,27 @@ TEST(SettingsLoad, RunningHandshakeAndRandomMask) {
     EXPECT_FALSE(loadSettings(s).anyDebug);
     EXPECT_EQ(storedMask(1), 0);
     EXPECT_EQ(storedMask(3), 3);
+}
+
+// A first run (no minutes counted) writes the seven background colours; every load reads them back, so that
+// colours chosen in the colour dialog reach the view.
+TEST(SettingsLoad, BackgroundColoursWrittenOnAFirstRunAndReadBack) {
+    const int32_t defaults[] = {0x007000, 0x505050, 0x406070, 0x00A000, 0x404080, 0x808080, 0x202020};
+    MemoryProfileStore fresh;
+    loadSettings(fresh);
+    for (int i = 0; i < backColours; ++i)
+        EXPECT_EQ(fresh.GetProfileInt("Random", "BackCol" + std::to_string(i), -1), defaults[i]) << i;
+
+    MemoryProfileStore used;
+    used.WriteProfileInt("Counters", "Elapsed", 30);
+    used.WriteProfileInt("Random", "BackCol0", 0x112233);
+    used.WriteProfileInt("Random", "BackCol6", 0x445566);
+    const SettingsRecord r = loadSettings(used);
+    EXPECT_EQ(used.GetProfileInt("Random", "BackCol3", -1), -1) << "not a first run: nothing written";
+    EXPECT_EQ(r.backCol0, 0x112233);
+    EXPECT_EQ(r.backCol6, 0x445566);
+    EXPECT_EQ(r.backCol3, defaults[3]);
+    EXPECT_EQ(simSettingsFromRecord(r).backColour(6), 0x445566u);
 }
 
 TEST(SettingsLoad, SplashUnlessDisabledOrARunIsMarked) {
