@@ -48,10 +48,11 @@ TEST(RunOverrides, AFixedLayoutStopsCyclingAndLeavesTheStoreAsItWas) {
     EXPECT_EQ(user.GetProfileInt("Settings", "LastNet", 0), 8);
     EXPECT_EQ(user.GetProfileInt("Config", "Network", 0), 5);
     EXPECT_EQ(user.GetProfileInt("Random", "Random", 0), 0x25);
-    // Other settings pass through both ways (the load writes its Running handshake).
+    // Other settings pass through both ways: the load writes its Running handshake and, the colours being absent,
+    // the seven background colours of a first run.
     store.WriteProfileInt("Counters", "Jamlogs", 3);
     EXPECT_EQ(user.GetProfileInt("Counters", "Jamlogs", 0), 3);
-    EXPECT_EQ(user.size(), storedValues + 2);
+    EXPECT_EQ(user.size(), storedValues + 2 + backColours);
 }
 
 TEST(RunOverrides, RandomCyclesOverTheUsersChoiceOrOverEveryLayout) {
