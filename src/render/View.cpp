@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "settings/ProfileStore.h"
+#include "settings/SettingBits.h"
 #include "settings/SettingsRecord.h"
 #include "sim/LightGroups.h"
 
@@ -12,7 +13,6 @@ namespace jamlog {
 
 namespace {
 
-constexpr int savedOffset = 100000; // stored origins are kept positive
 constexpr int noSavedView = 1;
 constexpr int wheelWithoutPan = 999;
 constexpr int minWheelScale = 6;  // zooming in stops below this, so the scale ends at 5
@@ -188,8 +188,8 @@ void View::wander() {
 
 void View::saveView(ProfileStore& store, int layout) {
     std::string section = layoutSection(layout);
-    store.WriteProfileInt(section, "OriginX", originX * s.scale + savedOffset);
-    store.WriteProfileInt(section, "OriginY", originY * s.scale + savedOffset);
+    store.WriteProfileInt(section, "OriginX", originX * s.scale + storedOriginOffset);
+    store.WriteProfileInt(section, "OriginY", originY * s.scale + storedOriginOffset);
     // Stored as the scale times the full-screen zoom plus half a zoom step, so that the re-applied baseScale / zoom
     // gives the same scale back: (screenW + 50) x scale / 50 overshoots by one from scale 28 on a 1920-pixel screen.
     int fullZoom = s.screenW / 50;
@@ -205,8 +205,8 @@ void View::loadView(ProfileStore& store, int layout) {
         return;
     }
     baseScale = s.scale = stored;
-    originX = store.GetProfileInt(section, "OriginX", savedOffset) - savedOffset;
-    originY = store.GetProfileInt(section, "OriginY", savedOffset) - savedOffset;
+    originX = store.GetProfileInt(section, "OriginX", storedOriginOffset) - storedOriginOffset;
+    originY = store.GetProfileInt(section, "OriginY", storedOriginOffset) - storedOriginOffset;
 }
 
 void View::frontPan() {

@@ -8,7 +8,6 @@
 namespace jamlog {
 
 namespace {
-constexpr int32_t savedOffset = 100000; // stored origins are kept positive
 constexpr int32_t releaseBuild = 3;
 
 int32_t flag(bool b) {
@@ -19,14 +18,14 @@ int32_t flag(bool b) {
 LayoutView readLayoutView(ProfileStore& store, int32_t layout) {
     const std::string section = layoutSection(layout);
     return {store.GetProfileInt(section, "Scale", 1),
-            store.GetProfileInt(section, "OriginX", savedOffset) - savedOffset,
-            store.GetProfileInt(section, "OriginY", savedOffset) - savedOffset};
+            store.GetProfileInt(section, "OriginX", storedOriginOffset) - storedOriginOffset,
+            store.GetProfileInt(section, "OriginY", storedOriginOffset) - storedOriginOffset};
 }
 
 void writeLayoutView(ProfileStore& store, int32_t layout, const LayoutView& v) {
     const std::string section = layoutSection(layout);
-    store.WriteProfileInt(section, "OriginX", v.originX + savedOffset);
-    store.WriteProfileInt(section, "OriginY", v.originY + savedOffset);
+    store.WriteProfileInt(section, "OriginX", v.originX + storedOriginOffset);
+    store.WriteProfileInt(section, "OriginY", v.originY + storedOriginOffset);
     store.WriteProfileInt(section, "Scale", v.scale);
 }
 

@@ -43,6 +43,9 @@ constexpr int runningTestDone = 2;  // the saver's load turned 1 into this
 constexpr int runningConfiguration = 3;
 constexpr int runningPreview = 8;
 
+// The view origins are stored with this added, to keep them positive.
+constexpr int storedOriginOffset = 100000;
+
 // Screen\Rails and Screen\Weather values.
 constexpr int railsClassic = 2;
 constexpr int weatherVariable = 0;
