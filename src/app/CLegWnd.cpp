@@ -9,6 +9,8 @@
 
 #include "platform/QtCanvas.h"
 #include "render/NetworkDrawing.h"
+#include "settings/StoredSetting.h"
+#include "settings/StoredText.h"
 
 namespace jamlog {
 
@@ -42,11 +44,11 @@ CLegWnd::CLegWnd(const SettingsRecord& record, ProfileStore& st, QWidget* inside
     coloursFactor = record.colours != 0 ? 1 : 0;
     darker = (set.advanced & advancedDarkLegend) != 0;
     debugLegend = (set.debug & debugLongLegend) != 0;
-    release = st.GetProfileInt("Version", "Release", 2);
-    extraKit = extraKitDigit(st.GetProfileString("Version", "ExtraKit", ""));
-    displayVersion = st.GetProfileString("Version", "DisplayVersion", "Unknown");
-    neverConfigured = st.GetProfileInt("Config", "AveSpd", 0) == 0;
-    storedFontHeight = st.GetProfileInt("Screen", "FontHeight", storedFontHeight);
+    release = readStored(st, Setting::Release);
+    extraKit = extraKitDigit(readStoredText(st, StoredText::ExtraKit, ""));
+    displayVersion = readStoredText(st, StoredText::DisplayVersion);
+    neverConfigured = readStored(st, Setting::AveSpd, 0) == 0;
+    storedFontHeight = readStoredMetric(st, StoredMetric::FontHeight, storedFontHeight);
     const QFontMetrics fm(legendFont());
     lineHeight = fm.height();
     charWidth = fm.averageCharWidth();
@@ -74,8 +76,8 @@ void CLegWnd::layoutLegend(int elapsedMinutes, const DrawState& s) {
     const LegendRect r = legendAtCorner(legendSize(lineHeight, charWidth, debugLegend), elapsedMinutes % 4,
                                         primary.width(), primary.height());
     setGeometry(primary.x() + r.x, primary.y() + r.y, r.width, r.height);
-    store.WriteProfileInt("Screen", "FontHeight", lineHeight);
-    store.WriteProfileInt("Screen", "FontWidth", charWidth);
+    writeStoredMetric(store, StoredMetric::FontHeight, lineHeight);
+    writeStoredMetric(store, StoredMetric::FontWidth, charWidth);
     if (storedFontHeight != lineHeight) {
         storedFontHeight = lineHeight;
         pictureChanged();

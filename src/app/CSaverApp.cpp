@@ -16,6 +16,7 @@
 #include "app/dialog/CSaverDlg.h"
 #include "platform/QtProfileStore.h"
 #include "settings/StartupVersion.h"
+#include "settings/StoredSetting.h"
 
 namespace jamlog {
 
@@ -66,20 +67,20 @@ int runInForeignWindow(const CommandLine& c, HostWindow& host, ProfileStore& sto
 
 void configurationMessages(ProfileStore& store, int month, bool interactive) {
     bool checked = false;
-    if (store.GetProfileInt("Version", "Suppress First", 0) != 1) {
+    if (readStored(store, Setting::SuppressFirst) != 1) {
         if (!interactive || showMessage(welcomeMessage(), checked))
-            store.WriteProfileInt("Version", "Suppress First", checked ? 1 : 0);
+            writeStored(store, Setting::SuppressFirst, checked ? 1 : 0);
     }
     bool remind = false;
-    if (month > store.GetProfileInt("Version", "Date", 1) + store.GetProfileInt("Version", "Release", 0)) {
-        store.WriteProfileInt("Version", "Date", month);
+    if (month > readStored(store, Setting::Date, 1) + readStored(store, Setting::Release, 0)) {
+        writeStored(store, Setting::Date, month);
         remind = true;
     } else {
-        remind = store.GetProfileInt("Version", "Suppress Reminder", 1) == 0;
+        remind = readStored(store, Setting::SuppressReminder) == 0;
     }
     checked = false;
     if (remind && (!interactive || showMessage(reminderMessage(), checked)))
-        store.WriteProfileInt("Version", "Suppress Reminder", checked ? 1 : 0);
+        writeStored(store, Setting::SuppressReminder, checked ? 1 : 0);
 }
 
 int runSaverApp(const CommandLine& c, int argc, char** argv) {

@@ -7,6 +7,7 @@
 #include "settings/ProfileStore.h"
 #include "settings/SettingBits.h"
 #include "settings/SettingsRecord.h"
+#include "settings/StoredSetting.h"
 #include "sim/LightGroups.h"
 
 namespace jamlog {
@@ -187,26 +188,24 @@ void View::wander() {
 }
 
 void View::saveView(ProfileStore& store, int layout) {
-    std::string section = layoutSection(layout);
-    store.WriteProfileInt(section, "OriginX", originX * s.scale + storedOriginOffset);
-    store.WriteProfileInt(section, "OriginY", originY * s.scale + storedOriginOffset);
+    writeLayoutValue(store, layout, layoutOriginX, originX * s.scale + storedOriginOffset);
+    writeLayoutValue(store, layout, layoutOriginY, originY * s.scale + storedOriginOffset);
     // Stored as the scale times the full-screen zoom plus half a zoom step, so that the re-applied baseScale / zoom
     // gives the same scale back: (screenW + 50) x scale / 50 overshoots by one from scale 28 on a 1920-pixel screen.
     int fullZoom = s.screenW / 50;
-    store.WriteProfileInt(section, "Scale", s.scale * fullZoom + fullZoom / 2);
+    writeLayoutValue(store, layout, layoutScale, s.scale * fullZoom + fullZoom / 2);
     panActive = 0;
 }
 
 void View::loadView(ProfileStore& store, int layout) {
-    std::string section = layoutSection(layout);
-    int stored = store.GetProfileInt(section, "Scale", noSavedView);
+    int stored = readLayoutValue(store, layout, layoutScale, noSavedView);
     if (stored == noSavedView) {
         fitView(0);
         return;
     }
     baseScale = s.scale = stored;
-    originX = store.GetProfileInt(section, "OriginX", storedOriginOffset) - storedOriginOffset;
-    originY = store.GetProfileInt(section, "OriginY", storedOriginOffset) - storedOriginOffset;
+    originX = readLayoutValue(store, layout, layoutOriginX, storedOriginOffset) - storedOriginOffset;
+    originY = readLayoutValue(store, layout, layoutOriginY, storedOriginOffset) - storedOriginOffset;
 }
 
 void View::frontPan() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "settings/StoredSetting.h"
+#include "settings/StoredText.h"
 
 namespace jamlog {
 
@@ -16,17 +17,15 @@ int32_t flag(bool b) {
 } // namespace
 
 LayoutView readLayoutView(ProfileStore& store, int32_t layout) {
-    const std::string section = layoutSection(layout);
-    return {store.GetProfileInt(section, "Scale", 1),
-            store.GetProfileInt(section, "OriginX", storedOriginOffset) - storedOriginOffset,
-            store.GetProfileInt(section, "OriginY", storedOriginOffset) - storedOriginOffset};
+    return {readLayoutValue(store, layout, layoutScale, 1),
+            readLayoutValue(store, layout, layoutOriginX, storedOriginOffset) - storedOriginOffset,
+            readLayoutValue(store, layout, layoutOriginY, storedOriginOffset) - storedOriginOffset};
 }
 
 void writeLayoutView(ProfileStore& store, int32_t layout, const LayoutView& v) {
-    const std::string section = layoutSection(layout);
-    store.WriteProfileInt(section, "OriginX", v.originX + storedOriginOffset);
-    store.WriteProfileInt(section, "OriginY", v.originY + storedOriginOffset);
-    store.WriteProfileInt(section, "Scale", v.scale);
+    writeLayoutValue(store, layout, layoutOriginX, v.originX + storedOriginOffset);
+    writeLayoutValue(store, layout, layoutOriginY, v.originY + storedOriginOffset);
+    writeLayoutValue(store, layout, layoutScale, v.scale);
 }
 
 DialogValues loadDialogValues(const SettingsRecord& r, ProfileStore& store) {
@@ -94,11 +93,11 @@ void writeDesignerMode(ProfileStore& store, bool on) {
 }
 
 int32_t buildRelease(ProfileStore& store) {
-    return store.GetProfileInt("Version", "Release", releaseBuild);
+    return readStored(store, Setting::Release, releaseBuild);
 }
 
 std::string versionTooltip(ProfileStore& store, bool designer) {
-    std::string text = "Jamlog, Version " + store.GetProfileString("Version", "DisplayVersion", "Unknown");
+    std::string text = "Jamlog, Version " + readStoredText(store, StoredText::DisplayVersion);
     const int32_t update = readStored(store, Setting::CurrentUpdate);
     if (designer && update != 0)
         text += "." + std::to_string(update);

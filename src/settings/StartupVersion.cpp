@@ -5,6 +5,7 @@
 
 #include "settings/SettingsTable.h"
 #include "settings/StoredSetting.h"
+#include "settings/StoredText.h"
 
 namespace jamlog {
 
@@ -17,18 +18,18 @@ void startupVersion(ProfileStore& store, const std::string& programBase, int32_t
     // The base name cut to 8 characters and upper-cased.
     std::string name = programBase.substr(0, exeNameLength);
     for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    store.WriteProfileString("Settings", "ExeName", name);
+    writeStoredText(store, StoredText::ExeName, name);
 
     const int32_t stored = readStored(store, Setting::CurrentVersion);
     if (stored < currentVersion) store.deleteProgramKey();
-    store.WriteProfileString("Version", "DisplayVersion", "5.01.0345");
-    store.WriteProfileString("Version", "DisplayDate", "10-Oct-10");
-    store.WriteProfileString("Version", "ExtraKit", "Update 1");
+    writeStoredText(store, StoredText::DisplayVersion, "5.01.0345");
+    writeStoredText(store, StoredText::DisplayDate, "10-Oct-10");
+    writeStoredText(store, StoredText::ExtraKit, "Update 1");
     writeStored(store, Setting::CurrentUpdate, 0);
     writeStored(store, Setting::Release, 3);
     if (stored < currentVersion) {
         // ExeName went with the old key: write it again.
-        store.WriteProfileString("Settings", "ExeName", name);
+        writeStoredText(store, StoredText::ExeName, name);
         writeStored(store, Setting::CurrentVersion, currentVersion);
         writeStored(store, Setting::Date, monthNow);
         for (Setting c : {Setting::Jamlogs, Setting::Reliefs, Setting::Elapsed}) writeStored(store, c, 0);

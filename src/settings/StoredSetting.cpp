@@ -12,9 +12,22 @@ int32_t readStored(ProfileStore& store, Setting s) {
     return store.GetProfileInt(std::string(d.section), std::string(d.name), d.defaultValue);
 }
 
+int32_t readStored(ProfileStore& store, Setting s, int32_t absent) {
+    const SettingDef& d = settingDef(s);
+    return store.GetProfileInt(std::string(d.section), std::string(d.name), absent);
+}
+
 void writeStored(ProfileStore& store, Setting s, int32_t value) {
     const SettingDef& d = settingDef(s);
     store.WriteProfileInt(std::string(d.section), std::string(d.name), value);
+}
+
+int32_t readLayoutValue(ProfileStore& store, int layout, LayoutValue v, int32_t absent) {
+    return store.GetProfileInt(layoutSection(layout), std::string(layoutValueNames[v]), absent);
+}
+
+void writeLayoutValue(ProfileStore& store, int layout, LayoutValue v, int32_t value) {
+    store.WriteProfileInt(layoutSection(layout), std::string(layoutValueNames[v]), value);
 }
 
 } // namespace jamlog

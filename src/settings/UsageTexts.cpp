@@ -5,6 +5,7 @@
 
 #include "settings/LayoutValues.h"
 #include "settings/StoredSetting.h"
+#include "settings/StoredText.h"
 
 namespace jamlog {
 
@@ -19,7 +20,6 @@ constexpr std::string_view layoutNames[catalogueLayouts] = {
 // Ten characters per build kind, indexed by Version\Release.
 constexpr std::string_view releaseSlices = "Test BuildBeta Build RC Build   Release ";
 constexpr std::size_t releaseSliceWidth = 10;
-constexpr std::string_view unknownText = "Unknown";
 constexpr std::size_t nameFieldWidth = 20;
 constexpr int layoutsPerGroup = 5;
 constexpr int32_t minutesPerDay = 1440, minutesPerHour = 60;
@@ -40,8 +40,8 @@ std::string_view statisticsLayoutName(int layout) {
 }
 
 std::string aboutVersionLine(ProfileStore& store) {
-    const std::string display = store.GetProfileString("Version", "DisplayVersion", std::string(unknownText));
-    const std::string date = store.GetProfileString("Version", "DisplayDate", std::string(unknownText));
+    const std::string display = readStoredText(store, StoredText::DisplayVersion);
+    const std::string date = readStoredText(store, StoredText::DisplayDate);
     const int32_t update = readStored(store, Setting::CurrentUpdate);
     const int32_t release = readStored(store, Setting::Release);
     // A build kind outside the four known ones shows blanks rather than reading past the texts.
@@ -54,7 +54,7 @@ std::string aboutVersionLine(ProfileStore& store) {
 }
 
 std::string aboutEditionLine(ProfileStore& store) {
-    return store.GetProfileString("Version", "ExtraKit", "") + "  64" + "-bit Edition";
+    return readStoredText(store, StoredText::ExtraKit, "") + "  64" + "-bit Edition";
 }
 
 std::string elapsedText(int32_t minutes) {

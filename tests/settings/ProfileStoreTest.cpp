@@ -3,6 +3,8 @@
 
 #include "settings/ProfileStore.h"
 #include "settings/SettingValues.h"
+#include "settings/StoredSetting.h"
+#include "settings/StoredText.h"
 
 using namespace jamlog;
 
@@ -34,4 +36,21 @@ TEST(ProfileStore, MinutePairs) {
     EXPECT_EQ(p.first, 360);
     EXPECT_EQ(p.second, 1140);
     EXPECT_EQ(packPair(p), 3601140);
+}
+
+// The keys that other files reach only by id: a wrong section or name would strand the value where the export
+// file, the dialogs and older stores do not look.
+TEST(ProfileStore, ValuesReachedByIdLieUnderTheirStoredNames) {
+    MemoryProfileStore s;
+    writeStoredText(s, StoredText::ExtraKit, "Update 1");
+    writeStoredMetric(s, StoredMetric::FontHeight, 17);
+    writeLayoutValue(s, 10, layoutOriginY, 123);
+    EXPECT_EQ(s.GetProfileString("Version", "ExtraKit", ""), "Update 1");
+    EXPECT_EQ(s.GetProfileInt("Screen", "FontHeight", 0), 17);
+    EXPECT_EQ(s.GetProfileInt("Config\\Neta", "OriginY", 0), 123);
+    EXPECT_EQ(readStoredText(s, StoredText::DisplayDate), "Unknown");
+    EXPECT_EQ(readLayoutValue(s, 10, layoutScale, -1), -1);
+    EXPECT_EQ(readStored(s, Setting::Date, 1), 1); // a read's own absent value beats the table's default
+    writeStored(s, Setting::Date, 300);
+    EXPECT_EQ(readStored(s, Setting::Date, 1), 300);
 }
