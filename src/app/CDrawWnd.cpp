@@ -16,6 +16,7 @@
 #include "app/CSplashWnd.h"
 #include "app/MenuCommands.h"
 #include "sim/CatalogueLayouts.h"
+#include "settings/StoredSetting.h"
 #include "sim/Clock.h"
 
 namespace jamlog {
@@ -71,6 +72,7 @@ CDrawWnd::CDrawWnd(ProfileStore& st, const Options& opts, QWidget* parent)
         setAttribute(Qt::WA_DontShowOnScreen);
 
     makeSimulation(simSettingsFromRecord(record), catalogueLayouts(), this);
+    simulation().setStoreRead([this](Setting id) { return readStored(store, id); });
     if (options.seed)
         seedSequence(*options.seed);
     else

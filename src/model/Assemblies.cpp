@@ -1,6 +1,8 @@
 // Ring roundabouts, the four-arm roundabout template and the light junction.
 #include "model/Assemblies.h"
 
+#include <algorithm>
+
 namespace jamlog {
 
 namespace {
@@ -11,8 +13,6 @@ Point quarterTurn(Point p, int q) {
         p = {-p.y, p.x};
     return p;
 }
-
-constexpr int lightModeFlag = 16; // mode bit 4: the group has lamps
 
 // Builds the eight ring segments; arcsOfferExits chooses whether arcs or straights carry the exits.
 void ringSegments(Builder& b, int base, int cx, int cy, int s, const std::array<int, 4>& exits, bool arcsOfferExits) {
@@ -128,6 +128,13 @@ void lightJunction(Builder& b, int group, int mode, int base, int centre, const 
                       .halfSize = s});
 }
 
+int junctionMode(int lightsMode, Lamps lamps) {
+    if (lamps == Lamps::partTime)
+        return lightsPartTimeOff;
+    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff);
+    return lamps == Lamps::extra ? mode + lampsFlag : mode;
+}
+
 void lightJunction(Builder& b, const LightJunction& j) {
     const int group = j.group, mode = j.mode, base = j.base, topLanes = j.topLanes, s = j.halfSize;
     const std::array<int, 4>&approaches = j.approaches, &exits = j.exits;
@@ -172,11 +179,11 @@ void lightJunction(Builder& b, const LightJunction& j) {
         b.model().road(base + 8 + k).indicator = 4;
     }
     LightGroup& g = b.model().lightGroups[static_cast<size_t>(group)];
-    g.mode = (mode & lightModeFlag) ? mode - lightModeFlag : mode;
+    g.mode = (mode & lampsFlag) ? mode - lampsFlag : mode;
     for (int k = 0; k < 4; ++k)
         g.arms[k] = approaches[static_cast<size_t>(k)];
     g.phase = 0;
-    g.hasLights = (mode & lightModeFlag) ? 1 : 0;
+    g.hasLights = (mode & lampsFlag) ? 1 : 0;
 }
 
 } // namespace jamlog

@@ -32,6 +32,16 @@ void fourArmRoundabout(Builder& b, int roundabout, int ringLanes, int radius, co
 // Only the four quarters, about cell point (1, 1) with radius 80.
 void miniRoundabout(Builder& b, int roundabout);
 
+// How a junction's lamps work. Main junctions run in the build's lights mode whatever the extras; extra ones have
+// lamps only while the extra traffic lights are on (the run starts them dark with the tweak that disables them, or
+// when the random draw leaves them out) and give way by the junction test otherwise; part-time ones are switched
+// on at busy times by the peak-time lights.
+enum class Lamps { main, extra, partTime };
+constexpr int lampsFlag = 16; // mode bit 4 of a light junction: its group has the extra lamps
+
+// The light group mode a junction of that kind is built with, from the build's lights mode.
+int junctionMode(int lightsMode, Lamps lamps);
+
 // Light-controlled crossing of half size s: crossings base..base+3, right turns base+4..+7, left turns base+8..+11.
 // Arms are numbered clockwise from north; approaches[k] arrives from arm k and exits[k] leaves by it. A mode with
 // the lamps bit (16) builds a group with lamps.

@@ -12,10 +12,8 @@ constexpr Colour green = 0x00FF00;
 constexpr Colour amber = 0x00FFFF;
 constexpr Colour red = 0x0000FF;
 constexpr Colour white = 0xFFFFFF;
-constexpr int modeFlashing = 5;
 constexpr int modeMarker = 7;
 constexpr int modeRotated = 9;
-constexpr int modePeak = 10;
 constexpr int anchorShiftX = -60; // world units from the lane point to the glyph anchor
 constexpr int anchorShiftY = 180;
 
@@ -66,7 +64,7 @@ void NetworkPainter::drawLightIcons() {
         const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
         if (lg.mode == 0)
             continue;
-        if (lg.mode == modePeak && !s.set.peakTL)
+        if (lg.mode == lightsPartTimeOff && !s.set.peakTL)
             continue;
         bool rail = g >= roadLightGroups;
         c.setFont(lg.mode == modeRotated ? rotated : upright);
@@ -81,7 +79,7 @@ void NetworkPainter::drawLightIcons() {
             drawLamp(at, 0, " ", box);
             c.setBackgroundOpaque(false);
             int state = m.road(road).signalState;
-            if (lg.mode == modeFlashing || state < -3)
+            if (lg.mode == lightsOff || state < -3)
                 drawLamp(at, middle, ".", flash);
             else if (state == 0)
                 drawLamp(at, 0, ".", green);

@@ -14,6 +14,6 @@ constexpr std::string_view layoutValueNames[] = {"Scale", "OriginX", "OriginY", 
 constexpr int keptLayoutSections = 24;
 
 // The twenty catalogue layouts, the ones the statistics list.
-constexpr int catalogueLayouts = 20;
+constexpr int statisticsLayoutCount = 20;
 
 } // namespace jamlog

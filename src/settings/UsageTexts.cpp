@@ -11,7 +11,7 @@ namespace jamlog {
 
 namespace {
 
-constexpr std::string_view layoutNames[catalogueLayouts] = {
+constexpr std::string_view layoutNames[statisticsLayoutCount] = {
     "Classic Layout",   "Jamlog USA",    "Motorway Madness", "Diamond Max",      "Circular Motorway",
     "Little Train Set", "Big Train Set", "Fig8 Train Set",   "Magic Roundabout", "Rural Chaos",
     "Junction 13",      "Branch Lines",  "Loopy Train Set",  "Moscow Jam",       "City Bridges",
@@ -36,7 +36,7 @@ std::string countColumns(const int64_t (&counts)[3]) {
 } // namespace
 
 std::string_view statisticsLayoutName(int layout) {
-    return layout >= 0 && layout < catalogueLayouts ? layoutNames[layout] : std::string_view();
+    return layout >= 0 && layout < statisticsLayoutCount ? layoutNames[layout] : std::string_view();
 }
 
 std::string aboutVersionLine(ProfileStore& store) {
@@ -74,7 +74,7 @@ std::vector<std::string> aboutStatisticsLines(ProfileStore& store) {
 std::string layoutStatisticsText(ProfileStore& store) {
     std::string text = "\t\t\tmins     locks     reliefs\n";
     int64_t sums[3] = {0, 0, 0};
-    for (int layout = 0; layout < catalogueLayouts; ++layout) {
+    for (int layout = 0; layout < statisticsLayoutCount; ++layout) {
         const std::string section = layoutSection(layout);
         int64_t counts[3];
         for (int k = 0; k < 3; ++k) {

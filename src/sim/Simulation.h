@@ -83,6 +83,11 @@ public:
     // The seed of every run start (the platform gives the time; headless runs a replayable sequence).
     void setSeedSource(std::function<uint32_t()> source) { seedSource = std::move(source); }
 
+    // Where a random layout change reads the content switches and the extras it puts back: the view's store, so
+    // that a change saved since the view was made takes effect. Without one the values as loaded are read.
+    using StoreRead = std::function<int32_t(Setting)>;
+    void setStoreRead(StoreRead read) { storeRead = std::move(read); }
+
     // View creation: the clock at the time of day, the light level and the first run.
     void create(int clockMinutes);
 
@@ -131,6 +136,7 @@ private:
     void afterMove();
     void reseed();
     void applyLightsMode();
+    void rereadStored();
 
     NetworkModel& m;
     VehicleDrawTable& draws;
@@ -148,6 +154,7 @@ private:
     BreakdownRing ring;
     bool constructed = false;
     std::function<uint32_t()> seedSource;
+    StoreRead storeRead;
     uint32_t seedCounter = 1;
 };
 

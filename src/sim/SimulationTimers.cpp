@@ -164,9 +164,19 @@ void Simulation::lightsSwitch() {
     applyLightsMode();
 }
 
+void Simulation::rereadStored() {
+    if (!storeRead)
+        return;
+    for (Setting id : {Setting::Roads, Setting::Tracks, Setting::Rivers, Setting::BackCol0, Setting::Breakdowns,
+                       Setting::DayLight, Setting::StLights, Setting::Weather, Setting::SLSigns, Setting::VSLSigns,
+                       Setting::RWSigns, Setting::Fire, Setting::Gatso, Setting::DynRW, Setting::RThresh})
+        stored[id] = storeRead(id);
+}
+
 void Simulation::nextLayout() {
     SimSettings& s = work;
     reseed();
+    rereadStored();
     s.roads = stored.roads;
     s.tracks = stored.tracks;
     s.rivers = stored.rivers;

@@ -1,6 +1,7 @@
 // "Classic Layout": catalogue figures, a clean check, the pelican and track choices, the railway and junctions.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -109,10 +110,13 @@ TEST_F(Classic, PelicanCrossingIsBuiltOnlyWhenChosen) {
 TEST_F(Classic, JunctionLightGroupsNameTheirApproaches) {
     build(contentRoads);
     std::set<int> arms;
+    // Five main junctions in the lights mode, a part-time one and one with extra lights.
+    constexpr std::array<std::pair<int, int>, 7> modeAndFlag{
+        {{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {lightsPartTimeOff, 0}, {2, 1}}};
     for (int g = 0; g < 7; ++g) {
         const LightGroup& lg = m->lightGroups[static_cast<size_t>(g)];
-        EXPECT_EQ(lg.mode, 2) << "group " << g;
-        EXPECT_EQ(lg.hasLights, 1);
+        EXPECT_EQ(lg.mode, modeAndFlag[static_cast<size_t>(g)].first) << "group " << g;
+        EXPECT_EQ(lg.hasLights, modeAndFlag[static_cast<size_t>(g)].second) << "group " << g;
         const int base = 12 + 12 * g;
         for (int k = 0; k < 4; ++k) {
             const int arm = lg.arms[k];

@@ -226,7 +226,7 @@ TEST_F(Junction13, LightJunctionsAndBoundaries) {
     for (int g = 0; g < 4; ++g) {
         const LightGroup& lg = m->lightGroups[static_cast<size_t>(g)];
         EXPECT_EQ(lg.mode, 3) << g;
-        EXPECT_EQ(lg.hasLights, 1) << g;
+        EXPECT_EQ(lg.hasLights, 0) << g;
         for (int arm : lg.arms) {
             // Every arm of a group ends at its junction box and leads into the box's roads.
             const int box = 62 + 12 * g;

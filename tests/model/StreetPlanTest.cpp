@@ -51,7 +51,7 @@ TEST_F(Plan, CrossroadsBetweenFourEdges) {
     EXPECT_EQ(m->boundaryRoads[0], 13);
     EXPECT_EQ(m->boundaryRoads[4], -1);
     EXPECT_EQ(m->lightGroups[0].mode, 1);
-    EXPECT_EQ(m->lightGroups[0].hasLights, 1);
+    EXPECT_EQ(m->lightGroups[0].hasLights, 0); // a main junction: lit whatever the extras
     auto problems = checkLayout(*m);
     EXPECT_TRUE(problems.empty()) << layoutReport(*m, problems);
 }
@@ -67,7 +67,7 @@ TEST_F(Plan, JointsPassStraightThroughAndPelicansStopBothWays) {
     EXPECT_EQ(m->road(0).endX(), 6000 - pelicanTrim);
     EXPECT_EQ(m->road(2).startX, 6000 + pelicanTrim);
     const LightGroup& g = m->lightGroups[0];
-    EXPECT_EQ(g.mode, pelicanMode);
+    EXPECT_EQ(g.mode, lightsPelican);
     EXPECT_EQ(g.hasLights, 0);
     // Both approaches to the crossing, each named twice.
     EXPECT_EQ(g.arms[0] + g.arms[1], 0 + 3);

@@ -111,7 +111,7 @@ TEST_F(TestJunctions, LightGroupsArmTheirApproaches) {
         }
     }
     EXPECT_EQ(m->lightGroups[2].mode, 12);
-    EXPECT_EQ(m->lightGroups[0].hasLights, 1);
+    EXPECT_EQ(m->lightGroups[0].hasLights, 0);
 }
 
 TEST_F(TestJunctions, JunctionKindsArePresent) {

@@ -189,6 +189,40 @@ TEST(SimulationTest, LightsOffAtNightAndBackInTheMorning) {
     EXPECT_EQ(r.sim->state().lights.forcedOff, 1);
 }
 
+// Main junctions keep their lights when the extra lights are off; part-time ones start dark and, on the layouts
+// that have them, the peak-time lights switch them on once the rush fills the layout.
+TEST(SimulationTest, MainExtraAndPartTimeJunctionLightsAreDistinct) {
+    int partTimeLayouts = 0, peakShown = 0;
+    for (int n : builtLayouts()) {
+        SimSettings s = quiet(n);
+        s.advanced = advancedNoExtraLights;
+        s.tlOff = 0;
+        SimRun r(s);
+        r.sim->create(clockAt(8, 0));
+        int junctions = 0, lit = 0, partTime = 0;
+        for (int g = 0; g < roadLightGroups; ++g) {
+            const LightGroup& lg = r.m->lightGroups[static_cast<size_t>(g)];
+            if (lg.mode == 0 && !lg.hasLights)
+                break;
+            if (lg.hasLights)
+                EXPECT_EQ(lg.mode, 0) << "layout " << n << " group " << g << ": extra lights stay dark";
+            junctions += lg.mode != lightsPelican;
+            lit += lg.mode >= lightsFourPhase && lg.mode < lightsOff;
+            partTime += lg.mode == lightsPartTimeOff;
+        }
+        if (junctions > 0 && r.sim->roadLayout())
+            EXPECT_GT(lit, 0) << "layout " << n << " has no working junction lights without the extras";
+        if (partTime == 0)
+            continue;
+        ++partTimeLayouts;
+        for (int tick = 0; tick < 3000 && !r.sim->state().lights.peakOn; ++tick)
+            r.sim->onTimer(tick % 10 == 0 ? timerDraw : timerMove);
+        peakShown += r.sim->state().lights.peakOn;
+    }
+    EXPECT_GE(partTimeLayouts, 2);
+    EXPECT_GE(peakShown, 2);
+}
+
 TEST(SimulationTest, BankHolidaysEverySecondAndFourthMinute) {
     SimSettings s = quiet(8);
     s.traffic = 0;
@@ -222,6 +256,23 @@ TEST(SimulationTest, RandomCyclingChangesFamilyEveryInterval) {
         }
     }
     EXPECT_EQ(r.sim->state().runs, 5);
+}
+
+// A random layout change reads the content switches from the store as it is now, not as it was at creation.
+TEST(SimulationTest, RandomCyclingReadsTheContentSwitchesFromTheStore) {
+    SimSettings s = quiet(0);
+    s.randomMask = 1 | (1 << 1) | (1 << 11); // layouts 0 and 10 (roads and rivers)
+    s.rndSettings = 0;
+    for (bool saved : {false, true}) {
+        SimRun r(s, 5);
+        if (saved)
+            r.sim->setStoreRead([](Setting id) { return id == Setting::Rivers ? 0 : SimSettings{}[id]; });
+        r.sim->create(clockAt(12, 0));
+        r.sim->nextLayout();
+        ASSERT_EQ(r.sim->state().layout, 10);
+        EXPECT_EQ(r.sim->settings().rivers, saved ? 0 : 1);
+        EXPECT_EQ((r.sim->state().switches & switchRivers) != 0, !saved);
+    }
 }
 
 // A restart clears the counts of the run before: the boats of Junction 13 are not counted on the next layout.

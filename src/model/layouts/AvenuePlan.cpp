@@ -10,7 +10,6 @@ namespace jamlog {
 
 namespace {
 
-constexpr int lightsFlag = 16; // mode bit: the junction group has lamps
 
 int otherArm(const std::array<int, 4>& arrive, int arm) {
     for (int k = 0; k < 4; ++k)
@@ -26,11 +25,12 @@ int AvenuePlan::addNode(Node n) {
     return static_cast<int>(nodes.size()) - 1;
 }
 
-int AvenuePlan::junction(int centreCell, int base) {
+int AvenuePlan::junction(int centreCell, int base, Lamps lamps) {
     const Point c = cellPoint(centreCell);
     Node n{Kind::Junction, c.x, c.y};
     n.cell = centreCell;
     n.base = base;
+    n.lamps = lamps;
     return addNode(n);
 }
 
@@ -65,11 +65,10 @@ std::array<int, 3> AvenuePlan::successorsAt(int node, int arm) const {
 }
 
 int AvenuePlan::build(int lightsMode, int firstGroup) {
-    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + lightsFlag;
     int group = firstGroup;
     for (const Node& n : nodes)
         if (n.kind == Kind::Junction)
-            lightJunction(b, group++, mode, n.base, n.cell, n.arrive, n.depart, shape.topLanes, shape.offset,
+            lightJunction(b, group++, junctionMode(lightsMode, n.lamps), n.base, n.cell, n.arrive, n.depart, shape.topLanes, shape.offset,
                           shape.boxHalf);
     for (const Link& l : links) {
         const Node &a = nodes[static_cast<size_t>(l.from)], &z = nodes[static_cast<size_t>(l.to)];

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "model/Assemblies.h"
 #include "model/Primitives.h"
 
 namespace jamlog {
@@ -20,7 +21,7 @@ public:
     AvenuePlan(Builder& b, AvenueShape shape, int firstLinkRoad) : b(b), shape(shape), nextRoad(firstLinkRoad) {}
 
     // Light junction about a cell point on roads base..base+11.
-    int junction(int centreCell, int base);
+    int junction(int centreCell, int base, Lamps lamps = Lamps::main);
     // Where an avenue leaves the layout: the road that arrives here becomes a boundary road.
     int edge(int32_t x, int32_t y);
     // Two links meeting end to end.
@@ -41,6 +42,7 @@ private:
         Kind kind;
         int32_t x, y;
         int cell = 0, base = 0;
+        Lamps lamps = Lamps::main;
         std::array<int, 4> arrive{-1, -1, -1, -1};
         std::array<int, 4> depart{-1, -1, -1, -1};
     };

@@ -40,6 +40,9 @@ struct RoundaboutAt {
     size_t column, row;
 };
 constexpr std::array<RoundaboutAt, 2> roundaboutsAt{{{0, 3}, {3, 0}}};
+// The junctions in the city's quiet corners have part-time lights, two more on the outer avenues extra lights.
+constexpr std::array<RoundaboutAt, 2> partTimeAt{{{0, 0}, {3, 3}}};
+constexpr std::array<RoundaboutAt, 2> extraLightsAt{{{2, 0}, {1, 3}}};
 constexpr int roundaboutRoads = 12;
 constexpr int junctionRoads = 12;
 constexpr int firstJunctionRoad = roundaboutRoads * 2;
@@ -56,11 +59,21 @@ int cell(int32_t x, int32_t y) {
     return (x / 1000) * 100 + y / 1000;
 }
 
-bool isRoundabout(size_t column, size_t row) {
-    for (const RoundaboutAt& r : roundaboutsAt)
+template <size_t N> bool listed(const std::array<RoundaboutAt, N>& crossings, size_t column, size_t row) {
+    for (const RoundaboutAt& r : crossings)
         if (r.column == column && r.row == row)
             return true;
     return false;
+}
+
+bool isRoundabout(size_t column, size_t row) {
+    return listed(roundaboutsAt, column, row);
+}
+
+Lamps lampsAt(size_t column, size_t row) {
+    if (listed(partTimeAt, column, row))
+        return Lamps::partTime;
+    return listed(extraLightsAt, column, row) ? Lamps::extra : Lamps::main;
 }
 
 // Builds the streets; returns the number of roads used.
@@ -80,7 +93,7 @@ int buildStreets(Builder& b, const LayoutArgs& a, bool alignmentRoad) {
                 node[c][r] = p.roundabout(static_cast<int>(roundabout), centre, roundaboutRadius, 0, base);
                 ++roundabout;
             } else {
-                const int j = p.junction(centre, junctionBase);
+                const int j = p.junction(centre, junctionBase, lampsAt(c, r));
                 junctionBase += junctionRoads;
                 node[c][r] = {j, j, j, j};
             }

@@ -34,13 +34,14 @@ constexpr int bridgeHalfWidth = 260; // a street with its verges, either side of
 void buildStreets(Builder& b, const LayoutArgs& a) {
     StreetPlan p(b, firstLink);
     int base = firstJunction;
-    auto junction = [&](int centreCell) {
+    auto junction = [&](int centreCell, Lamps lamps = Lamps::main) {
         base += 12;
-        return p.junction(centreCell, base - 12);
+        return p.junction(centreCell, base - 12, lamps);
     };
+    // The avenue and the middle row have lights; on the quieter southern row, part-time and extra ones.
     const int j1 = junction(706), j2 = junction(1406), j3 = junction(2106);
     const int j4 = junction(713), j5 = junction(1413);
-    const int j6 = junction(719), j7 = junction(1419);
+    const int j6 = junction(719, Lamps::partTime), j7 = junction(1419, Lamps::extra);
     const auto rb = p.roundabout(0, 2113, roundaboutRadius, 0, roundaboutBase);
 
     // Avenue along row 6 across the whole town.

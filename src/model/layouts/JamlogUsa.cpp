@@ -23,6 +23,13 @@ constexpr int32_t mirrorShift = 22000; // x' = 22000 - x
 constexpr int loopRow = 2, loopColumn = 1;
 constexpr int loopFrom = 1000, loopTo = 3000, loopBulge = 800;
 
+// The grid's corners have extra lights, the other junctions of its outer columns part-time lights.
+Lamps lampsAt(int col, int row) {
+    if (col != 0 && col != columns - 1)
+        return Lamps::main;
+    return row == 0 || row == rows - 1 ? Lamps::extra : Lamps::partTime;
+}
+
 int junctionCell(int col, int row) {
     return (firstColumn + blockCells * col) * 100 + firstRow + blockCells * row;
 }
@@ -53,7 +60,7 @@ void buildJamlogUsa(Builder& b, LayoutArgs& a) {
     int node[rows][columns];
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            node[r][c] = p.junction(junctionCell(c, r), firstJunction + 12 * (r * columns + c));
+            node[r][c] = p.junction(junctionCell(c, r), firstJunction + 12 * (r * columns + c), lampsAt(c, r));
     for (int r = 0; r < rows; ++r) {
         const int32_t y = cellPoint(junctionCell(0, r)).y;
         p.straight(p.edge(edgeWest, y), node[r][0]);

@@ -23,7 +23,6 @@ constexpr int streetLanes = 1;
 constexpr int streetOffset = 3; // the cross roads' offset, kept by every local road
 constexpr int boxHalfSize = 500;
 constexpr int riverOffset = -1; // each direction's line to its right: the beds beside them meet in the middle
-constexpr int lightsFlag = 16;  // mode bit 4: the group has lamps
 
 // Interchange template roads whose successors lead out of it.
 constexpr int eastEnd = 2, westEnd = 5, southEnd = 8, northEnd = 11;
@@ -140,7 +139,7 @@ void localRoads(Builder& b, int lights) {
     for (size_t g = 0; g < junctions.size(); ++g) {
         const Junction& j = junctions[g];
         lightJunction(b, {.group = static_cast<int>(g),
-                          .mode = lightsFlag + lights,
+                          .mode = junctionMode(lights, Lamps::main),
                           .base = j.base,
                           .centre = j.centre,
                           .approaches = j.in,

@@ -81,7 +81,7 @@ constexpr std::array<int, 4> northPoints{180005, 180050, 180100, 180150}; // fin
 constexpr int westEdge = 10170, westJoint = 85170, westArm = 160170;      // fine points along y 17000
 constexpr int streetOffset = 1;
 constexpr int pelicanTrim = 50;
-constexpr int pelicanMode = 12;
+constexpr int lightsPelican = 12;
 constexpr int bridgeX = 18000;
 constexpr int coverHalfWidth = 260; // the road bridge, or the double track a curve dives under
 
@@ -220,7 +220,7 @@ void buildRoads(Builder& b, bool pelican) {
     std::copy(edges.begin(), edges.end(), m.boundaryRoads.begin());
     if (pelican) {
         LightGroup& g = m.lightGroups[0];
-        g.mode = pelicanMode;
+        g.mode = lightsPelican;
         g.arms[0] = g.arms[2] = eastIn;
         g.arms[1] = g.arms[3] = eastOut;
     }

@@ -41,9 +41,10 @@ int LocalRoadPlan::addNode(Node n) {
     return static_cast<int>(nodes.size()) - 1;
 }
 
-int LocalRoadPlan::junction(Point centre, int base) {
+int LocalRoadPlan::junction(Point centre, int base, Lamps lamps) {
     Node n{Kind::Junction, centre};
     n.base = base;
+    n.lamps = lamps;
     return addNode(n);
 }
 
@@ -179,11 +180,10 @@ void LocalRoadPlan::buildLink(const Link& l) {
 }
 
 int LocalRoadPlan::build(int lightsMode, int firstGroup) {
-    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + streetLightFlag;
     groups = 0;
     for (const Node& n : nodes)
         if (n.kind == Kind::Junction)
-            buildJunction(n, firstGroup + groups++, mode);
+            buildJunction(n, firstGroup + groups++, junctionMode(lightsMode, n.lamps));
     for (const Link& l : links)
         buildLink(l);
     auto& boundaries = b.model().boundaryRoads;

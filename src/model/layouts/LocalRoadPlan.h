@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "model/Assemblies.h"
 #include "model/Primitives.h"
 
 namespace jamlog {
@@ -21,7 +22,7 @@ public:
     LocalRoadPlan(Builder& b, LocalRoadShape shape, int firstLinkRoad) : b(b), shape(shape), nextRoad(firstLinkRoad) {}
 
     // Light junction about a point on the 100-unit grid, on roads base..base+11 (base at least 1).
-    int junction(Point centre, int base);
+    int junction(Point centre, int base, Lamps lamps = Lamps::main);
     // Where a road leaves the layout: the road that arrives here becomes a boundary road.
     int edge(Point at);
     // Two links meeting end to end.
@@ -53,6 +54,7 @@ private:
         Kind kind;
         Point at;
         int base = 0;
+        Lamps lamps = Lamps::main;
         std::array<int, 4> arrive{-1, -1, -1, -1};
         std::array<int, 4> depart{-1, -1, -1, -1};
         std::array<bool, 4> turnsOnly{};

@@ -57,7 +57,8 @@ void buildAvenues(Builder& b, int lights) {
     int base = firstJunctionRoad;
     for (size_t c = 0; c < columnX.size(); ++c)
         for (size_t r = 0; r < rowY.size(); ++r) {
-            j[c][r] = p.junction(cell(columnX[c], rowY[r]), base);
+            const bool corner = c != 1 && r != 1; // the corner crossings have extra lights
+            j[c][r] = p.junction(cell(columnX[c], rowY[r]), base, corner ? Lamps::extra : Lamps::main);
             base += junctionRoads;
         }
     // Out to an edge; a radial highway in two pieces.

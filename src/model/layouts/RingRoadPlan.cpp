@@ -57,10 +57,11 @@ int RingRoadPlan::addNode(Node n) {
     return static_cast<int>(nodes.size()) - 1;
 }
 
-int RingRoadPlan::junction(Point at, double degrees, int base) {
+int RingRoadPlan::junction(Point at, double degrees, int base, Lamps lamps) {
     Node n{Kind::Junction, at, degrees};
     n.reach = shape.boxHalf;
     n.base = base;
+    n.lamps = lamps;
     return addNode(n);
 }
 
@@ -257,11 +258,10 @@ void RingRoadPlan::buildDirection(const Link& l, bool out) {
 }
 
 int RingRoadPlan::build(int lightsMode, int firstGroup) {
-    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + streetLightFlag;
     groups = 0;
     for (const Node& n : nodes) {
         if (n.kind == Kind::Junction)
-            buildJunction(n, firstGroup + groups++, mode);
+            buildJunction(n, firstGroup + groups++, junctionMode(lightsMode, n.lamps));
         if (n.kind == Kind::Roundabout)
             buildRoundabout(n);
     }

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "model/Assemblies.h"
 #include "model/Primitives.h"
 
 namespace jamlog {
@@ -23,7 +24,7 @@ public:
     RingRoadPlan(Builder& b, RingRoadShape shape, int firstLinkRoad) : b(b), shape(shape), nextRoad(firstLinkRoad) {}
 
     // Light junction about `at` on roads base..base+11 (base at least 1), its north arm turned by `degrees`.
-    int junction(Point at, double degrees, int base);
+    int junction(Point at, double degrees, int base, Lamps lamps = Lamps::main);
     // Roundabout of `arms` arms on roads base..base+3*arms-1: the ring arcs first, then entry and exit of each arm.
     struct Roundabout {
         Point centre{};
@@ -55,6 +56,7 @@ private:
         int base = 0;
         std::vector<int> arrive, depart;
         std::vector<double> armDegrees; // edges and joints: the direction of each arm's link
+        Lamps lamps = Lamps::main;
     };
     struct Link {
         int from, fromArm, to, toArm;

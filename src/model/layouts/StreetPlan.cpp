@@ -66,11 +66,12 @@ int StreetPlan::addNode(Node n) {
     return static_cast<int>(nodes.size()) - 1;
 }
 
-int StreetPlan::junction(int centreCell, int base) {
+int StreetPlan::junction(int centreCell, int base, Lamps lamps) {
     Point c = cellPoint(centreCell);
     Node n{Kind::Junction, c.x, c.y};
     n.cell = centreCell;
     n.base = base;
+    n.lamps = lamps;
     return addNode(n);
 }
 
@@ -275,13 +276,12 @@ void StreetPlan::addBoundary(int road) {
 }
 
 int StreetPlan::build(int lightsMode, bool pelicans) {
-    const int mode = std::clamp(lightsMode, lightsFourPhase, lightsOff) + streetLightFlag;
     for (const Roundabout& r : roundabouts)
         buildRoundabout(r); // templates first: they are built on roads 0-11
     groupsUsed = 0;
     for (const Node& n : nodes)
         if (n.kind == Kind::Junction)
-            buildJunction(n, groupsUsed++, mode);
+            buildJunction(n, groupsUsed++, junctionMode(lightsMode, n.lamps));
     for (const Link& l : links)
         buildLink(l);
     for (const Node& n : nodes) {
@@ -291,7 +291,7 @@ int StreetPlan::build(int lightsMode, bool pelicans) {
             continue;
         const int i = otherArm(n.arrive, -1), j = otherArm(n.arrive, i);
         LightGroup& g = b.model().lightGroups[static_cast<size_t>(groupsUsed++)];
-        g.mode = pelicanMode;
+        g.mode = lightsPelican;
         for (int k = 0; k < 4; ++k)
             g.arms[k] = n.arrive[static_cast<size_t>(k % 2 == 0 ? i : j)];
         g.phase = 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "model/Assemblies.h"
 #include "model/Primitives.h"
 
 namespace jamlog {
@@ -15,8 +16,6 @@ enum Compass { north = 0, east = 1, south = 2, west = 3 };
 constexpr int streetOffset = 1;        // one lane each way, 0.56 lane widths to its own side of the centre line
 constexpr int streetBoxHalfSize = 300; // half size of a light junction's box on one-lane streets
 constexpr int pelicanTrim = 100;       // the gap that a pelican crossing leaves between its two roads
-constexpr int streetLightFlag = 16;    // mode bit: the junction group has lamps
-constexpr int pelicanMode = 12;
 constexpr int roundaboutArmLength = 2000; // the four-arm roundabout template reaches two cells from its centre
 
 class StreetPlan {
@@ -24,7 +23,7 @@ public:
     explicit StreetPlan(Builder& b, int firstLinkRoad) : b(b), nextRoad(firstLinkRoad) {}
 
     // Light junction of half size streetBoxHalfSize about a cell point, on roads base..base+11.
-    int junction(int centreCell, int base);
+    int junction(int centreCell, int base, Lamps lamps = Lamps::main);
     // Four-arm roundabout about a cell point on roads base..base+11; returns the arm nodes north, east, south, west.
     std::array<int, 4> roundabout(int number, int centreCell, int radius, int ringLanes, int base);
     // Where a link leaves the layout: the road that arrives here becomes a boundary road.
@@ -73,6 +72,7 @@ private:
         int base = 0; // first road of the junction or roundabout
         int arm = 0;  // compass arm of a roundabout arm node
         bool pelican = false;
+        Lamps lamps = Lamps::main;
         std::array<int, 4> arrive{-1, -1, -1, -1};
         std::array<int, 4> depart{-1, -1, -1, -1};
     };
