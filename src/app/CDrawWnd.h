@@ -65,9 +65,18 @@ public:
     struct StoredView {
         int scale = 1, originX = 0, originY = 0;
     };
-    // A new run of `layout` with the driver and light scheme (restart 0, a fifth of the active cars).
-    void rebuildRun(int layout, int driver, int lights);
+    // What a preview run is built with from the dialog: the layout and what its build reads.
+    struct RunChoice {
+        int layout = 0, driver = 0, lights = 0;
+        int aveSpd = 0, trains = 0, boats = 0;
+        bool operator==(const RunChoice&) const = default;
+    };
+    RunChoice runChoice() const;
+    // A new run with those choices (restart 0, a fifth of the active cars).
+    void rebuildRun(const RunChoice& c);
     void applyCars(int cars);
+    // A new slow-motion factor, taken by the next step.
+    void applySlowMotion(int factor);
     // Shows a stored view; a scale below 2 is the layout's default view.
     void applyView(const StoredView& v);
     // Goes to the layout's default view and returns it.

@@ -1,5 +1,5 @@
-// What the configuration dialog does to its live preview: rebuilds on a new layout, driver or light scheme, the
-// peak cars, the stored or default view, and freezing while the preview is locked or covered.
+// What the configuration dialog does to its live preview: rebuilds on a new layout, driver, light scheme, speed,
+// trains or boats, the peak cars, the slow motion, the stored or default view, and freezing while the preview is locked or covered.
 #include <algorithm>
 
 #include "app/CDrawWnd.h"
@@ -11,12 +11,20 @@ constexpr int rebuildCarsDivisor = 5; // a rebuilt preview starts with a fifth o
 constexpr int firstStoredScale = 2;   // stored scales below this mean "no saved view"
 } // namespace
 
-void CDrawWnd::rebuildRun(int layout, int driver, int lights) {
+CDrawWnd::RunChoice CDrawWnd::runChoice() const {
+    const SimSettings& w = simulation().settings();
+    return {simulation().state().layout, w.driver, w.tLights, w.aveSpd, w.trains, w.boats};
+}
+
+void CDrawWnd::rebuildRun(const RunChoice& c) {
     SimSettings& w = simulation().settings();
-    w.network = layout;
-    w.driver = driver;
-    w.tLights = lights;
-    simulation().selectLayout(layout);
+    w.network = c.layout;
+    w.driver = c.driver;
+    w.tLights = c.lights;
+    w.aveSpd = c.aveSpd;
+    w.trains = c.trains;
+    w.boats = c.boats;
+    simulation().selectLayout(c.layout);
     const int cars = std::max(1, simulation().state().activeCars / rebuildCarsDivisor);
     withCanvas([&] { simulation().startRun(cars, false); });
     layoutStarted();
@@ -29,6 +37,10 @@ void CDrawWnd::applyCars(int cars) {
     withCanvas([&] { simulation().setPeakCars(cars); });
     layoutStarted();
     redrawAll();
+}
+
+void CDrawWnd::applySlowMotion(int factor) {
+    simulation().settings().factor = factor; // every step reads it
 }
 
 void CDrawWnd::applyView(const StoredView& v) {

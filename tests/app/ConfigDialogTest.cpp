@@ -115,6 +115,32 @@ TEST(ConfigDialog, DrivingStyleSetsTheSpeed) {
     }
 }
 
+// Every slider reaches the running preview: speed, trains and boats rebuild its run (the build gives the vehicles
+// their speeds and counts) once a drag is let go, slow motion takes effect at the next step, and the view's
+// sliders rebuild nothing.
+TEST(ConfigDialog, SpeedTrainsBoatsAndSlowMotionReachThePreview) {
+    MemoryProfileStore store;
+    CSaverDlg dlg(store, manual());
+    const Simulation& sim = dlg.preview()->simulation();
+    const int runs = sim.state().runs;
+    auto* speed = child<QSlider>(dlg, "speed");
+    speed->setSliderDown(true);
+    speed->setValue(4);
+    EXPECT_EQ(sim.state().runs, runs);
+    speed->setSliderDown(false);
+    EXPECT_EQ(sim.state().runs, runs + 1);
+    EXPECT_EQ(sim.settings().aveSpd, kmhFromMph(40));
+    moveSlider(child<QSlider>(dlg, "trains"), 3);
+    EXPECT_EQ(sim.settings().trains, 3);
+    moveSlider(child<QSlider>(dlg, "boats"), 2);
+    EXPECT_EQ(sim.settings().boats, 2);
+    EXPECT_EQ(sim.state().runs, runs + 3);
+    moveSlider(child<QSlider>(dlg, "slowMotion"), 4);
+    EXPECT_EQ(sim.settings().factor, 4);
+    moveSlider(child<QSlider>(dlg, "zoom"), 3);
+    EXPECT_EQ(sim.state().runs, runs + 3);
+}
+
 TEST(ConfigDialog, AverageSpeedShowsInMphAndIsStoredBackInKmh) {
     MemoryProfileStore store;
     store.WriteProfileInt("Config", "AveSpd", 112);

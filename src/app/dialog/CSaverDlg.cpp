@@ -58,6 +58,7 @@ CSaverDlg::CSaverDlg(ProfileStore& st, const Options& o, QWidget* parent) : QDia
     writeRunning(store, runningIdle);
     copy = view->settings();
     v = loadDialogValues(copy, store);
+    shownRun = runChoice(); // the preview runs the stored values
     setTitleText();
     fillLayoutList();
     debugOn->setVisible(v.designer);
@@ -180,7 +181,7 @@ void CSaverDlg::selectionChanged(bool driverChanged) {
         v.mph = styleMph(v.driver);
     writeLayoutView(store, v.layout, v.view);
     v.layout = layoutList->currentData().toInt();
-    view->rebuildRun(v.layout, v.driver, v.lights);
+    rebuildPreview();
     v.view = readLayoutView(store, v.layout);
     defaultOrStoredView();
 }
@@ -190,14 +191,18 @@ void CSaverDlg::horizontalMoved() {
         return;
     v.mph = speed->value() * mphPerStep;
     mph->setText(QString::number(v.mph));
-    // A new count of cars rebuilds the preview: once the slider is let go, not at every step of a drag.
+    v.trains = std::min(trains->value(), v.trainsBound);
+    v.boats = boats->value();
+    // A new count of vehicles or a new speed rebuilds the preview: once the slider is let go, not at every step of
+    // a drag.
     if (!cars->isSliderDown()) {
         v.cars = cars->value();
         view->applyCars(v.cars);
     }
-    v.trains = std::min(trains->value(), v.trainsBound);
-    v.boats = boats->value();
+    if (!speed->isSliderDown() && !trains->isSliderDown() && !boats->isSliderDown() && !(shownRun == runChoice()))
+        rebuildPreview();
     v.factor = slowMotion->value();
+    view->applySlowMotion(v.factor);
     v.view.scale = zoom->value();
     v.view.originX = originX->value();
     applyViewIfChanged();
@@ -208,6 +213,15 @@ void CSaverDlg::verticalMoved() {
         return;
     v.view.originY = originY->value();
     applyViewIfChanged();
+}
+
+CDrawWnd::RunChoice CSaverDlg::runChoice() const {
+    return {v.layout, v.driver, v.lights, kmhFromMph(v.mph), v.trains, v.boats};
+}
+
+void CSaverDlg::rebuildPreview() {
+    shownRun = runChoice();
+    view->rebuildRun(shownRun);
 }
 
 void CSaverDlg::applyViewIfChanged() {
@@ -345,10 +359,11 @@ void CSaverDlg::replacePreview() {
     writeRunning(store, runningConfiguration);
     createPreview();
     writeRunning(store, runningIdle);
-    const SimSettings& s = view->simulation().settings();
-    if (view->simulation().state().layout != v.layout || s.driver != v.driver || s.tLights != v.lights)
-        view->rebuildRun(v.layout, v.driver, v.lights);
+    if (!(view->runChoice() == runChoice()))
+        view->rebuildRun(runChoice());
+    shownRun = runChoice();
     view->applyCars(v.cars);
+    view->applySlowMotion(v.factor);
     shownView = {};
     defaultOrStoredView();
 }

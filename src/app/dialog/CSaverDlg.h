@@ -89,6 +89,9 @@ private:
     void save();
     void applyLock();
     void applyViewIfChanged();
+    // What the preview's run is built with from the dialog's values; a rebuild with them.
+    CDrawWnd::RunChoice runChoice() const;
+    void rebuildPreview();
     // The current layout's view from v.view: its stored one, or the default for a scale below 2.
     void defaultOrStoredView();
 
@@ -101,6 +104,7 @@ private:
     int clicks = 0;
     int zoomShown = zoomFloor;        // the zoom slider's position while the view is the default one
     CDrawWnd::StoredView shownView{}; // what the preview was last given
+    CDrawWnd::RunChoice shownRun{};   // the choices its run was last built with
 
     bool frozenByDialog = false;
     bool updating = false; // the controls are being set from the values, not by the user
