@@ -64,3 +64,34 @@ TEST(ResetLoopTest, ResetsFasterThanAMinuteNeverHoldBackTheClockOrTheLayoutChang
     }
     EXPECT_GE(layoutChanges, changes - 1);
 }
+
+// Every road layout with random cycling on and every random setting drawn anew at each change (the layout itself
+// drawn again) runs two simulated hours, long enough for several automatic resets, without one: a change leads to
+// a run that flows.
+struct RandomSettingsRun : ::testing::TestWithParam<int> {};
+
+TEST_P(RandomSettingsRun, TwoHoursOfChangesWithoutAReset) {
+    constexpr int allRandomSettings = (rndBreakdowns << 1) - 1;
+    constexpr int clockInterval = 25; // a simulated minute every 1250 ms: two hours are 6000 heartbeats
+    const int layout = GetParam();
+    SimSettings s;
+    s.network = layout;
+    s.randomMask = 1 | (1 << (layout + 1)); // cycling on, with no other layout to go to
+    s.rndSettings = allRandomSettings;
+    s.rndIntvl = 1;
+    s.simClkIntvl = clockInterval;
+    ViewRun r(s, catalogueLayouts(), 11);
+    r.sim->create(clockAt(7, 0));
+    if (!r.sim->roadLayout())
+        GTEST_SKIP() << "a railway";
+    VirtualClock clock(*r.sim);
+    const int64_t twoHours = 2L * minutesPerHour * 50 * clockInterval;
+    clock.advance(twoHours);
+    const RunState& st = r.sim->state();
+    EXPECT_GE(st.runs, 3) << "the random settings were drawn at two changes";
+    EXPECT_EQ(st.jams, 0) << "layout " << layout << " was reset";
+    EXPECT_GT(st.left, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Built, RandomSettingsRun, ::testing::ValuesIn(builtLayouts()),
+                         [](const ::testing::TestParamInfo<int>& p) { return "layout" + std::to_string(p.param); });
