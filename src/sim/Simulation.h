@@ -42,10 +42,6 @@ struct LayoutService {
 constexpr int annotationLines = 14;
 constexpr int maxRoadVehicles = firstCarriage;
 
-// Layout switch bits besides the content flags.
-constexpr int switchRoads = 1, switchTracks = 2, switchRivers = 4, switchTokens = 32, switchNoExtras = 64,
-              switchPelican = 128;
-
 struct RunState {
     int clock = 0;       // minutes since midnight
     int minuteCount = 0; // minute ticks since creation
@@ -59,7 +55,7 @@ struct RunState {
     int jamTicks = 0, jams = 0, reliefMinutes = 0;
     LightsState lights;
     int flashPhase = 0;
-    int switches = 0;
+    int switches = 0; // the layout's content flags (model/LayoutRoutine.h) as built
     int layout = 14;
     std::string layoutName;
     RandomDrawn drawn;

@@ -59,7 +59,7 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     if (!restart) {
         restoreExtras(s, stored);
         st.background = stored.backColour(0);
-        if (st.switches & switchNoExtras) {
+        if (st.switches & contentCarPark) {
             s.fire = stored.fire;
             s.gatso = stored.gatso;
             s.dynRW = stored.dynRW;
@@ -95,7 +95,7 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     st.lights.peakOn = 0;
     startLightGroups(m, st.lights.mode, (s.advanced & advancedNoExtraLights) || !st.drawn.extraLights);
 
-    if (st.switches & switchNoExtras) {
+    if (st.switches & contentCarPark) {
         s.weather = s.gatso = s.rwSigns = s.slSigns = s.vslSigns = s.dynRW = s.fire = 0;
         if (st.switches == noExtrasRoadsOnly)
             s.rThresh = noExtrasRThresh;
@@ -104,7 +104,7 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     if (s.traffic)
         st.activeCars = std::max(1, startCarVolume(s, st.clock, st.configuredCars));
     st.activeTrainsEnd = st.trainsEnd;
-    if (s.varyTrains && (st.switches & switchTracks))
+    if (s.varyTrains && (st.switches & contentTracks))
         st.activeTrainsEnd = activeTrainsEndFor(m, s.carrs, trainsAtClock(s, st.clock, s.trains));
 
     railway = RailwayState{};
@@ -130,8 +130,8 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
 
 void Simulation::prePopulate() {
     const SimSettings& s = work;
-    const bool roads = st.switches & switchRoads, tracks = st.switches & switchTracks,
-               rivers = st.switches & switchRivers;
+    const bool roads = st.switches & contentRoads, tracks = st.switches & contentTracks,
+               rivers = st.switches & contentRivers;
     const int rounds = s.prePop * (roads ? 1 : 2);
     const VehicleStepArgs carArgs{s.factor, s.factor / 3 + 1, s.accel, true, s.esl != 0};
     const TrainStepArgs trainArgs{s.factor, s.accel, true};

@@ -12,11 +12,11 @@ void Simulation::moveTick() {
     st.counts = {};
     ++st.tickCount;
     if (!(work.debug & debugHideVehicles)) {
-        if (st.switches & switchRoads)
+        if (st.switches & contentRoads)
             stepRoadVehicles(true);
-        if (st.switches & switchTracks)
+        if (st.switches & contentTracks)
             stepCarriages();
-        if (st.switches & switchRivers)
+        if (st.switches & contentRivers)
             stepBoats();
     }
     afterMove();
@@ -92,9 +92,9 @@ void Simulation::afterMove() {
         hooks.redrawView();
         return;
     }
-    if ((st.switches & switchTokens) && railway.tokens)
+    if ((st.switches & contentTrainOption) && railway.tokens)
         upkeepTokens(m);
-    if (st.switches & switchRoads)
+    if (st.switches & contentRoads)
         hooks.drawSigns();
 }
 

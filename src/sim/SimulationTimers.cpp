@@ -21,7 +21,7 @@ constexpr int bankHolidayReset = 4; // every fourth minute it is back at the con
 
 void Simulation::onTimer(int id) {
     const SimSettings& s = work;
-    const bool roads = st.switches & switchRoads;
+    const bool roads = st.switches & contentRoads;
     switch (id) {
     case timerMove:
         moveTick();
@@ -60,7 +60,7 @@ void Simulation::onTimer(int id) {
             hooks.drawRoadworksLamps(st.flashPhase);
         break;
     case timerRailway:
-        if (st.switches & switchTracks) {
+        if (st.switches & contentTracks) {
             workRailwaySignals(m, rng, railway, st.reliefActive != 0);
             hooks.drawTrainLamps();
         }
@@ -89,9 +89,9 @@ void Simulation::lightTick() {
         hooks.lightLevelChanged();
         hooks.redrawView();
     }
-    if ((st.switches & switchTracks) && s.varyTrains)
+    if ((st.switches & contentTracks) && s.varyTrains)
         st.activeTrainsEnd = activeTrainsEndFor(m, s.carrs, trainsAtClock(s, st.clock, s.trains));
-    if ((st.switches & switchRoads) && s.traffic)
+    if ((st.switches & contentRoads) && s.traffic)
         st.activeCars = stepCarVolume(s, st.clock, st.activeCars, st.configuredCars, carStep(s));
     if (s.tlOff) {
         if (afterEveningRush(s, st.clock)) {
@@ -137,7 +137,7 @@ void Simulation::minuteTick() {
     }
     if (s.legend && st.minuteCount % legendEvery == 0)
         hooks.refreshLegend();
-    if (st.switches & switchRoads) {
+    if (st.switches & contentRoads) {
         if (s.bHols) {
             const int step = carStep(s);
             if (st.minuteCount % bankHolidayGrow == 0 && st.activeCars + bankHolidaySteps * step < maxRoadVehicles)
@@ -184,7 +184,7 @@ void Simulation::nextLayout() {
         st.background = stored.backColour(0);
         restoreExtras(s, stored);
     }
-    if (st.switches & switchNoExtras) {
+    if (st.switches & contentCarPark) {
         s.fire = stored.fire;
         s.gatso = stored.gatso;
         s.dynRW = stored.dynRW;

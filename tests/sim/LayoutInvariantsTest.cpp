@@ -131,10 +131,10 @@ TEST_P(LayoutInvariantsTest, HoursOnTheTickWithRoadworksKeepTheInvariants) {
         hooks.sim = &sim;
         sim.setSeedSource([seed = var.seed, k = 0u]() mutable { return seed * 7919u + k++; });
         sim.create(var.startClock);
-        if (!(sim.state().switches & (switchRoads | switchRivers)))
+        if (!(sim.state().switches & (contentRoads | contentRivers)))
             GTEST_SKIP() << "a railway: its invariants are the trains'";
         // Car-park layouts run without extras, roadworks among them.
-        const bool extras = !(sim.state().switches & switchNoExtras);
+        const bool extras = !(sim.state().switches & contentCarPark);
         for (int r = 0; r < m->roadCount && r < roadCapacity; ++r)
             roadworksPossible = roadworksPossible || (extras && !invariants::onTrack(*m, r) &&
                                                       m->road(r).topLane >= 1 && m->road(r).boxCode == 0);

@@ -86,7 +86,7 @@ TEST(SimulationTest, StartRunScalesCountsAndPrePopulates) {
     EXPECT_EQ(st.releaseCounter, 100);  // one per pre-population round
     EXPECT_GT(insideRoadVehicles(*r.m, 1000), 20);
     EXPECT_EQ(st.annotations[2], ".Loading...");
-    EXPECT_TRUE(st.switches & switchRoads);
+    EXPECT_TRUE(st.switches & contentRoads);
 }
 
 TEST(SimulationTest, NoPrePopulationInConfigurationOrWithTheTweak) {
@@ -271,7 +271,7 @@ TEST(SimulationTest, RandomCyclingReadsTheContentSwitchesFromTheStore) {
         r.sim->nextLayout();
         ASSERT_EQ(r.sim->state().layout, 10);
         EXPECT_EQ(r.sim->settings().rivers, saved ? 0 : 1);
-        EXPECT_EQ((r.sim->state().switches & switchRivers) != 0, !saved);
+        EXPECT_EQ((r.sim->state().switches & contentRivers) != 0, !saved);
     }
 }
 
@@ -388,7 +388,7 @@ TEST(SimulationTest, LongHeadlessRunsKeepTheInvariants) {
             const RunState& st = r.sim->state();
             EXPECT_EQ(st.clock, clockAt(8, 0)) << layout;
             EXPECT_EQ(st.minuteCount, 1);
-            if ((st.switches & switchRoads) && st.runs == 1) {
+            if ((st.switches & contentRoads) && st.runs == 1) {
                 // Every vehicle that entered has left or is still inside.
                 const long inside = insideRoadVehicles(*r.m, st.configuredCars);
                 EXPECT_EQ(inside, insideAtStart + st.entered - st.left) << layout;
