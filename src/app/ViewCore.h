@@ -97,15 +97,7 @@ private:
     void vehiclePass(int number, int pass);
     VehiclePainter vehiclePainter(Canvas& c);
 
-    // A view without a window: nothing to repaint, scroll or move.
-    struct NoWindow : ViewHost {
-        void invalidate() override {}
-        void scrollWindow(int, int) override {}
-        void updateWindow() override {}
-        void moveToVirtualOrigin() override {}
-        void relayoutLegend() override {}
-        void showLegendFirstTime() override {}
-    } noWindow;
+    NoWindowHost noWindow;
     std::unique_ptr<NetworkModel> net;
     std::unique_ptr<VehicleDrawTable> records;
     DrawState state;

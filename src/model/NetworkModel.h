@@ -76,6 +76,8 @@ struct RoundaboutShape {
     int32_t spare;
 };
 
+constexpr int roadLightGroups = 25; // entries 0-24 of the light group table; 25-49 hold the rail signal groups
+
 // Light group modes.
 constexpr int lightsFourPhase = 1;
 constexpr int lightsFourPhaseNoClearance = 2;

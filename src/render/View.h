@@ -23,6 +23,16 @@ public:
     virtual void showLegendFirstTime() = 0; // bring the view up, make the legend topmost and show it
 };
 
+// A view without a window: nothing to repaint, scroll or move.
+struct NoWindowHost : ViewHost {
+    void invalidate() override {}
+    void scrollWindow(int, int) override {}
+    void updateWindow() override {}
+    void moveToVirtualOrigin() override {}
+    void relayoutLegend() override {}
+    void showLegendFirstTime() override {}
+};
+
 struct ScreenMetrics {
     int primaryW = 1920, primaryH = 1080;
     int virtualX = 0, virtualY = 0, virtualW = 1920, virtualH = 1080;

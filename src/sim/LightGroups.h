@@ -12,7 +12,6 @@ constexpr int signalAmber = -1;
 constexpr int signalLightsDead = -3; // part-time lights switched off
 constexpr int signalFlashingAmber = -4;
 
-constexpr int roadLightGroups = 25; // entries 0-24 of the light group table; 25-49 hold the rail signal groups
 
 // True for a group of mode 6 or 7.
 bool isRailSignalGroup(const LightGroup& g);

@@ -11,13 +11,6 @@ namespace jamlog {
 namespace {
 
 
-int otherArm(const std::array<int, 4>& arrive, int arm) {
-    for (int k = 0; k < 4; ++k)
-        if (k != arm && arrive[static_cast<size_t>(k)] >= 0)
-            return k;
-    return arm;
-}
-
 } // namespace
 
 int AvenuePlan::addNode(Node n) {

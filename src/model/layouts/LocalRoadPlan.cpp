@@ -27,13 +27,6 @@ Point quarterTurn(Point p, int q) {
     return p;
 }
 
-int otherArm(const std::array<int, 4>& arrive, int arm) {
-    for (int k = 0; k < 4; ++k)
-        if (k != arm && arrive[static_cast<size_t>(k)] >= 0)
-            return k;
-    return arm;
-}
-
 } // namespace
 
 int LocalRoadPlan::addNode(Node n) {

@@ -19,16 +19,8 @@ constexpr int loopIndicator = 4; // the loop leaves the street to the nearside
 // opens a mouth in that line where it leaves and rejoins.
 constexpr int loopMouthTenths = 4;
 constexpr int loopClipLanes = 2; // on its other sides the clip reaches this many lane widths beyond the loop
-constexpr int roadLightGroups = 25; // groups from 25 on belong to the railway signals
 
 constexpr std::array<Point, 4> compassStep{{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
-
-int otherArm(const std::array<int, 4>& arrive, int arm) {
-    for (int k = 0; k < 4; ++k)
-        if (k != arm && arrive[static_cast<size_t>(k)] >= 0)
-            return k;
-    return arm;
-}
 
 // Clip outline of a loop that leaves a street along u to its nearside (u.y, -u.x) and bulges `bulge` from it: the
 // rectangle from the street's near edge line out past the crown, as wide as the loop. The outline that the
@@ -53,6 +45,13 @@ void fitLoopOutline(RoadRecord& r, Point u, int32_t bulge, int32_t laneWidth) {
 }
 
 } // namespace
+
+int otherArm(const std::array<int, 4>& arrive, int arm) {
+    for (int k = 0; k < 4; ++k)
+        if (k != arm && arrive[static_cast<size_t>(k)] >= 0)
+            return k;
+    return arm;
+}
 
 int armToward(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     int32_t dx = x2 - x1, dy = y2 - y1;

@@ -111,6 +111,9 @@ private:
     std::vector<Link> links;
 };
 
+// The first arm other than `arm` by which a road arrives, or `arm` itself when there is none.
+int otherArm(const std::array<int, 4>& arrive, int arm);
+
 // The compass arm by which a straight from (x1, y1) towards (x2, y2) leaves its start.
 int armToward(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 

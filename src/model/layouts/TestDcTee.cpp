@@ -17,10 +17,6 @@ constexpr int carDivisor = 3;
 constexpr int32_t minX = 0, minY = 1000, maxX = 10000, maxY = 8000;
 
 constexpr AvenueShape avenue{.topLanes = 1, .offset = 3, .boxHalf = 500};
-constexpr int avenueEdge = 335; // how far two lanes each way reach from the centre line
-constexpr int sinkRoad = 0;     // joins the closed north side of the box; no junction box is named by -1
-constexpr int junctionBase = 1; // roads 1-12
-constexpr int firstLink = 13;
 constexpr int junctionCell = 504;
 constexpr int32_t avenueY = 4000, sideX = 5000;
 constexpr int32_t westJoint = 2000, eastJoint = 8000, southJoint = 6500; // where each arm's approach begins
@@ -35,8 +31,8 @@ void buildTestDcTee(Builder& b, LayoutArgs& a) {
     m.roadCount = dcRoads;
     setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
-    AvenuePlan p(b, avenue, firstLink);
-    const int tee = p.junction(junctionCell, junctionBase);
+    AvenuePlan p(b, avenue, testTee::avenueTeeFirstLink);
+    const int tee = p.junction(junctionCell, testTee::avenueTeeBase);
     const int w = p.joint(westJoint, avenueY), e = p.joint(eastJoint, avenueY), s = p.joint(sideX, southJoint);
     p.straight(p.edge(minX, avenueY), w);
     p.straight(w, tee);
@@ -45,14 +41,7 @@ void buildTestDcTee(Builder& b, LayoutArgs& a) {
     p.straight(tee, s);
     p.straight(s, p.edge(sideX, maxY));
     p.build(a.lights, 0);
-    testTee::closeArm(b, {.base = junctionBase,
-                          .absent = north,
-                          .sink = sinkRoad,
-                          .approaches = {-1, p.arriving(tee, east), p.arriving(tee, south), p.arriving(tee, west)},
-                          .offset = avenue.offset,
-                          .halfSize = avenue.boxHalf,
-                          .roadEdge = avenueEdge,
-                          .centre = junctionCell});
+    testTee::closeAvenueTee(b, p, tee, avenue, junctionCell);
     testTee::mirrorRun(m, 0, dcRoads, minX + maxX);
     m.driveOnLeft = 0;
 }

@@ -16,10 +16,6 @@ constexpr int carDivisor = 2;
 constexpr int32_t minX = 0, minY = 1000, maxX = 10000, maxY = 10000;
 
 constexpr AvenueShape avenue{.topLanes = 2, .offset = 3, .boxHalf = 700};
-constexpr int avenueEdge = 335; // how far the box's crossings reach from the centre line
-constexpr int sinkRoad = 0;     // joins the closed north side of the box; no junction box is named by -1
-constexpr int junctionBase = 1; // roads 1-12
-constexpr int firstLink = 13;
 constexpr int junctionCell = 502;              // (teeX, avenueY)
 constexpr int32_t teeX = 5000, avenueY = 2000; // the junction's cell point
 // The avenues run in pieces between joints.
@@ -46,20 +42,13 @@ void buildTestMoscowTee(Builder& b, LayoutArgs& a) {
     m.roadCount = moscowTeeRoads;
     setExtent(m, {.minX = minX, .minY = minY, .maxX = maxX, .maxY = maxY});
 
-    AvenuePlan p(b, avenue, firstLink);
-    const int tee = p.junction(junctionCell, junctionBase);
+    AvenuePlan p(b, avenue, testTee::avenueTeeFirstLink);
+    const int tee = p.junction(junctionCell, testTee::avenueTeeBase);
     avenueTo(p, tee, teeX, avenueY, -majorPiece, 0, majorPieces);
     avenueTo(p, tee, teeX, avenueY, majorPiece, 0, majorPieces);
     avenueTo(p, tee, teeX, avenueY, 0, sidePiece, sidePieces);
     p.build(a.lights, 0);
-    testTee::closeArm(b, {.base = junctionBase,
-                          .absent = north,
-                          .sink = sinkRoad,
-                          .approaches = {-1, p.arriving(tee, east), p.arriving(tee, south), p.arriving(tee, west)},
-                          .offset = avenue.offset,
-                          .halfSize = avenue.boxHalf,
-                          .roadEdge = avenueEdge,
-                          .centre = junctionCell});
+    testTee::closeAvenueTee(b, p, tee, avenue, junctionCell);
 }
 
 } // namespace jamlog

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "model/layouts/StreetPlan.h"
+
 namespace jamlog {
 
 namespace testTee {
@@ -121,6 +123,17 @@ void mirrorRun(NetworkModel& m, int first, int count, int32_t axisSum) {
         r.centreX = r.centreY = 0;
         std::copy(std::begin(outline), std::end(outline), r.outline);
     }
+}
+
+void closeAvenueTee(Builder& b, const AvenuePlan& p, int tee, const AvenueShape& shape, int centre) {
+    closeArm(b, {.base = avenueTeeBase,
+                 .absent = north,
+                 .sink = avenueTeeSink,
+                 .approaches = {-1, p.arriving(tee, east), p.arriving(tee, south), p.arriving(tee, west)},
+                 .offset = shape.offset,
+                 .halfSize = shape.boxHalf,
+                 .roadEdge = avenueTeeEdge,
+                 .centre = centre});
 }
 
 } // namespace testTee

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/Primitives.h"
+#include "model/layouts/AvenuePlan.h"
 
 namespace jamlog {
 
@@ -31,6 +32,15 @@ struct ClosedArm {
     int centre = 0;   // cell point
 };
 void closeArm(Builder& b, const ClosedArm& c);
+
+// The road numbers of a T junction of avenues that closes its north arm: the sink, the box, then the links.
+constexpr int avenueTeeSink = 0; // no junction box is named by -1
+constexpr int avenueTeeBase = 1; // roads 1-12
+constexpr int avenueTeeFirstLink = 13;
+constexpr int avenueTeeEdge = 335; // how far the box's crossings reach from the centre line
+
+// Closes the north arm of the plan's junction `tee` about cell point `centre`, numbered as above.
+void closeAvenueTee(Builder& b, const AvenuePlan& p, int tee, const AvenueShape& shape, int centre);
 
 // Turns records first..first+count-1 over about the vertical line x = axisSum / 2: traffic built keeping left then
 // keeps right. Straights keep their zero centre and their outline marker.
