@@ -54,9 +54,11 @@ const branchline::Profile railProfile{
     .radius = 0, .wait = 2000, .kink = 990, .singles = {{6000}, {}}, .loop = 3750, .terminus = 3500};
 constexpr double railTurn = 90; // the branch is laid northwards, then turned a quarter clockwise
 
-// The river, north to south: reaches between these points, each bowing out by riverBow alternately to either side.
-constexpr std::array<Point, 5> riverPoints{{{9000, minY}, {10500, 5000}, {9500, railY}, {10500, 13500}, {9500, maxY}}};
-constexpr int32_t riverBow = 700;
+// The river, north to south: four equal reaches along x = riverX, each bowing out by the same share of its length
+// alternately to either side. Arcs of one shape on one line meet with the same heading, so the meander is smooth.
+constexpr int32_t riverX = 9500;
+constexpr int riverReaches = 4;
+constexpr double riverBowShare = 0.16;
 constexpr int riverOffset = -1; // each direction's line to its right: the beds beside them meet in the middle
 constexpr int riverReach = 600; // how far a reach's outline reaches beyond its bed
 
@@ -175,6 +177,7 @@ struct RiverArc {
     Point from, to, via;
     int cw;
     int next;
+    int reach; // of the outline beyond the ends' bed
 };
 void riverArc(Builder& b, int road, const RiverArc& r) {
     SegmentArgs a{.x1 = r.from.x,
@@ -188,24 +191,30 @@ void riverArc(Builder& b, int road, const RiverArc& r) {
                   .next2 = r.next,
                   .cw = r.cw,
                   .offset = riverOffset};
-    b.segmentInOutline(road, a, riverReach);
+    b.segmentInOutline(road, a, r.reach);
 }
 
 void buildRiver(Builder& b) {
     NetworkModel& m = b.model();
-    const int reaches = static_cast<int>(riverPoints.size()) - 1;
+    const int reaches = riverReaches;
+    const int32_t reach = (maxY - minY) / reaches;
     for (int i = 0; i < reaches; ++i) {
-        const Point a = riverPoints[static_cast<size_t>(i)], z = riverPoints[static_cast<size_t>(i) + 1];
+        const Point a{riverX, minY + i * reach}, z{riverX, minY + (i + 1) * reach};
         const double dx = z.x - a.x, dy = z.y - a.y, length = std::hypot(dx, dy);
-        const double bow = i % 2 == 0 ? riverBow : -riverBow; // to the left of the flow when positive
+        const double bow = (i % 2 == 0 ? 1 : -1) * riverBowShare * length; // to the left of the flow when positive
         const Point mid = between(a, z, 0.5);
         const Point via{mid.x + static_cast<int32_t>(std::lround(dy / length * bow)),
                         mid.y - static_cast<int32_t>(std::lround(dx / length * bow))};
+        // The outline's outer side is a chord between its corners beyond the two ends: they stand far enough out for
+        // that chord to clear the bed by riverReach all along the bend.
+        const double bowLength = std::abs(bow), radius = (length * length / 4 + bowLength * bowLength) / (2 * bowLength);
+        const double halfSweepCos = std::sqrt(1 - std::pow(length / (2 * radius), 2));
+        const int outlineReach = static_cast<int>(std::lround((radius + riverReach) / halfSweepCos - radius));
         const int down = firstRiver + i, up = firstRiver + 2 * reaches - 1 - i;
         // A reach that bows to the left turns right, clockwise on the screen; the way back turns the other way.
         const int cw = bow > 0 ? 1 : 0;
-        riverArc(b, down, {a, z, via, cw, i + 1 < reaches ? down + 1 : up});
-        riverArc(b, up, {z, a, via, 1 - cw, i > 0 ? up + 1 : down});
+        riverArc(b, down, {a, z, via, cw, i + 1 < reaches ? down + 1 : up, outlineReach});
+        riverArc(b, up, {z, a, via, 1 - cw, i > 0 ? up + 1 : down, outlineReach});
     }
     m.boundaryRivers[0] = firstRiver + reaches - 1;     // downstream out at the south edge
     m.boundaryRivers[1] = firstRiver + 2 * reaches - 1; // upstream out at the north edge
