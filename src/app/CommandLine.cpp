@@ -17,9 +17,26 @@ constexpr ToolEntry toolTable[] = {{"--check-layouts", ToolKind::checkLayouts}, 
                                    {"--simulate", ToolKind::simulate},          {"--snapshot", ToolKind::snapshot},
                                    {"--export", ToolKind::exportSettings},      {"--import", ToolKind::importSettings}};
 
+constexpr size_t longestMessage = 300;
+
+// The message as one line of text: control characters (a newline in an argument, say) written as \xHH, and an
+// argument of any length cut short.
 CommandLine failure(const std::string& message) {
     CommandLine c;
-    c.error = "jamlog: " + message;
+    c.error = "jamlog: ";
+    for (char ch : message) {
+        if (c.error.size() >= longestMessage) {
+            c.error += "...";
+            break;
+        }
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7f) {
+            constexpr char hex[] = "0123456789abcdef";
+            c.error += {'\\', 'x', hex[byte >> 4], hex[byte & 15]};
+        } else {
+            c.error += ch;
+        }
+    }
     return c;
 }
 

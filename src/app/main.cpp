@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/Install.h"
 #include "app/Tools.h"
+#include "platform/ProcessIdentity.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", c.error.c_str());
         return 2;
     }
+    jamlog::setProcessIdentity(jamlog::thisProcess());
     switch (c.mode) {
     case jamlog::RunMode::tool:
         for (const ToolEntry& t : tools)

@@ -1,6 +1,8 @@
 // QSettings-backed store: sections map to nested groups ("Config\Net5" -> Config/Net5).
 #include "platform/QtProfileStore.h"
 
+#include <cstdio>
+
 namespace jamlog {
 
 namespace {
@@ -34,8 +36,22 @@ std::string QtProfileStore::GetProfileString(const std::string& section, const s
 
 bool QtProfileStore::write(const std::string& section, const std::string& entry, const QVariant& value) {
     settings->setValue(keyOf(section, entry), value);
+    return saved();
+}
+
+bool QtProfileStore::saved() {
     settings->sync(); // QSettings replaces the file whole, never leaving it half-written
-    return settings->status() == QSettings::NoError;
+    if (settings->status() == QSettings::NoError)
+        return true;
+    if (!failureReported && saveFailure) {
+        failureReported = true;
+        saveFailure(settings->fileName().toStdString());
+    }
+    return false;
+}
+
+void QtProfileStore::reportOnStderr(const std::string& file) {
+    std::fprintf(stderr, "jamlog: cannot save the settings in '%s'; they last for this run only\n", file.c_str());
 }
 
 bool QtProfileStore::WriteProfileInt(const std::string& section, const std::string& entry, int32_t value) {
@@ -49,7 +65,7 @@ bool QtProfileStore::WriteProfileString(const std::string& section, const std::s
 
 void QtProfileStore::deleteProgramKey() {
     settings->clear();
-    settings->sync();
+    saved();
 }
 
 } // namespace jamlog

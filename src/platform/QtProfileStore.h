@@ -2,7 +2,9 @@
 // written by one process is read by another.
 #pragma once
 #include <QSettings>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "settings/ProfileStore.h"
 
@@ -23,9 +25,19 @@ public:
     bool WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) override;
     void deleteProgramKey() override;
 
+    // Called at the first write that cannot be saved, with the file's path, and never again for this store: the run
+    // goes on with what it holds in memory. By default one line on stderr.
+    using SaveFailure = std::function<void(const std::string& file)>;
+    void onFirstSaveFailure(SaveFailure report) { saveFailure = std::move(report); }
+    static void reportOnStderr(const std::string& file);
+
 private:
     bool write(const std::string& section, const std::string& entry, const QVariant& value);
+    bool saved(); // writes the file; reports the first failure
+
     std::unique_ptr<QSettings> settings;
+    SaveFailure saveFailure = reportOnStderr;
+    bool failureReported = false;
 };
 
 } // namespace jamlog

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "settings/RunningOwner.h"
+#include "settings/SettingBits.h"
 #include "settings/StoredSetting.h"
 #include "settings/StoredText.h"
 
@@ -85,6 +87,9 @@ int32_t readRunning(ProfileStore& store) {
     return readStored(store, Setting::Running);
 }
 void writeRunning(ProfileStore& store, int32_t value) {
+    // The owner first: a process killed between the two writes leaves its id under the marker before.
+    if (value != runningIdle)
+        recordRunningOwner(store);
     writeStored(store, Setting::Running, value);
 }
 

@@ -31,6 +31,8 @@ public:
     bool WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) override;
     void deleteProgramKey() override { values.clear(); }
     size_t size() const { return values.size(); }
+    // Every value by "section/entry", for comparing two stores whole.
+    const std::map<std::string, std::string>& contents() const { return values; }
 
 private:
     std::map<std::string, std::string> values; // "section/entry" -> text; integers kept in decimal

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "settings/RunningOwner.h"
 #include "settings/SettingBits.h"
 #include "settings/StartupVersion.h"
 #include "settings/StoredSetting.h"
@@ -27,6 +28,7 @@ MinutePair seasonalDaylight(int32_t monthNumber) {
 
 SettingsRecord loadSettings(ProfileStore& store) {
     SettingsRecord r;
+    repairRunning(store); // a marker whose process was killed is no run in progress
     // The splash comes first, before the run-mode handshake below rewrites Running.
     r.splash = !(readStored(store, Setting::Advanced) & advancedNoSplash) &&
                readStored(store, Setting::Running) == runningIdle;

@@ -2,6 +2,7 @@
 // Flags accept 0 and 1; values without a range (packed pairs, masks, colours, bookkeeping) accept anything.
 #include "settings/SettingsTable.h"
 
+#include <algorithm>
 #include <array>
 
 namespace jamlog {
@@ -21,7 +22,7 @@ constexpr SettingRow rows[] = {
     {Setting::Network, 0, 29, 14, "", anyValue, anyValueMax, 6},
     {Setting::Driver, 0, 4, 0, "", anyValue, anyValueMax, 4},
     {Setting::TLights, 0, 4, 2, "", anyValue, anyValueMax, 7},
-    {Setting::AveSpd, 48, 240, 112, "", anyValue, anyValueMax, 0},
+    {Setting::AveSpd, 48, 240, 112, "", anyValue, 2 * 240, 0},
     {Setting::Factor, 1, 20, 10, "", 1, anyValueMax, 5},
     {Setting::Cars, 1, 400, 200, "", anyValue, 2000, 3},
     {Setting::Trains, 1, 50, 20, "No. of trains should be between 1 and 50 and trains*carriages less than 200", anyValue, anyValueMax, 8},
@@ -78,8 +79,8 @@ constexpr SettingRow rows[] = {
     {Setting::SLPercent, 1, 90, 20, "Percentage of speed limited roads should be between 1% and 90%", anyValue, anyValueMax, 8},
     {Setting::VSLBusy, 20, 90, 40, "Percent busy for VSL should be between 20 and 90", anyValue, anyValueMax, 10},
     {Setting::Carrs, 1, 8, 4, "Number of carriages on trains should be between 1 and 8", anyValue, anyValueMax, 2},
-    {Setting::Faster, 50, 150, 120, "Relative speed for trains must be between 50% and 150%", anyValue, anyValueMax, 3},
-    {Setting::Slower, 10, 60, 20, "Relative speed for boats must be between 10% and 60%", anyValue, anyValueMax, 7},
+    {Setting::Faster, 50, 150, 120, "Relative speed for trains must be between 50% and 150%", anyValue, 2 * 150, 3},
+    {Setting::Slower, 10, 60, 20, "Relative speed for boats must be between 10% and 60%", anyValue, 2 * 60, 7},
     {Setting::StnWait, 5, 100, 20, "Pause at station must be between 5 and 100secs/10", anyValue, anyValueMax, 9},
     {Setting::ParkWait, 20, 500, 240, "Car parked time must be between 20 and 500secs", anyValue, anyValueMax, 5},
     {Setting::WanderIntvl, 1, 100, 8, "Wandering interval should be between 1 and 100 secs/10", anyValue, anyValueMax, 9},
@@ -160,12 +161,33 @@ constexpr bool rowsInListOrder() {
 }
 static_assert(rowsInListOrder(), "the rows keep the order of the settings list");
 
+// The load's bounds where a row names none. A setting of a few choices (a switch, a mode) loads within its range;
+// a quantity within ten times its largest accepted value and not below 1 when its range is positive, so that a
+// hand-edited value stays as stored while one that would overflow the arithmetic on it, or stall a timer, is
+// clamped. The speeds, which the vehicles' set-up multiplies with one another and with random draws, keep to twice
+// their range. Values without a range (masks, colours, packed pairs, bookkeeping) load as stored.
+constexpr int32_t choiceSpan = 4;
+constexpr int32_t quantityMargin = 10;
+
+constexpr bool ranged(const SettingRow& r) { return r.minValue != anyValue && r.maxValue != anyValueMax; }
+constexpr bool choice(const SettingRow& r) { return r.maxValue - r.minValue <= choiceSpan; }
+
+constexpr int32_t loadMinOf(const SettingRow& r) {
+    if (r.loadMin != anyValue || !ranged(r)) return r.loadMin;
+    return choice(r) ? r.minValue : std::min(r.minValue, 1);
+}
+
+constexpr int32_t loadMaxOf(const SettingRow& r) {
+    if (r.loadMax != anyValueMax || !ranged(r)) return r.loadMax;
+    return choice(r) ? r.maxValue : quantityMargin * r.maxValue;
+}
+
 constexpr std::array<SettingDef, settingCount> joined() {
     std::array<SettingDef, settingCount> t{};
     for (size_t i = 0; i < settingCount; ++i) {
         const SettingRow& r = rows[i];
         t[i] = {r.id,         list[i].section, list[i].name, list[i].defaultValue, r.minValue, r.maxValue,
-                r.resetValue, r.message,       r.loadMin,    r.loadMax,            r.fileSlot};
+                r.resetValue, r.message,       loadMinOf(r), loadMaxOf(r),         r.fileSlot};
     }
     return t;
 }

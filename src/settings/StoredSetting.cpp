@@ -1,6 +1,7 @@
 // Store access by setting id.
 #include "settings/StoredSetting.h"
 
+#include <algorithm>
 #include <string>
 
 #include "settings/SettingsTable.h"
@@ -23,7 +24,11 @@ void writeStored(ProfileStore& store, Setting s, int32_t value) {
 }
 
 int32_t readLayoutValue(ProfileStore& store, int layout, LayoutValue v, int32_t absent) {
-    return store.GetProfileInt(layoutSection(layout), std::string(layoutValueNames[v]), absent);
+    const int32_t stored = store.GetProfileInt(layoutSection(layout), std::string(layoutValueNames[v]), absent);
+    if (stored == absent)
+        return absent;
+    const LayoutValueBounds& b = layoutValueBounds[v];
+    return std::clamp(stored, b.low, b.high);
 }
 
 void writeLayoutValue(ProfileStore& store, int layout, LayoutValue v, int32_t value) {

@@ -11,7 +11,7 @@ struct Key {
 
 constexpr Key textKeys[] = {
     {"Settings", "ExeName"}, {"Version", "DisplayVersion"}, {"Version", "DisplayDate"}, {"Version", "ExtraKit"}};
-constexpr Key metricKeys[] = {{"Screen", "FontHeight"}, {"Screen", "FontWidth"}};
+constexpr Key metricKeys[] = {{"Screen", "FontHeight"}, {"Screen", "FontWidth"}, {"Settings", "RunningOwner"}};
 
 const Key& key(StoredText t) {
     return textKeys[static_cast<int>(t)];

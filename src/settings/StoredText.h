@@ -1,5 +1,6 @@
-// The stored values outside the settings table: the version strings written at every start, and the legend's
-// font metrics. Each has its section and name here only, and is read and written by its id.
+// The stored values outside the settings table: the version strings written at every start, the legend's font
+// metrics and the process behind the run-mode marker. Each has its section and name here only, and is read and
+// written by its id.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -10,7 +11,7 @@
 namespace jamlog {
 
 enum class StoredText { ExeName, DisplayVersion, DisplayDate, ExtraKit };
-enum class StoredMetric { FontHeight, FontWidth };
+enum class StoredMetric { FontHeight, FontWidth, RunningOwner };
 
 // The text shown where a version string was never stored.
 constexpr std::string_view unknownText = "Unknown";

@@ -111,3 +111,13 @@ TEST(CommandLine, UnknownArgumentsAreNamed) {
     EXPECT_EQ(parse({"/"}).error, "jamlog: unknown argument '/'");
     EXPECT_EQ(parse({"-root", "junk"}).error, "jamlog: unknown argument 'junk'");
 }
+
+// The error stays one line whatever the argument holds: control characters are written out, a huge argument is cut.
+TEST(CommandLine, ErrorsStayOneLine) {
+    EXPECT_EQ(parse({"\n5"}).error, "jamlog: unknown argument '\\x0a5'");
+    EXPECT_EQ(parse({"s", "--seed", "1\r\t\x7f"}).error, "jamlog: malformed seed '1\\x0d\\x09\\x7f'");
+    EXPECT_EQ(parse({"-window-id", "0x1\n"}).error, "jamlog: malformed window id '0x1\\x0a'");
+    const std::string huge = parse({std::string(100000, 'x')}).error;
+    EXPECT_LE(huge.size(), 310u);
+    EXPECT_EQ(huge.substr(huge.size() - 3), "...");
+}
