@@ -51,7 +51,7 @@ struct BenchView : DrawHooks {
     std::unique_ptr<NetworkModel> model = std::make_unique<NetworkModel>();
     std::unique_ptr<VehicleDrawTable> records = std::make_unique<VehicleDrawTable>();
     DrawState state;
-    ViewHost host;
+    NoWindowHost host;
     View view{state, *model, host};
     std::unique_ptr<QtCanvas> canvas;
     std::unique_ptr<VehiclePainter> vehicles;
