@@ -1,7 +1,7 @@
-// Whole simulated days on the motorway and road layouts at the default settings with random cycling off: every
-// step keeps the road invariants, and a layout never needs more than one automatic reset in any four simulated
-// hours. The length comes from JAMLOG_RUN_HOURS (bench/road_layout_days.sh runs 24); unset, the test is skipped,
-// since the CI suite's long-run test already takes every built layout through hours of traffic.
+// Whole simulated days on the motorway, road and combination layouts at the default settings with random cycling
+// off: every step keeps the road invariants, and a layout never needs more than one automatic reset in any four
+// simulated hours. The length comes from JAMLOG_RUN_HOURS (bench/road_layout_days.sh runs 24); unset, the test is
+// skipped, since the CI suite's long-run test already takes every built layout through hours of traffic.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -19,7 +19,7 @@ using namespace jamlog;
 
 namespace {
 
-constexpr int roadLayouts[] = {2, 3, 4, 16, 18};
+constexpr int roadLayouts[] = {2, 3, 4, 9, 13, 14, 16, 18}; // the road and combination layouts
 constexpr uint32_t seeds[] = {11, 4242, 90001};
 constexpr int checkEveryMs = 1000;
 constexpr int bitmapCheckEvery = 30; // checks: the full bitmap comparison is the slow part
