@@ -46,12 +46,22 @@ int benchLayout() {
     return n ? std::atoi(n) : largestLayout();
 }
 
+// A view without a window: nothing to repaint, scroll or move.
+struct NoWindow : ViewHost {
+    void invalidate() override {}
+    void scrollWindow(int, int) override {}
+    void updateWindow() override {}
+    void moveToVirtualOrigin() override {}
+    void relayoutLegend() override {}
+    void showLegendFirstTime() override {}
+};
+
 struct BenchView : DrawHooks {
     QImage img{benchW, benchH, QImage::Format_RGB32};
     std::unique_ptr<NetworkModel> model = std::make_unique<NetworkModel>();
     std::unique_ptr<VehicleDrawTable> records = std::make_unique<VehicleDrawTable>();
     DrawState state;
-    ViewHost host;
+    NoWindow host;
     View view{state, *model, host};
     std::unique_ptr<QtCanvas> canvas;
     std::unique_ptr<VehiclePainter> vehicles;
