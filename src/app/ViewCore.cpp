@@ -40,6 +40,7 @@ void ViewCore::holdCanvas() {
     if (held)
         return;
     held = std::make_unique<QtCanvas>(img);
+    held->setDirectFill(directFill);
     held->setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
     canvas = held.get();
 }
@@ -90,6 +91,7 @@ void ViewCore::paintFrame() {
         return;
     }
     QtCanvas c(img);
+    c.setDirectFill(directFill);
     paintFrame(c, 0, 0);
 }
 
@@ -100,6 +102,7 @@ void ViewCore::paintArea(int left, int top, int width, int height) {
     uchar* first = img.bits() + top * line + left * (img.depth() / 8);
     QImage part(first, width, height, line, img.format());
     QtCanvas c(part);
+    c.setDirectFill(directFill);
     CullingCanvas culled(c);
     paintFrame(culled, left, top);
 }

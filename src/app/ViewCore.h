@@ -52,6 +52,7 @@ public:
             return;
         }
         QtCanvas c(img);
+        c.setDirectFill(directFill);
         TrackingCanvas tracked(c, dirty);
         tracked.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
         canvas = &tracked;
@@ -60,6 +61,9 @@ public:
     }
     // The back buffer's pixels drawn on through withCanvas since the window last took them.
     DirtyTiles& dirtyTiles() { return dirty; }
+    // On (the default), the canvases fill vehicle shapes straight into the back buffer's pixels; off, the painter
+    // draws everything. Not while a canvas is held.
+    void setDirectFill(bool on) { directFill = on; }
     // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
     void holdCanvas();
 
@@ -115,6 +119,7 @@ private:
     DirtyTiles dirty;
     std::unique_ptr<QtCanvas> held;
     Canvas* canvas = nullptr;
+    bool directFill = true;
 };
 
 } // namespace jamlog

@@ -76,6 +76,11 @@ double angleOf(double cx, double cy, CanvasPoint p) {
 } // namespace
 
 QtCanvas::QtCanvas(QImage& target) : image(target), painter(&target) {
+    // An image being painted on is never shared, so its pixels stay where bits() finds them now.
+    if (target.format() == QImage::Format_RGB32 && !target.isNull()) {
+        rows = {target.bits(), target.bytesPerLine(), target.width(), target.height()};
+        directFill = true;
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setBrush(Qt::NoBrush);
@@ -126,8 +131,34 @@ void QtCanvas::applyBrush(const Brush& b) {
     painter.setBrush(slot.brush);
 }
 
+namespace {
+uint32_t pixelOf(Colour c) {
+    return 0xFF000000u | (uint32_t(redOf(c)) << 16) | (uint32_t(greenOf(c)) << 8) | uint32_t(blueOf(c));
+}
+} // namespace
+
+bool QtCanvas::fillDirect(const CanvasPoint* points, int count, Colour colour) {
+    if (!directFill || clipping || count > scanFillMaxCorners)
+        return false;
+    FixedPoint corners[scanFillMaxCorners];
+    for (int i = 0; i < count; ++i)
+        corners[i] = {int64_t(points[i].x - originX) * 64, int64_t(points[i].y - originY) * 64};
+    return scanFill(rows, corners, count, pixelOf(colour));
+}
+
+bool QtCanvas::fillDirect(const QPointF* points, int count, Colour colour) {
+    if (!directFill || clipping || count > scanFillMaxCorners)
+        return false;
+    FixedPoint corners[scanFillMaxCorners];
+    for (int i = 0; i < count; ++i)
+        corners[i] = {toFixed(points[i].x() - originX), toFixed(points[i].y() - originY)};
+    return scanFill(rows, corners, count, pixelOf(colour));
+}
+
 void QtCanvas::polygon(const CanvasPoint* points, int count) {
     if (count < 2)
+        return;
+    if (currentPen.style == PenStyle::Null && currentBrush.solid && fillDirect(points, count, currentBrush.colour))
         return;
     // Filled and outlined in one colour with a mitred pen: fill the stroke's outer contour instead of stroking.
     const Pen& p = currentPen;
@@ -135,6 +166,8 @@ void QtCanvas::polygon(const CanvasPoint* points, int count) {
         currentBrush.colour == p.colour) {
         QPointF outline[3 * miterOutlineMaxCorners];
         int n = miterOutline(points, count, p.width, outline);
+        if (n > 0 && fillDirect(outline, n, p.colour))
+            return;
         if (n > 0) {
             applyPen({PenStyle::Null, 0, 0});
             applyBrush(currentBrush);
@@ -248,10 +281,12 @@ void QtCanvas::clipToPolygon(const CanvasPoint* points, int count) {
     path.closeSubpath();
     path.setFillRule(Qt::OddEvenFill);
     painter.setClipPath(path);
+    clipping = true;
 }
 
 void QtCanvas::resetClip() {
     painter.setClipping(false);
+    clipping = false;
 }
 
 void QtCanvas::setFont(const Font& font) {
