@@ -362,18 +362,20 @@ int miterOutline(const CanvasPoint* p, int n, int penWidth, QPointF* out) {
     if (n < 3 || n > miterOutlineMaxCorners || penWidth < 1)
         return 0;
     double area = 0;
+    double length[miterOutlineMaxCorners]; // of the edge from corner i to corner i + 1
     for (int i = 0; i < n; ++i) {
         const CanvasPoint &a = p[i], &b = p[(i + 1) % n];
         area += double(a.x) * b.y - double(b.x) * a.y;
+        length[i] = std::hypot(double(b.x - a.x), double(b.y - a.y));
     }
     if (area == 0)
         return 0;
-    const double sign = area > 0 ? 1 : -1, h = penWidth / 2.0;
+    const double sign = area > 0 ? 1 : -1, h = penWidth / 2.0, reach = miterReach * penWidth;
     int k = 0;
     for (int i = 0; i < n; ++i) {
         const CanvasPoint &a = p[(i + n - 1) % n], &b = p[i], &c = p[(i + 1) % n];
         const double e1x = b.x - a.x, e1y = b.y - a.y, e2x = c.x - b.x, e2y = c.y - b.y;
-        const double l1 = std::hypot(e1x, e1y), l2 = std::hypot(e2x, e2y);
+        const double l1 = length[(i + n - 1) % n], l2 = length[i];
         if (l1 == 0 || l2 == 0 || (e1x * e2y - e1y * e2x) * sign <= 0)
             return 0;
         // The two offset edges at this corner, pushed outwards by half the pen width, and where they meet.
@@ -382,7 +384,8 @@ int miterOutline(const CanvasPoint* p, int n, int penWidth, QPointF* out) {
         const double det = e2x * e1y - e1x * e2y;
         const double t = ((p1x - p2x) * e2y - (p1y - p2y) * e2x) / det;
         const double mx = p1x + t * e1x, my = p1y + t * e1y;
-        if (std::hypot(mx - b.x, my - b.y) > miterReach * penWidth)
+        const double dx = mx - b.x, dy = my - b.y;
+        if (dx * dx + dy * dy > reach * reach) // the 2 per cent margin makes the rounding of the squares harmless
             return 0;
         out[k++] = {p1x, p1y};
         out[k++] = {mx, my};

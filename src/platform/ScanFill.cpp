@@ -20,6 +20,41 @@ struct Edge {
     int top, bottom;
 };
 
+// Keeps a row's crossings in order as each comes in (a few a row), as pixel columns cut to the surface.
+inline void insertCrossing(int* crossings, int& n, int64_t x, int width) {
+    const int c = static_cast<int>(std::clamp<int64_t>(x >> 16, 0, width));
+    int k = n++;
+    while (k > 0 && crossings[k - 1] > c) {
+        crossings[k] = crossings[k - 1];
+        --k;
+    }
+    crossings[k] = c;
+}
+
+// Every other gap between the sorted crossings of a row.
+inline void fillRow(const PixelRows& rows, int y, const int* crossings, int n, uint32_t pixel) {
+    uint32_t* line = reinterpret_cast<uint32_t*>(rows.bits + y * rows.stride);
+    for (int k = 0; k + 1 < n; k += 2)
+        std::fill(line + crossings[k], line + crossings[k + 1], pixel);
+}
+
+// A shape of a few rows: each edge walks its own rows into per-row lists, so that a row never looks at the edges
+// that miss it. Stepping by addition gives the same x as the multiplication of the general loop.
+constexpr int bucketRows = 64;
+
+void fillBuckets(const PixelRows& rows, const Edge* edges, int edgeCount, int firstRow, int lastRow, uint32_t pixel) {
+    int counts[bucketRows] = {};
+    int crossings[bucketRows][scanFillMaxCorners];
+    for (int i = 0; i < edgeCount; ++i) {
+        const Edge& e = edges[i];
+        int64_t x = e.x;
+        for (int y = e.top; y <= e.bottom; ++y, x += e.step)
+            insertCrossing(crossings[y - firstRow], counts[y - firstRow], x, rows.width);
+    }
+    for (int y = firstRow; y <= lastRow; ++y)
+        fillRow(rows, y, crossings[y - firstRow], counts[y - firstRow], pixel);
+}
+
 } // namespace
 
 int64_t toFixed(double pixels) {
@@ -61,25 +96,19 @@ bool scanFill(const PixelRows& rows, const FixedPoint* corners, int count, uint3
         firstRow = std::min(firstRow, top);
         lastRow = std::max(lastRow, bottom);
     }
+    if (lastRow - firstRow < bucketRows) {
+        fillBuckets(rows, edges, edgeCount, firstRow, lastRow, pixel);
+        return true;
+    }
     int crossings[scanFillMaxCorners];
     for (int y = firstRow; y <= lastRow; ++y) {
         int n = 0;
         for (int i = 0; i < edgeCount; ++i) {
             const Edge& e = edges[i];
-            if (y < e.top || y > e.bottom)
-                continue;
-            const int64_t x = (e.x + e.step * (y - e.top)) >> 16;
-            int c = static_cast<int>(std::clamp<int64_t>(x, 0, rows.width));
-            int k = n++; // insertion sort: a few crossings a row
-            while (k > 0 && crossings[k - 1] > c) {
-                crossings[k] = crossings[k - 1];
-                --k;
-            }
-            crossings[k] = c;
+            if (y >= e.top && y <= e.bottom)
+                insertCrossing(crossings, n, e.x + e.step * (y - e.top), rows.width);
         }
-        uint32_t* line = reinterpret_cast<uint32_t*>(rows.bits + y * rows.stride);
-        for (int k = 0; k + 1 < n; k += 2)
-            std::fill(line + crossings[k], line + crossings[k + 1], pixel);
+        fillRow(rows, y, crossings, n, pixel);
     }
     return true;
 }
