@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/DirtyTiles.h"
+#include "app/ScrollBuffer.h"
 #include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
 #include "render/DrawState.h"
@@ -39,7 +40,7 @@ public:
     DrawState& drawState() { return state; }
     const DrawState& drawState() const { return state; }
     NetworkModel& model() { return *net; }
-    const QImage& image() const { return img; }
+    const QImage& image() const { return back.image(); }
 
     // A new back buffer; its pixels are undefined until the next full paint. Not while a canvas is held.
     void resizeImage(int width, int height);
@@ -51,7 +52,7 @@ public:
             fn();
             return;
         }
-        QtCanvas c(img);
+        QtCanvas c(back.image());
         c.setDirectFill(directFill);
         TrackingCanvas tracked(c, dirty);
         tracked.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
@@ -115,7 +116,7 @@ private:
     DrawState state;
     View viewTransform;
     std::unique_ptr<Simulation> sim;
-    QImage img;
+    ScrollBuffer back;
     DirtyTiles dirty;
     std::unique_ptr<QtCanvas> held;
     Canvas* canvas = nullptr;
