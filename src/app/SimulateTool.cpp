@@ -1,12 +1,14 @@
 // --simulate N --minutes M [--seed S] [--cars C] [--time HH:MM] [--cycle] [--settings FILE]: builds layout N with
 // the default settings (or those of a settings store or export file) and runs the simulation's own dispatcher on a
 // virtual clock, printing one line of figures per minute tick and a summary. The run stays on layout N unless
-// --cycle lets random cycling move on.
+// --cycle lets random cycling move on. The summary ends with the vehicle updates of the run (road vehicles,
+// carriages and boats stepped, pre-population included) and how many of them the run made per CPU second.
 #include <QFile>
 #include <QTemporaryDir>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -96,14 +98,21 @@ int parse(const ToolArgs& args, Options& o) {
     return 0;
 }
 
-void printFigures(const MinuteFigures& f, bool summary) {
+// Updates per CPU second; a run too short for the clock to see counts as one clock tick long.
+long long updatesPerSecond(long long updates, std::clock_t cpu) {
+    const double seconds = static_cast<double>(cpu > 0 ? cpu : 1) / CLOCKS_PER_SEC;
+    return static_cast<long long>(static_cast<double>(updates) / seconds);
+}
+
+void printFigures(const MinuteFigures& f, bool summary, long long updates = 0, std::clock_t cpu = 0) {
     std::printf("%sminute=%d carsNow=%d carsStuck=%d jams=%d relief=%s boatsNow=%d trainsNow=%d carsMax=%d "
                 "stuckPct=%d simTime=%02d:%02d light=%d lights=%d layout=%d",
                 summary ? "summary " : "", f.minute, f.carsNow, f.carsStuck, f.jams, f.reliefName, f.boatsNow,
                 f.trainsNow, f.carsMax, f.stuckPct, f.simTime / minutesPerHour, f.simTime % minutesPerHour, f.light,
                 f.lights, f.layout);
     if (summary)
-        std::printf(" entered=%ld left=%ld", f.entered, f.left);
+        std::printf(" entered=%ld left=%ld updates=%lld updatesPerSecond=%lld", f.entered, f.left, updates,
+                    updatesPerSecond(updates, cpu));
     std::printf("\n");
 }
 
@@ -162,6 +171,7 @@ int runSimulate(const ToolArgs& args) {
     // Every run start takes the next seed of a sequence from --seed, so that resets and cycling replay too.
     sim.setSeedSource([next = static_cast<uint32_t>(o.seed)]() mutable { return next++; });
     MinuteFigures last;
+    const std::clock_t cpuBefore = std::clock();
     const MinuteRun run = runSimulationMinutes(sim, o.clock, o.minutes, [&](const MinuteFigures& f) {
         printFigures(f, false);
         last = f;
@@ -172,7 +182,8 @@ int runSimulate(const ToolArgs& args) {
                      last.minute);
         return 1;
     }
-    printFigures(last, true);
+    const std::clock_t cpu = std::clock() - cpuBefore;
+    printFigures(last, true, sim.state().vehicleSteps, cpu);
     return 0;
 }
 

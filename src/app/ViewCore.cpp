@@ -12,11 +12,9 @@ namespace jamlog {
 
 ViewCore::ViewCore(int width, int height, ViewHost* host)
     : net(std::make_unique<NetworkModel>()), records(std::make_unique<VehicleDrawTable>()),
-      viewTransform(state, *net, host != nullptr ? *host : noWindow),
-      img(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
+      viewTransform(state, *net, host != nullptr ? *host : noWindow), back(std::max(1, width), std::max(1, height)) {
     clearModel(*net);
-    img.fill(Qt::black);
-    dirty.resize(img.width(), img.height());
+    dirty.resize(image().width(), image().height());
 }
 
 ViewCore::~ViewCore() = default;
@@ -30,16 +28,17 @@ void ViewCore::seedSequence(uint32_t first) {
 }
 
 void ViewCore::resizeImage(int width, int height) {
-    if (held || width < 1 || height < 1 || (width == img.width() && height == img.height()))
+    if (held || width < 1 || height < 1 || (width == image().width() && height == image().height()))
         return;
-    img = QImage(width, height, QImage::Format_RGB32);
+    back.resize(width, height);
     dirty.resize(width, height);
 }
 
 void ViewCore::holdCanvas() {
     if (held)
         return;
-    held = std::make_unique<QtCanvas>(img);
+    held = std::make_unique<QtCanvas>(back.image());
+    held->setDirectFill(directFill);
     held->setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
     canvas = held.get();
 }
@@ -89,35 +88,36 @@ void ViewCore::paintFrame() {
         paintFrame(*canvas, 0, 0);
         return;
     }
-    QtCanvas c(img);
+    QtCanvas c(back.image());
+    c.setDirectFill(directFill);
     paintFrame(c, 0, 0);
 }
 
 // A canvas over a rectangle of the back buffer's own pixels: its bounds clip everything drawn, even the fills
 // that ignore a clip path; shapes wholly outside it are not drawn at all.
 void ViewCore::paintArea(int left, int top, int width, int height) {
+    QImage& img = back.image();
     const qsizetype line = img.bytesPerLine();
     uchar* first = img.bits() + top * line + left * (img.depth() / 8);
     QImage part(first, width, height, line, img.format());
     QtCanvas c(part);
+    c.setDirectFill(directFill);
     CullingCanvas culled(c);
     paintFrame(culled, left, top);
 }
 
 void ViewCore::scrollContents(int dx, int dy) {
-    const int w = img.width(), h = img.height();
+    const int w = image().width(), h = image().height();
     if (dx == 0 && dy == 0)
         return;
     if (std::abs(dx) >= w || std::abs(dy) >= h) {
         paintFrame();
         return;
     }
-    if (canvas != nullptr) {
-        canvas->scroll(dx, dy);
-    } else {
-        QtCanvas c(img);
-        c.scroll(dx, dy);
-    }
+    if (canvas != nullptr)
+        canvas->scroll(dx, dy); // an open canvas paints on the buffer's window as it is: the pixels move
+    else
+        back.scroll(dx, dy); // the window moves over the buffer instead
     // The uncovered column over the full height, then the uncovered row beside it.
     const int columnW = std::abs(dx), rowH = std::abs(dy);
     if (columnW > 0)

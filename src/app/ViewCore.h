@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/DirtyTiles.h"
+#include "app/ScrollBuffer.h"
 #include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
 #include "render/DrawState.h"
@@ -39,7 +40,7 @@ public:
     DrawState& drawState() { return state; }
     const DrawState& drawState() const { return state; }
     NetworkModel& model() { return *net; }
-    const QImage& image() const { return img; }
+    const QImage& image() const { return back.image(); }
 
     // A new back buffer; its pixels are undefined until the next full paint. Not while a canvas is held.
     void resizeImage(int width, int height);
@@ -51,7 +52,8 @@ public:
             fn();
             return;
         }
-        QtCanvas c(img);
+        QtCanvas c(back.image());
+        c.setDirectFill(directFill);
         TrackingCanvas tracked(c, dirty);
         tracked.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
         canvas = &tracked;
@@ -60,6 +62,9 @@ public:
     }
     // The back buffer's pixels drawn on through withCanvas since the window last took them.
     DirtyTiles& dirtyTiles() { return dirty; }
+    // On (the default), the canvases fill vehicle shapes straight into the back buffer's pixels; off, the painter
+    // draws everything. Not while a canvas is held.
+    void setDirectFill(bool on) { directFill = on; }
     // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
     void holdCanvas();
 
@@ -103,10 +108,11 @@ private:
     DrawState state;
     View viewTransform;
     std::unique_ptr<Simulation> sim;
-    QImage img;
+    ScrollBuffer back;
     DirtyTiles dirty;
     std::unique_ptr<QtCanvas> held;
     Canvas* canvas = nullptr;
+    bool directFill = true;
 };
 
 } // namespace jamlog

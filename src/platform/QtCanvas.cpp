@@ -76,6 +76,11 @@ double angleOf(double cx, double cy, CanvasPoint p) {
 } // namespace
 
 QtCanvas::QtCanvas(QImage& target) : image(target), painter(&target) {
+    // An image being painted on is never shared, so its pixels stay where bits() finds them now.
+    if (target.format() == QImage::Format_RGB32 && !target.isNull()) {
+        rows = {target.bits(), target.bytesPerLine(), target.width(), target.height()};
+        directFill = true;
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setBrush(Qt::NoBrush);
@@ -126,8 +131,34 @@ void QtCanvas::applyBrush(const Brush& b) {
     painter.setBrush(slot.brush);
 }
 
+namespace {
+uint32_t pixelOf(Colour c) {
+    return 0xFF000000u | (uint32_t(redOf(c)) << 16) | (uint32_t(greenOf(c)) << 8) | uint32_t(blueOf(c));
+}
+} // namespace
+
+bool QtCanvas::fillDirect(const CanvasPoint* points, int count, Colour colour) {
+    if (!directFill || clipping || count > scanFillMaxCorners)
+        return false;
+    FixedPoint corners[scanFillMaxCorners];
+    for (int i = 0; i < count; ++i)
+        corners[i] = {int64_t(points[i].x - originX) * 64, int64_t(points[i].y - originY) * 64};
+    return scanFill(rows, corners, count, pixelOf(colour));
+}
+
+bool QtCanvas::fillDirect(const QPointF* points, int count, Colour colour) {
+    if (!directFill || clipping || count > scanFillMaxCorners)
+        return false;
+    FixedPoint corners[scanFillMaxCorners];
+    for (int i = 0; i < count; ++i)
+        corners[i] = {toFixed(points[i].x() - originX), toFixed(points[i].y() - originY)};
+    return scanFill(rows, corners, count, pixelOf(colour));
+}
+
 void QtCanvas::polygon(const CanvasPoint* points, int count) {
     if (count < 2)
+        return;
+    if (currentPen.style == PenStyle::Null && currentBrush.solid && fillDirect(points, count, currentBrush.colour))
         return;
     // Filled and outlined in one colour with a mitred pen: fill the stroke's outer contour instead of stroking.
     const Pen& p = currentPen;
@@ -135,6 +166,8 @@ void QtCanvas::polygon(const CanvasPoint* points, int count) {
         currentBrush.colour == p.colour) {
         QPointF outline[3 * miterOutlineMaxCorners];
         int n = miterOutline(points, count, p.width, outline);
+        if (n > 0 && fillDirect(outline, n, p.colour))
+            return;
         if (n > 0) {
             applyPen({PenStyle::Null, 0, 0});
             applyBrush(currentBrush);
@@ -248,10 +281,12 @@ void QtCanvas::clipToPolygon(const CanvasPoint* points, int count) {
     path.closeSubpath();
     path.setFillRule(Qt::OddEvenFill);
     painter.setClipPath(path);
+    clipping = true;
 }
 
 void QtCanvas::resetClip() {
     painter.setClipping(false);
+    clipping = false;
 }
 
 void QtCanvas::setFont(const Font& font) {
@@ -327,18 +362,20 @@ int miterOutline(const CanvasPoint* p, int n, int penWidth, QPointF* out) {
     if (n < 3 || n > miterOutlineMaxCorners || penWidth < 1)
         return 0;
     double area = 0;
+    double length[miterOutlineMaxCorners]; // of the edge from corner i to corner i + 1
     for (int i = 0; i < n; ++i) {
         const CanvasPoint &a = p[i], &b = p[(i + 1) % n];
         area += double(a.x) * b.y - double(b.x) * a.y;
+        length[i] = std::hypot(double(b.x - a.x), double(b.y - a.y));
     }
     if (area == 0)
         return 0;
-    const double sign = area > 0 ? 1 : -1, h = penWidth / 2.0;
+    const double sign = area > 0 ? 1 : -1, h = penWidth / 2.0, reach = miterReach * penWidth;
     int k = 0;
     for (int i = 0; i < n; ++i) {
         const CanvasPoint &a = p[(i + n - 1) % n], &b = p[i], &c = p[(i + 1) % n];
         const double e1x = b.x - a.x, e1y = b.y - a.y, e2x = c.x - b.x, e2y = c.y - b.y;
-        const double l1 = std::hypot(e1x, e1y), l2 = std::hypot(e2x, e2y);
+        const double l1 = length[(i + n - 1) % n], l2 = length[i];
         if (l1 == 0 || l2 == 0 || (e1x * e2y - e1y * e2x) * sign <= 0)
             return 0;
         // The two offset edges at this corner, pushed outwards by half the pen width, and where they meet.
@@ -347,7 +384,8 @@ int miterOutline(const CanvasPoint* p, int n, int penWidth, QPointF* out) {
         const double det = e2x * e1y - e1x * e2y;
         const double t = ((p1x - p2x) * e2y - (p1y - p2y) * e2x) / det;
         const double mx = p1x + t * e1x, my = p1y + t * e1y;
-        if (std::hypot(mx - b.x, my - b.y) > miterReach * penWidth)
+        const double dx = mx - b.x, dy = my - b.y;
+        if (dx * dx + dy * dy > reach * reach) // the 2 per cent margin makes the rounding of the squares harmless
             return 0;
         out[k++] = {p1x, p1y};
         out[k++] = {mx, my};

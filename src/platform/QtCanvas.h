@@ -1,11 +1,14 @@
 // The canvas over a QPainter on a QImage back buffer: aliased, alternate fill rule, so that a shape drawn
-// twice in two colours leaves exactly the second.
+// twice in two colours leaves exactly the second. Unoutlined polygons (the vehicles' bodies and lamps) and the
+// outlines of the erase shapes are filled straight into the buffer's pixels by a scan-line filler that sets the
+// same pixels as the painter, at a fraction of its cost per shape.
 #pragma once
 #include <QImage>
 #include <QPainter>
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/ScanFill.h"
 
 namespace jamlog {
 
@@ -47,8 +50,15 @@ public:
 
     static QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
+    // On (the default), polygons that the scan-line filler can take bypass the painter; off, the painter draws
+    // everything, as the reference the filler is compared with.
+    void setDirectFill(bool on) { directFill = on && rows.bits != nullptr; }
+
 private:
     void applyPen(const Pen& p);
+    // The polygon filled by the scan-line filler in the colour, if it can take it now; logical points.
+    bool fillDirect(const CanvasPoint* points, int count, Colour colour);
+    bool fillDirect(const QPointF* points, int count, Colour colour);
     void dashedPolyline(const QPointF* points, int count); // in logical points, with the current styled pen
     void applyBrush(const Brush& b);
     void applyPenAndBrush() {
@@ -78,6 +88,9 @@ private:
     Colour backColour = 0xFFFFFF;
     int originX = 0, originY = 0;
     int currentFontEscapement = 0;
+    PixelRows rows;                           // the image's pixels, when they are 32-bit RGB
+    bool directFill = false;                  // the scan-line filler in use
+    bool clipping = false;                    // a clip path in force: the painter alone honours it
     std::vector<QPointF> dashPoints, dashRun; // working storage of dashed lines and arcs
 };
 

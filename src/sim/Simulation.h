@@ -61,6 +61,7 @@ struct RunState {
     RandomDrawn drawn;
     uint32_t background = 0x007000;
     long entered = 0, left = 0; // road vehicles entering and leaving the layout in movement ticks
+    long long vehicleSteps = 0; // road vehicles, carriages and boats stepped since creation, pre-population too
     int runs = 0;               // runs started
     int timerSets = 0;          // times every timer was set anew (layout changes after the first run)
     int heartbeatSets = 0;      // times only the heartbeat was set anew (automatic resets)

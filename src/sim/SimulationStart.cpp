@@ -144,12 +144,14 @@ void Simulation::prePopulate() {
                 int flag = n <= st.activeCars ? 1 : 0;
                 stepVehicle(m, rng, n, carArgs, draws[static_cast<size_t>(n)], flag);
             }
+            st.vehicleSteps += std::max(0, last + 1);
         }
         if (tracks) {
             for (int n = firstCarriage; n < st.trainsEnd; ++n) {
                 int flag = 0;
                 stepCarriage(m, rng, n, trainArgs, flag, &draws[static_cast<size_t>(n)]);
             }
+            st.vehicleSteps += st.trainsEnd - firstCarriage;
             if (railway.tokens)
                 upkeepTokens(m);
         }
@@ -158,6 +160,7 @@ void Simulation::prePopulate() {
                 int flag = ((s.advanced & advancedBoatLights) && (n & 1)) ? 1 : 0;
                 stepVehicle(m, rng, n, boatArgs, draws[static_cast<size_t>(n)], flag);
             }
+            st.vehicleSteps += st.boatsEnd - firstBoat;
         }
         if (round % prePopLightsEvery == 0) {
             stepAllLightGroups(m, s.tlAuto != 0);

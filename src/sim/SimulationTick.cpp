@@ -38,6 +38,7 @@ void Simulation::stepRoadVehicles(bool draw) {
         args.entryAllowed = n <= st.activeCars;
         int flag = st.reliefActive;
         const uint8_t result = stepVehicle(m, rng, n, args, draws[static_cast<size_t>(n)], flag);
+        ++st.vehicleSteps;
         if (draw)
             hooks.drawVehicle(n);
         if (!(result & drawHidden)) {
@@ -63,6 +64,7 @@ void Simulation::stepCarriages() {
         args.entryAllowed = n <= st.activeTrainsEnd;
         int flag = relief;
         stepCarriage(m, rng, n, args, flag, &draws[static_cast<size_t>(n)]);
+        ++st.vehicleSteps;
         hooks.drawVehicle(n);
         noteCarriage(st.counts.trains, m, n, flag);
     }
@@ -75,6 +77,7 @@ void Simulation::stepBoats() {
         hooks.eraseVehicle(n);
         int flag = ((s.advanced & advancedBoatLights) && (n & 1)) ? 1 : 0;
         stepVehicle(m, rng, n, args, draws[static_cast<size_t>(n)], flag);
+        ++st.vehicleSteps;
         hooks.drawVehicle(n);
         if (vehicleInside(m.vehicles[static_cast<size_t>(n)]))
             ++st.counts.boats;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -23,12 +24,22 @@ using namespace jamlog;
 namespace {
 
 // Runs the tool with stdout captured into a string.
-std::string capture(const ToolArgs& args, int& status) {
+std::string captureRaw(const ToolArgs& args, int& status) {
     std::fflush(stdout);
     testing::internal::CaptureStdout();
     status = runSimulate(args);
     std::fflush(stdout);
     return testing::internal::GetCapturedStdout();
+}
+
+// The same without the updates per CPU second, the one figure that differs from run to run.
+std::string capture(const ToolArgs& args, int& status) {
+    std::string out = captureRaw(args, status);
+    const std::string key = " updatesPerSecond=";
+    const size_t at = out.find(key);
+    if (at != std::string::npos)
+        out.erase(at, out.find_first_not_of("0123456789", at + key.size()) - at);
+    return out;
 }
 
 std::vector<std::string> lines(const std::string& out) {
@@ -98,6 +109,32 @@ TEST(SimulateToolTest, MinuteLinesCarryTheLegendFiguresAndTheSummaryRepeatsTheLa
     auto sum = pairs(out[2]);
     EXPECT_GT(std::stol(sum["entered"]), 0);
     EXPECT_GE(std::stol(sum["left"]), 0);
+}
+
+// The summary counts every road vehicle, carriage and boat stepped, and the rate is the count over the run's CPU
+// seconds, which cannot exceed the time the run took.
+TEST(SimulateToolTest, SummaryCountsVehicleUpdatesAndTheirRatePerCpuSecond) {
+    struct Run {
+        const char* layout;
+        const char* what;
+    };
+    for (const Run& r : {Run{"22", "trains only"}, Run{"10", "cars and boats"}, Run{"19", "cars only"}}) {
+        int status = -1;
+        const auto start = std::chrono::steady_clock::now();
+        const std::vector<std::string> out =
+            lines(captureRaw({r.layout, "--minutes", "2", "--seed", "2", "--cars", "60"}, status));
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        ASSERT_EQ(status, 0);
+        ASSERT_EQ(out.size(), 3u);
+        auto sum = pairs(out[2]);
+        const long long updates = std::stoll(sum["updates"]), rate = std::stoll(sum["updatesPerSecond"]);
+        const int inside = std::stoi(sum["carsNow"]) + std::stoi(sum["trainsNow"]) + std::stoi(sum["boatsNow"]);
+        ASSERT_GT(inside, 0) << r.what;
+        // Every vehicle inside now was stepped on each of the 100 movement ticks of the second minute at least.
+        EXPECT_GE(updates, 100LL * inside) << r.what;
+        ASSERT_GT(rate, 0) << r.what;
+        EXPECT_LE(static_cast<double>(updates) / static_cast<double>(rate), wall + 0.05) << r.what;
+    }
 }
 
 TEST(SimulateToolTest, TimeSetsTheStartClockWhichWrapsAtMidnight) {

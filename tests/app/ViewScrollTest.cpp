@@ -8,6 +8,7 @@
 
 #include "ManualWindow.h"
 #include "app/MenuCommands.h"
+#include "app/ScrollBuffer.h"
 #include "sim/TimerTable.h"
 
 using namespace jamlog;
@@ -89,6 +90,23 @@ TEST(ViewScroll, WanderingAndPanningMatchAFullPaint) {
     view.panToMouse(300, 120);
     const QImage panned = v.frame();
     EXPECT_EQ(differences(panned, v.fullPaint()), "");
+}
+
+// Wandering long enough to reach the back buffer's edge again and again, whichever way it turns.
+TEST(ViewScroll, LongWanderingMatchesAFullPaint) {
+    Window v(hideVehicles);
+    View& view = v.w->view();
+    v.fullPaint();
+    int travelled = 0;
+    for (int round = 0; round < 5; ++round) {
+        const int x0 = view.originX, y0 = view.originY;
+        for (int i = 0; i < 40; ++i)
+            v.w->onTimer(timerWander);
+        travelled += std::abs(view.originX - x0) + std::abs(view.originY - y0);
+        const QImage wandered = v.frame();
+        EXPECT_EQ(differences(wandered, v.fullPaint()), "") << "round " << round;
+    }
+    EXPECT_GT(travelled, 3 * scrollMargin);
 }
 
 TEST(ViewScroll, VehiclesScrollWithTheNetwork) {
