@@ -52,7 +52,8 @@
 // half length its head keeps and three lane widths short of the end, over the loop's shortest block. Every railway
 // tick the trains with a carriage on a loop are counted by their k; while the loop's blocks less one, less that
 // sum, cannot take the longest laid train, every feeder whose route enters the loop shows stop. A loop whose
-// trains cannot cover all its blocks always has a head facing a free block, so it never locks. Not under relief.
+// trains cannot cover all its blocks always has a head facing a free block, so it never locks. This holds under
+// relief too: with every block clear, trains would fill a loop and lock it for good, and relief would never end.
 //
 // The end of the line is a successor above 698 (the sink 699) or a stub, a track that leads only to itself;
 // layouts with more than 99 tracks build 599 as an ordinary track. A head reverses only when the way back is clear
@@ -102,8 +103,7 @@ void workRailwaySignals(NetworkModel& m, Rng& rng, RailwayState& state, bool rel
         upkeepTokens(m);
     countLoopTrains(m, state.loops);
     workPoints(m, rng, state.runCounter, relief, &state.loops);
-    if (!relief)
-        guardTrackLoops(m, state.loops);
+    guardTrackLoops(m, state.loops);
 }
 
 } // namespace jamlog
