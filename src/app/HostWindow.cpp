@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <bit>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -55,6 +56,12 @@ HostWindow::HostWindow(uint32_t id) {
     h = g->height;
     depth = g->depth;
     free(g);
+    if (!readPixelFormat()) {
+        char text[96];
+        std::snprintf(text, sizeof text, "jamlog: cannot draw into window 0x%x of depth %d", window, depth);
+        error_ = text;
+        return;
+    }
     maxRequestBytes = xcb_get_maximum_request_length(connection) * 4;
     const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
     xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
@@ -124,12 +131,18 @@ void HostWindow::sendFrame() {
         return readEvents(); // a resize is on its way; the changes wait for it
     const FrameChanges c = view->takeFrameChanges();
     const QRect frame(0, 0, w, h);
-    QRegion put = c.all ? QRegion(frame) : c.region;
+    if (view->backBuffer().size() != frame.size()) {
+        // Taking the changes caught up with a resize: they are sent whole once the sizes agree again.
+        damaged = QRegion(frame);
+        return readEvents();
+    }
+    // Changes and losses gathered before the window shrank may reach beyond it.
+    QRegion put = c.all ? QRegion(frame) : c.region & frame;
     if (!c.all && c.moved()) {
         moveShown(c.dx, c.dy);
         damaged += damaged.translated(c.dx, c.dy) & frame;
     }
-    put += damaged;
+    put += damaged & frame;
     damaged = QRegion();
     for (const QRect& r : put)
         putRect(r);
@@ -153,18 +166,69 @@ void HostWindow::moveShown(int dx, int dy) {
         copies.pop_front();
 }
 
-// Rectangle r of the frame in strips that fit one request.
+bool HostWindow::readPixelFormat() {
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    mostSignificantFirst = setup->image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST;
+    bitsPerPixel = 0;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
+        if (f.data->depth == depth)
+            bitsPerPixel = f.data->bits_per_pixel;
+    xcb_get_window_attributes_reply_t* a =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
+    if (a == nullptr)
+        return false;
+    const xcb_visualid_t visual = a->visual;
+    free(a);
+    for (auto screen = xcb_setup_roots_iterator(setup); screen.rem; xcb_screen_next(&screen))
+        for (auto d = xcb_screen_allowed_depths_iterator(screen.data); d.rem; xcb_depth_next(&d))
+            for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
+                if (v.data->visual_id == visual) {
+                    redMask = v.data->red_mask;
+                    greenMask = v.data->green_mask;
+                    blueMask = v.data->blue_mask;
+                }
+    return bitsPerPixel == 32 || (bitsPerPixel == 16 && redMask != 0 && greenMask != 0 && blueMask != 0);
+}
+
+namespace {
+// An 8-bit channel into the bits of its mask.
+uint32_t channelInto(uint32_t value, uint32_t mask) {
+    const int shift = std::countr_zero(mask), bits = std::popcount(mask);
+    return ((value >> (8 - std::min(bits, 8))) << shift) & mask;
+}
+} // namespace
+
+void HostWindow::packShort(const uint32_t* from, size_t count, uint8_t* to) const {
+    for (size_t i = 0; i < count; ++i, to += 2) {
+        const uint32_t p = from[i];
+        const auto v = static_cast<uint16_t>(channelInto((p >> 16) & 0xFF, redMask) |
+                                             channelInto((p >> 8) & 0xFF, greenMask) | channelInto(p & 0xFF, blueMask));
+        to[mostSignificantFirst ? 0 : 1] = static_cast<uint8_t>(v >> 8);
+        to[mostSignificantFirst ? 1 : 0] = static_cast<uint8_t>(v & 0xFF);
+    }
+}
+
+// Rectangle r of the frame in strips that fit one request. Rows of 16-bit pixels are padded to 32 bits.
 void HostWindow::putRect(const QRect& r) {
-    const uint32_t rowBytes = static_cast<uint32_t>(r.width()) * sizeof(uint32_t);
+    const auto width = static_cast<size_t>(r.width());
+    const uint32_t rowBytes = bitsPerPixel == 16 ? static_cast<uint32_t>((width * 2 + 3) / 4 * 4)
+                                                 : static_cast<uint32_t>(width * sizeof(uint32_t));
     const int perRequest = std::max(1, static_cast<int>((maxRequestBytes - requestHeaderBytes) / rowBytes));
     for (int y = r.top(); y <= r.bottom(); y += perRequest) {
         const int n = std::min(perRequest, r.bottom() + 1 - y);
-        rows.resize(static_cast<size_t>(r.width()) * static_cast<size_t>(n));
+        rows.resize(width * static_cast<size_t>(n));
         view->copyFrame(QRect(r.left(), y, r.width(), n), rows.data());
+        const uint8_t* data = reinterpret_cast<const uint8_t*>(rows.data());
+        if (bitsPerPixel == 16) {
+            packed.assign(static_cast<size_t>(rowBytes) * static_cast<size_t>(n), 0);
+            for (int row = 0; row < n; ++row)
+                packShort(rows.data() + width * static_cast<size_t>(row), width,
+                          packed.data() + static_cast<size_t>(rowBytes) * static_cast<size_t>(row));
+            data = packed.data();
+        }
         xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc, static_cast<uint16_t>(r.width()),
                       static_cast<uint16_t>(n), static_cast<int16_t>(r.left()), static_cast<int16_t>(y), 0,
-                      static_cast<uint8_t>(depth), rowBytes * static_cast<uint32_t>(n),
-                      reinterpret_cast<const uint8_t*>(rows.data()));
+                      static_cast<uint8_t>(depth), rowBytes * static_cast<uint32_t>(n), data);
     }
 }
 

@@ -49,6 +49,10 @@ private:
     void readEvents();
     void moveShown(int dx, int dy);
     void putRect(const QRect& r);
+    // Reads how the window's pixels are laid out; false for a layout the view cannot fill.
+    bool readPixelFormat();
+    // Packs `count` 0x00RRGGBB pixels into the window's 16-bit pixels.
+    void packShort(const uint32_t* from, size_t count, uint8_t* to) const;
     // Pixels of the window lost as the server reached request `sequence`: the copies sent after it moved them on.
     void lost(QRect r, uint16_t sequence);
     void copyReported(uint16_t sequence, bool last);
@@ -57,12 +61,16 @@ private:
     uint32_t window = 0;
     uint32_t gc = 0;
     int w = 0, h = 0, depth = 0;
+    int bitsPerPixel = 32; // 32 for depth 24 and 32; 16 for depth 15 and 16
+    uint32_t redMask = 0, greenMask = 0, blueMask = 0;
+    bool mostSignificantFirst = false;
     uint32_t maxRequestBytes = 0;
     std::string error_;
     CDrawWnd* view = nullptr;
     QRegion damaged; // window pixels the server lost, to be sent again
     std::deque<Copy> copies;
     std::vector<uint32_t> rows; // the pixels of one put-image request
+    std::vector<uint8_t> packed; // the same in 16-bit pixels
     std::unique_ptr<QSocketNotifier> notifier;
     QTimer frames;
 };

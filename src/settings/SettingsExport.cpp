@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::string_view importMessages[] = {"Jamlog will now exit so that you can use your new settings",
                                                "Unable to open file for reading", "Invalid file format",
-                                               "Incompatible Jamlog version"};
+                                               "Incompatible Jamlog version", "Unable to save the imported settings"};
 constexpr std::string_view exportMessages[] = {"Jamlog has saved your settings", "Unable to open file for writing"};
 constexpr int32_t versionsPerRelease = 10; // versions 500-509 read one another's files
 // The designer log writes "%s.%s.%4i|" per section field and ".%s.%s.%6i|" per per-layout field.
@@ -183,17 +183,18 @@ SettingsFileResult importSettings(ProfileStore& store, const fs::path& file, con
     }
 
     const std::vector<SettingsFileField>& fields = settingsFileFields();
+    bool saved = true;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const SettingsFileField& f = fields[i];
         const int32_t v = (*values)[i];
         const bool carried = f.perLayout ? v > 0 : v != absentMarker && !f.name.empty();
-        if (carried)
-            store.WriteProfileInt(f.section, f.name, v);
+        if (carried && !store.WriteProfileInt(f.section, f.name, v))
+            saved = false;
         if (designer)
             log << (f.perLayout ? "." : "") << f.section << '.' << f.name << '.'
                 << padded(v, f.perLayout ? layoutLogWidth : sectionLogWidth) << '|';
     }
-    return SettingsFileResult::ok;
+    return saved ? SettingsFileResult::ok : SettingsFileResult::cannotSave;
 }
 
 } // namespace jamlog

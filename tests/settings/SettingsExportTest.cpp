@@ -240,3 +240,26 @@ TEST_F(SettingsExportTest, DesignerModeLogsEveryFieldBeforeWriting) {
     EXPECT_EQ(importText(store, std::string(file).replace(slotAt(1, 3), 4, " 222")), SettingsFileResult::cannotOpen);
     EXPECT_EQ(store.GetProfileInt("Config", "Cars", -1), -1);
 }
+
+namespace {
+// A store that refuses to save some values (a full disk, a folder that cannot be written), as the store interface
+// reports it: the write returns false and the value is not kept.
+struct RefusingStore : MemoryProfileStore {
+    std::string refusedSection = "Config";
+    bool WriteProfileInt(const std::string& section, const std::string& entry, int32_t value) override {
+        return section != refusedSection && MemoryProfileStore::WriteProfileInt(section, entry, value);
+    }
+};
+} // namespace
+
+TEST_F(SettingsExportTest, AnImportTheStoreCannotSaveIsNoSuccess) {
+    store.WriteProfileInt("Config", "Cars", 400);
+    const std::string file = exported(store);
+    RefusingStore refusing;
+    startupVersion(refusing, "jamlog", monthNumber(2026, 12));
+    EXPECT_EQ(importText(refusing, file), SettingsFileResult::cannotSave);
+    EXPECT_EQ(importMessage(SettingsFileResult::cannotSave), "Unable to save the imported settings");
+    EXPECT_EQ(refusing.GetProfileInt("Config", "Cars", 200), 200);
+    refusing.refusedSection = "none";
+    EXPECT_EQ(importText(refusing, file), SettingsFileResult::ok);
+}

@@ -26,16 +26,20 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display, with a screen of $1 (default 1280x800) pixels, and exports DISPLAY; skips the
-# test when no server can be started. With -noreset: the server would otherwise reset, refusing connections for a
-# moment, whenever its last client leaves between two runs.
+# Starts Xvfb on a free display, with a screen of $1 (default 1280x800) pixels at depth $2 (default 24), and
+# exports DISPLAY; skips the test when no server can be started. The server's pid is in $xServer. With -noreset:
+# the server would otherwise reset, refusing connections for a moment, whenever its last client leaves between two
+# runs.
 startX() {
     local tool
     for tool in Xvfb xdotool xwininfo; do
         command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skipCode; }
     done
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x${2:-24}" -nolisten tcp -noreset 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
     started+=($!)
+    xServer=$!
     local i
     for i in $(seq 100); do
         [ -s "$work/display" ] && break

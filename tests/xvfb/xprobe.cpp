@@ -1,6 +1,7 @@
 // A small X helper for the end-to-end scripts: makes a plain window for jamlog to draw into, and takes pictures
 // of windows to check what was drawn.
 //   xprobe window W H [32]          map a W×H top-level window (depth 32 with "32"), print its id, wait until killed
+//   xprobe resize ID TIMES MS       resize window ID TIMES times, every MS milliseconds, between two sizes
 //   xprobe close ID                 ask window ID to close, as a window manager's close button does
 //   xprobe shot ID FILE [X Y W H]   save window ID ("root": the root window) as a PNG (FILE "-": none); print
 //                                   its width and height, then the number of colours and the number of pixels
@@ -13,12 +14,14 @@
 // The last two need the XFixes and RandR client libraries; without them they end with status 3.
 #include <QImage>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 #include <xcb/xcb.h>
 #ifdef XPROBE_EXTENSIONS
@@ -93,6 +96,18 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     return a;
 }
 
+// Resizes the window `times` times, every `everyMs` milliseconds, between two sizes taken in turn.
+int resizeWindow(xcb_connection_t* c, xcb_window_t id, int times, int everyMs) {
+    for (int i = 0; i < times; ++i) {
+        const uint32_t size[] = {static_cast<uint32_t>(i % 2 ? 300 + i % 200 : 640),
+                                 static_cast<uint32_t>(i % 2 ? 120 + i % 90 : 400)};
+        xcb_configure_window(c, id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+        xcb_flush(c);
+        std::this_thread::sleep_for(std::chrono::milliseconds(everyMs));
+    }
+    return xcb_connection_has_error(c) ? fail("the connection broke while resizing") : 0;
+}
+
 // The WM_DELETE_WINDOW message of the window-manager protocols.
 int closeWindow(xcb_connection_t* c, xcb_window_t id) {
     xcb_client_message_event_t e{};
@@ -126,16 +141,29 @@ QImage grab(xcb_connection_t* c, xcb_window_t id) {
         return {};
     }
     const int bytes = xcb_get_image_data_length(img);
-    if (bytes < w * h * 4) {
+    const int stride = h > 0 ? bytes / h : 0;
+    const uint8_t* data = xcb_get_image_data(img);
+    QImage picture(w, h, QImage::Format_RGB32);
+    if (stride >= w * 4) {
+        // Depth 24 and 32 both come as 32-bit pixels, blue in the lowest byte; the top byte is ignored.
+        for (int y = 0; y < h; ++y)
+            std::memcpy(picture.scanLine(y), data + static_cast<size_t>(y) * stride, static_cast<size_t>(w) * 4);
+    } else if (stride >= w * 2) {
+        // Depth 16: 5-6-5 bits, least significant byte first; each channel widened by repeating its top bits.
+        for (int y = 0; y < h; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const uint8_t* at = data + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 2;
+                const unsigned p = at[0] | (at[1] << 8);
+                const unsigned r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
+                line[x] = qRgb(int(r << 3 | r >> 2), int(g << 2 | g >> 4), int(b << 3 | b >> 2));
+            }
+        }
+    } else {
         std::free(img);
-        fail("the window's pixels are not 32 bits each");
+        fail("the window's pixels are neither 16 nor 32 bits each");
         return {};
     }
-    // Depth 24 and 32 both come as 32-bit pixels, blue in the lowest byte; the top byte is ignored.
-    QImage picture(w, h, QImage::Format_RGB32);
-    const uint8_t* data = xcb_get_image_data(img);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(picture.scanLine(y), data + static_cast<size_t>(y) * w * 4, static_cast<size_t>(w) * 4);
     std::free(img);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
@@ -290,6 +318,9 @@ int main(int argc, char** argv) {
     if (command == "window" && (argc == 4 || argc == 5))
         status = makeWindow(c, defaultScreen(c, screenNumber), std::atoi(argv[2]), std::atoi(argv[3]),
                             argc == 5 && std::string(argv[4]) == "32");
+    else if (command == "resize" && argc == 5)
+        status = resizeWindow(c, static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)), std::atoi(argv[3]),
+                              std::atoi(argv[4]));
     else if (command == "close" && argc == 3)
         status = closeWindow(c, static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)));
     else if (command == "shot" && (argc == 4 || argc == 8))
@@ -306,7 +337,8 @@ int main(int argc, char** argv) {
     else if (command == "monitors" && argc > 2)
         status = monitors(c, defaultScreen(c, screenNumber), argv + 2, argc - 2);
     else
-        std::fprintf(stderr, "usage: xprobe window W H [32] | xprobe close ID | xprobe shot ID FILE [X Y W H] | "
+        std::fprintf(stderr, "usage: xprobe window W H [32] | xprobe resize ID TIMES EVERY_MS | xprobe close ID | "
+                             "xprobe shot ID FILE [X Y W H] | "
                              "xprobe colours ID X Y W H | xprobe cursor | xprobe monitors WxH+X+Y...\n");
     xcb_disconnect(c);
     return status;
