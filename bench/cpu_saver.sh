@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# CPU use of the running saver: jamlog at 1920x1080 under its own Xvfb, default settings on one layout, measured
+# CPU use of the running saver: jamlog at 1920x1080 (or $SCREEN_SIZE) under its own Xvfb, default settings on one layout, measured
 # by pidstat once a second over a steady stretch after start-up, and by /usr/bin/time -v over the whole run.
 #   bench/cpu_saver.sh [JAMLOG] [LAYOUT] [SECONDS] [MODE]
 #     JAMLOG   the executable (default build/run/src/app/jamlog, the optimised build of ./dev run)
@@ -18,6 +18,7 @@ layout=${2:-19}
 seconds=${3:-60}
 mode=${4:-s}
 ticks=${TICK_SECONDS:-60} # the stretch of the timer-1 check; 0 leaves it out
+size=${SCREEN_SIZE:-1920x1080}
 moveMs=25                 # timer 1's interval with the default update speed
 warmup=10
 picture=${CPU_SAVER_PICTURE:-/tmp/cpu_saver.png}
@@ -35,7 +36,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do grep -q '[0-9]' "$work/display" && break; sleep 0.1; done
 export DISPLAY=:$(tr -dc 0-9 <"$work/display")
@@ -56,7 +57,7 @@ sed -i "s/^\[Config\]\$/[Config]\nNetwork=$layout/" "$store"
 
 args=(s)
 if [ "$mode" = host ]; then
-  # The 1920x1080 root window stands in for the daemon's full-screen window.
+  # The root window, as large as the screen, stands in for the daemon's full-screen window.
   args=(-root)
 fi
 /usr/bin/time -v -o "$work/time.txt" "$jamlog" "${args[@]}" >"$work/saver.log" 2>&1 &

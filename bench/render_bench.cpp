@@ -1,5 +1,6 @@
-// Drawing benchmarks at 1920 x 1080: a full paint of a layout's network (the largest, or JAMLOG_BENCH_LAYOUT), and one
-// movement tick (erase, step and draw of every vehicle) on it and on the benchmark loops with 400 and 2000 cars inside.
+// Drawing benchmarks at 1920 x 1080: a full paint of a layout's network (the largest, or JAMLOG_BENCH_LAYOUT; also at
+// 3840 x 2160), and one movement tick (erase, step and draw of every vehicle) on it and on the benchmark loops with 400
+// and 2000 cars inside.
 #include "BenchNetwork.h" // before Qt, whose `slots` keyword would clash with a field of the simulation
 
 #include <QGuiApplication>
@@ -47,7 +48,7 @@ int benchLayout() {
 }
 
 struct BenchView : DrawHooks {
-    QImage img{benchW, benchH, QImage::Format_RGB32};
+    QImage img;
     std::unique_ptr<NetworkModel> model = std::make_unique<NetworkModel>();
     std::unique_ptr<VehicleDrawTable> records = std::make_unique<VehicleDrawTable>();
     DrawState state;
@@ -58,7 +59,8 @@ struct BenchView : DrawHooks {
     std::unique_ptr<Simulation> sim;
     bool drawing = true;
 
-    BenchView(LayoutService layouts, int layout, int cars) {
+    BenchView(LayoutService layouts, int layout, int cars, int width = benchW, int height = benchH)
+        : img(width, height, QImage::Format_RGB32) {
         clearModel(*model);
         SimSettings s;
         s.network = layout, s.cars = cars, s.randomMask = 0, s.rndSettings = 0, s.pro = 1;
@@ -69,12 +71,12 @@ struct BenchView : DrawHooks {
         sim->setSeedSource([] { return 1u; }); // the same run every time
         sim->create(12 * 60);
         ScreenMetrics m;
-        m.primaryW = m.virtualW = benchW;
-        m.primaryH = m.virtualH = benchH;
+        m.primaryW = m.virtualW = width;
+        m.primaryH = m.virtualH = height;
         view.setScreens(m);
         state.set.wandering = 0;
         view.fitView(0);
-        view.resize(benchW);
+        view.resize(width);
         canvas->setWindowOrigin(-view.originX, -view.originY);
         vehicles->originX = view.originX;
         vehicles->originY = view.originY;
@@ -118,8 +120,10 @@ struct BenchView : DrawHooks {
     }
 };
 
+// Arguments: the screen's width and height, and 0 to have the painter draw everything (as before the direct fill).
 void fullPaint(benchmark::State& st) {
-    BenchView v(catalogueLayouts(), benchLayout(), 200);
+    BenchView v(catalogueLayouts(), benchLayout(), 200, static_cast<int>(st.range(0)), static_cast<int>(st.range(1)));
+    v.canvas->setDirectFill(st.range(2) != 0);
     for (auto _ : st)
         v.paint();
     v.label(st, "layout " + std::to_string(v.state.layout));
@@ -157,7 +161,12 @@ void movementTickStepOnly(benchmark::State& st) {
 
 } // namespace
 
-BENCHMARK(fullPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(fullPaint)
+    ->Args({benchW, benchH, 1})
+    ->Args({3840, 2160, 1})
+    ->Args({benchW, benchH, 0})
+    ->Args({3840, 2160, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(movementTick)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond);
 BENCHMARK(movementTickLoops)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(movementTickStepOnly)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
