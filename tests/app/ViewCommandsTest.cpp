@@ -231,7 +231,9 @@ TEST(LegendWindow, TitleColoursAndInvitationFromTheStore) {
     s.brightness = 10;
     legend.brightnessChanged(s);
     EXPECT_EQ(legend.colours().background, 0x006400u) << "coloured at the first change";
-    NetworkModel m;
+    auto model = std::make_unique<NetworkModel>(); // an empty model, not the stack's leftovers
+    clearModel(*model);
+    const NetworkModel& m = *model;
     legend.refreshText(RunState{}, SimSettings{}, s, m);
     EXPECT_EQ(legend.slots()[5], "run jamlog with") << "never configured: the invitation";
     saveDialogValues(store, DialogValues{});
