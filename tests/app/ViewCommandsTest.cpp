@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
