@@ -26,30 +26,11 @@ for tool in Xvfb pidstat /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "cpu_saver: $tool is missing" >&2; exit 2; }
 done
 
-work=$(mktemp -d /tmp/jamlog-cpu.XXXXXX)
-xvfb="" saver=""
-cleanup() {
-  [ -n "$saver" ] && kill "$saver" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do grep -q '[0-9]' "$work/display" && break; sleep 0.1; done
-export DISPLAY=:$(tr -dc 0-9 <"$work/display")
-
-# Default settings but for the layout, in a store of the run's own. A first short run makes the store (a store
-# without its version entries is started afresh), then the start layout is set in it.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
-store="$XDG_CONFIG_HOME/Brindle's Registry Bits/Jamlog 5.ini"
-"$jamlog" s >"$work/prime.log" 2>&1 &
-prime=$!
-for _ in $(seq 300); do [ -s "$store" ] && grep -q '^\[Settings\]' "$store" && break; sleep 0.1; done
-sleep 1
-kill "$prime" 2>/dev/null; wait "$prime" 2>/dev/null || true
+# Default settings but for the layout, in a store of the run's own; the start layout is then set in it.
+source "$(dirname "$0")/lib.sh"
+benchWork cpu
+benchXvfb "$size"
+benchStore
 grep -q '^\[Settings\]' "$store" || { echo "cpu_saver: the first run made no store" >&2; exit 1; }
 sed -i -e '/^LastNet=/d' -e '/^Network=/d' -e "s/^\[Settings\]\$/[Settings]\nLastNet=$layout/" "$store"
 grep -q '^\[Config\]' "$store" || printf '\n[Config]\n' >>"$store"

@@ -20,29 +20,10 @@ run=(s --layout "$layout" --seed 1 --daylight day --no-legend --no-wander) # a s
 command -v Xvfb >/dev/null || { echo "startup: Xvfb is missing" >&2; exit 2; }
 [ -x "$probe" ] || { echo "startup: $probe is missing (build the startup_probe target)" >&2; exit 2; }
 
-work=$(mktemp -d /tmp/jamlog-startup.XXXXXX)
-xvfb="" saver=""
-cleanup() {
-  [ -n "$saver" ] && kill "$saver" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do grep -q '[0-9]' "$work/display" && break; sleep 0.1; done
-export DISPLAY=:$(tr -dc 0-9 <"$work/display")
-
-# A store of the run's own, made by a first short run, so that the timed starts are not first runs.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
-store="$XDG_CONFIG_HOME/Brindle's Registry Bits/Jamlog 5.ini"
-"$jamlog" s >"$work/prime.log" 2>&1 &
-saver=$!
-for _ in $(seq 300); do [ -s "$store" ] && grep -q '^\[Settings\]' "$store" && break; sleep 0.1; done
-sleep 1
-kill "$saver" 2>/dev/null; wait "$saver" 2>/dev/null || true
+source "$(dirname "$0")/lib.sh"
+benchWork startup
+benchXvfb "$size"
+benchStore
 
 "$jamlog" "${run[@]}" >"$work/reference.log" 2>&1 &
 saver=$!
