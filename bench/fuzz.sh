@@ -6,6 +6,8 @@
 #     BUILD_DIR  the fuzz build (default build/fuzz: cmake -DJAMLOG_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14)
 #     SECONDS    per target (default 60)
 #     TARGET     import, command_line, store, layout (default all)
+#   JAMLOG_FUZZ_TIMEOUT: seconds one input may take before it counts as a hang (default 120: an input of the store
+#   target may pre-populate thousands of vehicles under the sanitizers)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,7 +30,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work/$t"
   # New inputs go to the scratch folder first named, never into the seed corpus.
   start=$SECONDS
-  "$exe" -max_total_time="$seconds" -timeout=30 -print_final_stats=1 -artifact_prefix="$findings/$t-" \
+  "$exe" -max_total_time="$seconds" -timeout="${JAMLOG_FUZZ_TIMEOUT:-120}" -print_final_stats=1 -artifact_prefix="$findings/$t-" \
     "$work/$t" "tests/fuzz/corpus/$t" >"$work/$t.log" 2>&1
   runs=$(sed -nE 's/^stat::number_of_executed_units: *([0-9]+)/\1/p' "$work/$t.log" | tail -1)
   rate=$(sed -nE 's/^stat::average_exec_per_sec: *([0-9]+)/\1/p' "$work/$t.log" | tail -1)
