@@ -41,6 +41,8 @@ drawsInto() {
 }
 
 saveFailures() { grep -c "cannot save the settings" "$work/$1.err"; }
+# (A function, so that "within" counts again at every try.)
+saveReported() { [ "$(saveFailures "$1")" -ge 1 ]; }
 
 # Settings that cannot be saved: the run goes on, on the defaults, and says so once.
 plain=$work/plain
@@ -67,7 +69,7 @@ if mount -t tmpfs -o size=256k tmpfs "$full" 2>/dev/null; then
     XDG_CONFIG_HOME=$full start full-disk p $((window))
     drawsInto full-disk
     # The marker's write fails at once; on a loaded machine its message can come after the first picture.
-    within 30 test "$(saveFailures full-disk)" -ge 1 || fail "full disk: no message: $(tail -3 "$work/full-disk.err")"
+    within 30 saveReported full-disk || fail "full disk: no message: $(tail -3 "$work/full-disk.err")"
     finish full-disk
     cmp -s "$work/saved.ini" "$full/Brindle's Registry Bits/Jamlog 5.ini" || fail "full disk: the settings file changed"
     [ "$(saveFailures full-disk)" -eq 1 ] || fail "full disk: $(saveFailures full-disk) messages"
