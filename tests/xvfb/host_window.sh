@@ -16,14 +16,6 @@ else
     echo "host frames: no app test program given, pixel check left out"
 fi
 
-# makeWindow W H [32]: a window of the test's own; its id in $window.
-makeWindow() {
-    background "$XPROBE" window "$@" >"$work/id"
-    within 10 test -s "$work/id" || fail "xprobe made no window"
-    window=$(head -1 "$work/id")
-    holder=$lastPid
-}
-
 # hostRun NAME DEPTH HOW [VARIABLE=VALUE...]: one run in a fresh window, HOW being "option" or "environment",
 # with the extra environment given.
 hostRun() {

@@ -6,14 +6,6 @@ JAMLOG=$(realpath "$1") XPROBE=$2
 source "$(dirname "$0")/lib.sh"
 startX 800x600
 
-# makeWindow W H: a host window of the test's own; its id in $window, the process holding it in $holder.
-makeWindow() {
-    background "$XPROBE" window "$@" >"$work/id"
-    within 10 test -s "$work/id" || fail "xprobe made no window"
-    window=$(head -1 "$work/id")
-    holder=$lastPid
-}
-
 # start LABEL ARGUMENTS...: jamlog in the background with its stderr in $work/LABEL.err; its pid in $jamlog.
 start() {
     local label=$1

@@ -153,3 +153,12 @@ pictureChanged() {
     mv "$now" "$before"
     return 1
 }
+
+# makeWindow W H [DEPTH]: a host window of the test's own, made by the probe program $XPROBE; its id in $window,
+# the process holding it in $holder.
+makeWindow() {
+    background "$XPROBE" window "$@" >"$work/id"
+    within 10 test -s "$work/id" || fail "xprobe made no window"
+    window=$(head -1 "$work/id")
+    holder=$lastPid
+}
