@@ -15,8 +15,8 @@
 
 #include "app/CSplashWnd.h"
 #include "app/MenuCommands.h"
-#include "sim/CatalogueLayouts.h"
 #include "settings/StoredSetting.h"
+#include "sim/CatalogueLayouts.h"
 #include "sim/Clock.h"
 
 namespace jamlog {

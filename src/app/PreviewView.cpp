@@ -1,5 +1,6 @@
 // What the configuration dialog does to its live preview: rebuilds on a new layout, driver, light scheme, speed,
-// trains or boats, the peak cars, the slow motion, the stored or default view, and freezing while the preview is locked or covered.
+// trains or boats, the peak cars, the slow motion, the stored or default view, and freezing while the preview is
+// locked or covered.
 #include <algorithm>
 
 #include "app/CDrawWnd.h"

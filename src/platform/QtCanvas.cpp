@@ -135,24 +135,29 @@ namespace {
 uint32_t pixelOf(Colour c) {
     return 0xFF000000u | (uint32_t(redOf(c)) << 16) | (uint32_t(greenOf(c)) << 8) | uint32_t(blueOf(c));
 }
+
+// The corners in fixed point through fixedOf, then the fill; false when there are too many of them.
+template <class Point, class FixedOf>
+bool fillCorners(const PixelRows& rows, const Point* points, int count, Colour colour, FixedOf fixedOf) {
+    if (count > scanFillMaxCorners)
+        return false;
+    FixedPoint corners[scanFillMaxCorners];
+    for (int i = 0; i < count; ++i)
+        corners[i] = fixedOf(points[i]);
+    return scanFill(rows, corners, count, pixelOf(colour));
+}
 } // namespace
 
 bool QtCanvas::fillDirect(const CanvasPoint* points, int count, Colour colour) {
-    if (!directFill || clipping || count > scanFillMaxCorners)
-        return false;
-    FixedPoint corners[scanFillMaxCorners];
-    for (int i = 0; i < count; ++i)
-        corners[i] = {int64_t(points[i].x - originX) * 64, int64_t(points[i].y - originY) * 64};
-    return scanFill(rows, corners, count, pixelOf(colour));
+    return directFill && !clipping && fillCorners(rows, points, count, colour, [this](const CanvasPoint& p) {
+               return FixedPoint{int64_t(p.x - originX) * 64, int64_t(p.y - originY) * 64};
+           });
 }
 
 bool QtCanvas::fillDirect(const QPointF* points, int count, Colour colour) {
-    if (!directFill || clipping || count > scanFillMaxCorners)
-        return false;
-    FixedPoint corners[scanFillMaxCorners];
-    for (int i = 0; i < count; ++i)
-        corners[i] = {toFixed(points[i].x() - originX), toFixed(points[i].y() - originY)};
-    return scanFill(rows, corners, count, pixelOf(colour));
+    return directFill && !clipping && fillCorners(rows, points, count, colour, [this](const QPointF& p) {
+               return FixedPoint{toFixed(p.x() - originX), toFixed(p.y() - originY)};
+           });
 }
 
 void QtCanvas::polygon(const CanvasPoint* points, int count) {

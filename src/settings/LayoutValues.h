@@ -17,8 +17,9 @@ constexpr std::string_view layoutValueNames[] = {"Scale", "OriginX", "OriginY", 
 struct LayoutValueBounds {
     int32_t low, high;
 };
-constexpr LayoutValueBounds layoutValueBounds[] = {{1, 100000},        {-900000, 1100000}, {-900000, 1100000},
-                                                   {INT32_MIN, INT32_MAX}, {INT32_MIN, INT32_MAX}, {INT32_MIN, INT32_MAX}};
+constexpr LayoutValueBounds layoutValueBounds[] = {
+    {1, 100000},           {-900000, 1100000}, {-900000, 1100000}, {INT32_MIN, INT32_MAX}, {INT32_MIN, INT32_MAX},
+    {INT32_MIN, INT32_MAX}};
 
 // Layouts 0-23 have a block in the export file and are cleared by the statistics reset.
 constexpr int keptLayoutSections = 24;

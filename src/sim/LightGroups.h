@@ -12,7 +12,6 @@ constexpr int signalAmber = -1;
 constexpr int signalLightsDead = -3; // part-time lights switched off
 constexpr int signalFlashingAmber = -4;
 
-
 // True for a group of mode 6 or 7.
 bool isRailSignalGroup(const LightGroup& g);
 

@@ -13,4 +13,11 @@ void restoreExtras(SimSettings& s, const SimSettings& stored) {
     s.rwSigns = stored.rwSigns;
 }
 
+void restoreCarParkExtras(SimSettings& s, const SimSettings& stored) {
+    s.fire = stored.fire;
+    s.gatso = stored.gatso;
+    s.dynRW = stored.dynRW;
+    s.rThresh = stored.rThresh;
+}
+
 } // namespace jamlog

@@ -40,5 +40,7 @@ template <class Record> SimSettings simSettingsFromRecord(const Record& r) {
 // Puts back the stored extras a random draw may have changed (breakdowns, daylight, street lights, weather,
 // the three sign switches).
 void restoreExtras(SimSettings& s, const SimSettings& stored);
+// Puts back the extras a car-park layout turns off (emergency vehicles, cameras, roadworks, the relief threshold).
+void restoreCarParkExtras(SimSettings& s, const SimSettings& stored);
 
 } // namespace jamlog

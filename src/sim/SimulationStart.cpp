@@ -59,12 +59,8 @@ void Simulation::beginRun(int cars, bool restart, bool layoutChanged) {
     if (!restart) {
         restoreExtras(s, stored);
         st.background = stored.backColour(0);
-        if (st.switches & contentCarPark) {
-            s.fire = stored.fire;
-            s.gatso = stored.gatso;
-            s.dynRW = stored.dynRW;
-            s.rThresh = stored.rThresh;
-        }
+        if (st.switches & contentCarPark)
+            restoreCarParkExtras(s, stored);
     }
     for (VehicleDrawRecord& d : draws)
         d = VehicleDrawRecord{};

@@ -184,12 +184,8 @@ void Simulation::nextLayout() {
         st.background = stored.backColour(0);
         restoreExtras(s, stored);
     }
-    if (st.switches & contentCarPark) {
-        s.fire = stored.fire;
-        s.gatso = stored.gatso;
-        s.dynRW = stored.dynRW;
-        s.rThresh = stored.rThresh;
-    }
+    if (st.switches & contentCarPark)
+        restoreCarParkExtras(s, stored);
     st.drawn.flip = 0;
     if (s.randomMask & 1) {
         drawRandomSettings(s, st.drawn, rng);

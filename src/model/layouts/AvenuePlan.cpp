@@ -8,11 +8,6 @@
 
 namespace jamlog {
 
-namespace {
-
-
-} // namespace
-
 int AvenuePlan::addNode(Node n) {
     nodes.push_back(n);
     return static_cast<int>(nodes.size()) - 1;
@@ -61,8 +56,8 @@ int AvenuePlan::build(int lightsMode, int firstGroup) {
     int group = firstGroup;
     for (const Node& n : nodes)
         if (n.kind == Kind::Junction)
-            lightJunction(b, group++, junctionMode(lightsMode, n.lamps), n.base, n.cell, n.arrive, n.depart, shape.topLanes, shape.offset,
-                          shape.boxHalf);
+            lightJunction(b, group++, junctionMode(lightsMode, n.lamps), n.base, n.cell, n.arrive, n.depart,
+                          shape.topLanes, shape.offset, shape.boxHalf);
     for (const Link& l : links) {
         const Node &a = nodes[static_cast<size_t>(l.from)], &z = nodes[static_cast<size_t>(l.to)];
         const int trimA = a.kind == Kind::Junction ? shape.boxHalf : 0;

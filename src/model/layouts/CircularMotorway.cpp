@@ -209,8 +209,8 @@ void buildCircularMotorway(Builder& b, LayoutArgs& a) {
         approaches[static_cast<size_t>(s)] = ends[0];
         exits[static_cast<size_t>(s)] = ends[1];
     }
-    lightJunction(b, 0, junctionMode(a.lights, Lamps::main), townJunction, townJunctionCell, approaches, exits, radialLanes,
-                  radialOffset, boxHalfSize);
+    lightJunction(b, 0, junctionMode(a.lights, Lamps::main), townJunction, townJunctionCell, approaches, exits,
+                  radialLanes, radialOffset, boxHalfSize);
 }
 
 } // namespace jamlog

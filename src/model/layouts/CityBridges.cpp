@@ -36,13 +36,13 @@ constexpr int32_t northJointY = 11000;  // south of the northern railway
 constexpr int32_t bridgeJointY = 23500; // where the river bridges land on the south bank
 constexpr int westJointRows = 3;        // the first three avenues have a joint near the west edge
 constexpr int roundaboutRadius = 700;
-struct RoundaboutAt {
+struct GridCrossing {
     size_t column, row;
 };
-constexpr std::array<RoundaboutAt, 2> roundaboutsAt{{{0, 3}, {3, 0}}};
+constexpr std::array<GridCrossing, 2> roundaboutsAt{{{0, 3}, {3, 0}}};
 // The junctions in the city's quiet corners have part-time lights, two more on the outer avenues extra lights.
-constexpr std::array<RoundaboutAt, 2> partTimeAt{{{0, 0}, {3, 3}}};
-constexpr std::array<RoundaboutAt, 2> extraLightsAt{{{2, 0}, {1, 3}}};
+constexpr std::array<GridCrossing, 2> partTimeAt{{{0, 0}, {3, 3}}};
+constexpr std::array<GridCrossing, 2> extraLightsAt{{{2, 0}, {1, 3}}};
 constexpr int roundaboutRoads = 12;
 constexpr int junctionRoads = 12;
 constexpr int firstJunctionRoad = roundaboutRoads * 2;
@@ -59,8 +59,8 @@ int cell(int32_t x, int32_t y) {
     return (x / 1000) * 100 + y / 1000;
 }
 
-template <size_t N> bool listed(const std::array<RoundaboutAt, N>& crossings, size_t column, size_t row) {
-    for (const RoundaboutAt& r : crossings)
+template <size_t N> bool listed(const std::array<GridCrossing, N>& crossings, size_t column, size_t row) {
+    for (const GridCrossing& r : crossings)
         if (r.column == column && r.row == row)
             return true;
     return false;

@@ -207,7 +207,8 @@ void buildRiver(Builder& b) {
                         mid.y - static_cast<int32_t>(std::lround(dx / length * bow))};
         // The outline's outer side is a chord between its corners beyond the two ends: they stand far enough out for
         // that chord to clear the bed by riverReach all along the bend.
-        const double bowLength = std::abs(bow), radius = (length * length / 4 + bowLength * bowLength) / (2 * bowLength);
+        const double bowLength = std::abs(bow),
+                     radius = (length * length / 4 + bowLength * bowLength) / (2 * bowLength);
         const double halfSweepCos = std::sqrt(1 - std::pow(length / (2 * radius), 2));
         const int outlineReach = static_cast<int>(std::lround((radius + riverReach) / halfSweepCos - radius));
         const int down = firstRiver + i, up = firstRiver + 2 * reaches - 1 - i;
