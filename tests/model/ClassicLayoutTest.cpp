@@ -6,6 +6,7 @@
 #include <set>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "model/LoopOutlineCheck.h"
 #include "support/ModelFixture.h"
 
@@ -24,7 +25,7 @@ struct Classic : ModelFixture {
         a.cars = 200;
         a.trains = 40;
         a.lights = lights;
-        buildClassicLayout(b, a);
+        layoutEntry(0).routine(b, a);
     }
     int groupsInUse() const {
         int n = 0;

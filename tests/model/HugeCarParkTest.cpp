@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -27,7 +28,7 @@ struct CarPark : ModelFixture {
         args.cars = 200;
         args.trains = 7;
         args.boats = 9;
-        buildHugeCarPark(b, args);
+        layoutEntry(19).routine(b, args);
     }
     bool isBoundary(int n) const {
         for (int r : m->boundaryRoads)

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "model/LoopOutlineCheck.h"
 #include "support/ModelFixture.h"
 
@@ -29,7 +30,7 @@ struct Usa : ModelFixture {
         a.trains = 40;
         a.boats = 7;
         a.lights = 3;
-        buildJamlogUsa(b, a);
+        layoutEntry(1).routine(b, a);
     }
     // Distance of a grid line (3000, 7000, ...) nearest to v.
     static int32_t offGrid(int32_t v) { return v - (3000 + 4000 * ((v - 1000) / 4000)); }

@@ -5,10 +5,11 @@
 #include <cmath>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "support/ModelFixture.h"
 
-#include "model/LayoutChecker.h"
 #include "model/InitialRecords.h"
+#include "model/LayoutChecker.h"
 #include "model/RoundaboutInterchange.h"
 #include "model/layouts/Junction13Parts.h"
 #include "model/layouts/Layouts.h"
@@ -27,7 +28,7 @@ struct Junction13 : ModelFixture {
         args.trains = 6;
         args.boats = 13;
         args.lights = 3;
-        buildJunction13(b, args);
+        layoutEntry(10).routine(b, args);
     }
     int hiddenCount(int n) const { return countCells(m->road(n).hiddenBits, 0, cellBits - 1); }
     // The slips and links of the two interchanges (the template's roads 20-27 and their copy 28 records on).

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -26,7 +27,7 @@ struct LittleTrains : ModelFixture {
         a.cars = 219;
         a.trains = 43;
         a.boats = 7;
-        buildLittleTrainSet(b, a);
+        layoutEntry(5).routine(b, a);
     }
     int lastTrack() const { return firstTrack + m->trackCount; }
     int hiddenCells(int n) const { return countCells(m->road(n).hiddenBits, 0, cellBits - 1); }

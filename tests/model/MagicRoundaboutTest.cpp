@@ -6,6 +6,7 @@
 #include <set>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "support/ModelFixture.h"
 
 #include "model/LayoutChecker.h"
@@ -24,7 +25,7 @@ struct Magic : ModelFixture {
         a.cars = 201;
         a.trains = 40;
         a.boats = 10;
-        buildMagicRoundabout(b, a);
+        layoutEntry(8).routine(b, a);
     }
     std::set<int> boundaries() const {
         std::set<int> s;

@@ -7,6 +7,7 @@
 
 #include "model/Bitmap.h"
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "model/LayoutChecker.h"
 #include "model/TrainLaying.h"
 #include "model/layouts/Layouts.h"
@@ -92,7 +93,7 @@ int hiddenCellsWithin(const RoadRecord& r, int from, int to) {
 } // namespace
 
 TEST_F(TestRailLayouts, SingleLineMatchesItsCatalogueRow) {
-    build(buildTestSingleLine);
+    build(layoutEntry(24).routine);
     EXPECT_EQ(a.name, "T: Single Line");
     EXPECT_EQ(a.contentFlags, contentTracks | contentTrainOption);
     EXPECT_EQ(a.trains, 8);
@@ -124,7 +125,7 @@ TEST_F(TestRailLayouts, SingleLineMatchesItsCatalogueRow) {
 }
 
 TEST_F(TestRailLayouts, TerminusMatchesItsCatalogueRowAndReversesIntoItsPairs) {
-    build(buildTestTerminus);
+    build(layoutEntry(25).routine);
     EXPECT_EQ(a.name, "T: Terminus");
     EXPECT_EQ(a.contentFlags, contentTracks | contentTrainOption);
     EXPECT_EQ(a.trains, 8);
@@ -152,7 +153,7 @@ TEST_F(TestRailLayouts, TerminusMatchesItsCatalogueRowAndReversesIntoItsPairs) {
 // track's rails (0.3 lane widths either side of its centre line) may run over it, as a turnout or a diagonal
 // platform beside it would.
 TEST_F(TestRailLayouts, NoTrackRunsOverAPlatform) {
-    for (LayoutRoutine routine : {buildTestSingleLine, buildTestTerminus}) {
+    for (LayoutRoutine routine : {layoutEntry(24).routine, layoutEntry(25).routine}) {
         SetUp();
         build(routine);
         const double w = m->laneWidth;
@@ -177,7 +178,7 @@ TEST_F(TestRailLayouts, NoTrackRunsOverAPlatform) {
 // beyond the covering track's half width, or they cross on the level with no hidden cell near, and then each
 // track counts as occupied with the other so that no two trains meet on the crossing.
 TEST_F(TestRailLayouts, CrossingsAreWhollyHiddenOrGuardedOnTheLevel) {
-    for (LayoutRoutine routine : {buildTestSingleLine, buildTestTerminus}) {
+    for (LayoutRoutine routine : {layoutEntry(24).routine, layoutEntry(25).routine}) {
         SetUp();
         build(routine);
         const int half = underpassHalf(m->laneWidth, a.carLength);
@@ -204,7 +205,7 @@ TEST_F(TestRailLayouts, CrossingsAreWhollyHiddenOrGuardedOnTheLevel) {
                     EXPECT_TRUE(twinned(u, t)) << a.name << ": level crossing of " << u << " and " << t;
                 }
             }
-        if (routine == buildTestTerminus)
+        if (routine == layoutEntry(25).routine)
             EXPECT_EQ(crossings, 7) << "the junction and the six crossings of the throat";
         else
             EXPECT_EQ(crossings, 0);
@@ -214,7 +215,7 @@ TEST_F(TestRailLayouts, CrossingsAreWhollyHiddenOrGuardedOnTheLevel) {
 // A carriage straddles at most two tracks, so no track may be shorter than a carriage: one on a shorter track
 // would reach back past the track behind it, where its cells are not marked.
 TEST_F(TestRailLayouts, NoTrackIsShorterThanACarriage) {
-    for (LayoutRoutine routine : {buildTestSingleLine, buildTestTerminus}) {
+    for (LayoutRoutine routine : {layoutEntry(24).routine, layoutEntry(25).routine}) {
         SetUp();
         build(routine);
         for (int t = firstTrack; t < firstTrack + m->trackCount; ++t)
@@ -225,7 +226,7 @@ TEST_F(TestRailLayouts, NoTrackIsShorterThanACarriage) {
 // Trains come out of and go into tunnels at the boundary tracks and their successors: a carriage shows only once it
 // is wholly out, so the mouths hide half a carriage.
 TEST_F(TestRailLayouts, TunnelMouthsHideHalfACarriage) {
-    for (LayoutRoutine routine : {buildTestSingleLine, buildTestTerminus}) {
+    for (LayoutRoutine routine : {layoutEntry(24).routine, layoutEntry(25).routine}) {
         SetUp();
         build(routine);
         const int half = carriageLengthFactor * a.carLength / 2;

@@ -1,5 +1,6 @@
 // Network drawing on the recording canvas: colour arithmetic, road surfaces and markings, snow, preview widths.
 #include "RenderFixture.h"
+#include "model/LayoutCatalogue.h"
 
 #include "model/layouts/Layouts.h"
 
@@ -129,7 +130,7 @@ TEST_F(RoadDrawingTest, ArcSurfaceIsAClippedThickArc) {
 TEST_F(RoadDrawingTest, ServiceLoopShowsWholeBesideItsStreet) {
     LayoutArgs a;
     a.contentFlags = contentRoads;
-    buildClassicLayout(b, a);
+    layoutEntry(0).routine(b, a);
     int loop = -1;
     for (int r = 0; r < m->roadCount; ++r)
         if (m->road(r).centreX != 0 && m->road(r).indicator == 4 && m->road(r).control >= 0)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/BuildLayout.h"
+#include "model/LayoutCatalogue.h"
 #include "model/layouts/Layouts.h"
 #include "sim/TrainFixture.h"
 #include "sim/TrainTrack.h"
@@ -126,7 +127,7 @@ struct RailRun : TrainFixture {
 } // namespace
 
 TEST_F(RailRun, SingleLineKeepsCellsTrainsAndTokens) {
-    build(buildTestSingleLine);
+    build(layoutEntry(24).routine);
     lay(args.trains, 3, args.contentFlags & contentTrainOption);
     const std::set<int> lineA = {505, 506, 507, 508, 525, 526, 527};
     const std::set<int> lineB = {510, 511, 512, 520, 521, 522, 523};
@@ -147,7 +148,7 @@ TEST_F(RailRun, SingleLineKeepsCellsTrainsAndTokens) {
 }
 
 TEST_F(RailRun, TerminusReversesTrainsWithoutDeadlock) {
-    build(buildTestTerminus);
+    build(layoutEntry(25).routine);
     lay(args.trains, 3, (args.contentFlags & contentTrainOption) | optionLongTrains);
     std::set<int> reversedInto;
     run(static_cast<long>(runHours() * ticksPerHour), false, [&](long t) {
@@ -166,7 +167,7 @@ TEST_F(RailRun, TerminusReversesTrainsWithoutDeadlock) {
 }
 
 TEST_F(RailRun, ReliefKeepsTheRailwaysRunning) {
-    for (LayoutRoutine routine : {buildTestSingleLine, buildTestTerminus}) {
+    for (LayoutRoutine routine : {layoutEntry(24).routine, layoutEntry(25).routine}) {
         RailRun::SetUp();
         build(routine);
         lay(args.trains, 3, args.contentFlags & contentTrainOption);
@@ -180,7 +181,7 @@ TEST_F(RailRun, ReliefKeepsTheRailwaysRunning) {
 }
 
 TEST_F(RailRun, TokenIsVoidOnceTheLastCarriageHasLeftTheSection) {
-    build(buildTestSingleLine);
+    build(layoutEntry(24).routine);
     lay(args.trains, 3, args.contentFlags & contentTrainOption);
     long t = 0;
     while (t < 200000 && m->table9[0][0] == 0)

@@ -7,6 +7,7 @@
 
 #include "model/Assemblies.h"
 #include "model/Bitmap.h"
+#include "model/LayoutChecker.h"
 #include "model/layouts/MotorwayPlan.h"
 #include "model/layouts/StreetPlan.h"
 
@@ -20,6 +21,7 @@ constexpr int ringStyle = 1;          // a ring of more than one lane
 constexpr int ringKind = 1;           // road kind of a roundabout ring
 constexpr int exitIndicator = 4;      // vehicles leaving a roundabout signal to the nearside
 constexpr int32_t ringClearance = 50; // entries end, and exits start, this far outside the ring
+constexpr double joinMargin = 10;     // room left for the rounding of turned points within a join's reach
 constexpr int junctionRoads = 12;
 
 // The movements from an arm in successor order (straight on, nearside, offside): exit arm and junction record,
@@ -181,7 +183,10 @@ void RingRoadPlan::buildJunction(const Node& n, int group, int mode) {
 // Ring arcs base..base+arms-1 clockwise from arm k to arm k+1, then entry base+arms+2k and exit base+arms+2k+1.
 void RingRoadPlan::buildRoundabout(const Node& n) {
     NetworkModel& m = b.model();
-    const double o = 0.56 * m.laneWidth * shape.offset;
+    // The entries and exits keep to their side of the arm, but never so far that their ends lie beyond a join's
+    // reach of the ring's ends (as the widest lanes would put them).
+    const double reach = std::sqrt(double(maxJoinGap) * maxJoinGap - double(ringClearance) * ringClearance);
+    const double o = std::min(0.56 * m.laneWidth * shape.offset, reach - joinMargin);
     const int32_t r = n.ringRadius, mouth = r + ringClearance;
     for (int k = 0; k < n.arms; ++k) {
         const int next = (k + 1) % n.arms, arcRoad = n.base + k;
