@@ -66,8 +66,9 @@ void NetworkPainter::drawRoadSigns(int road) {
     int yellow = over(1600, s.brightness);
     Colour yellowC = rgb(yellow, yellow, 0);
 
-    // An unlimited road shows no signs at all (else every long road would end in a "99" sign).
-    if (!limitSign)
+    // An unlimited road shows no signs at all (else every long road would end in a "99" sign). Nor does a road
+    // inside a junction box: its signs would stand in the box, over the signs of the box's other roads.
+    if (!limitSign || r.boxCode > 0)
         return;
     auto limitRow = [&]() {
         CanvasPoint a = at(st, 3);

@@ -254,6 +254,11 @@ TEST_F(RoadDrawingTest, LimitSignShowsTheLimitInTensOfMph) {
     m->road(0).speedLimit = noSpeedLimit; // unlimited roads get no signs
     NetworkPainter(rc, *m, st).drawAllSigns();
     EXPECT_TRUE(rc.calls.empty());
+    rc.clear();
+    m->road(0).speedLimit = 800;
+    m->road(0).boxCode = 1; // nor do the roads inside a junction box
+    NetworkPainter(rc, *m, st).drawAllSigns();
+    EXPECT_TRUE(rc.calls.empty());
 }
 
 } // namespace
