@@ -7,26 +7,67 @@ namespace jamlog {
 void DirtyTiles::resize(int width, int height) {
     w = std::max(0, width);
     h = std::max(0, height);
-    columns = (w + tileSize - 1) / tileSize;
-    rows = (h + tileSize - 1) / tileSize;
+    columns = (w + tile - 1) / tile;
+    rows = (h + tile - 1) / tile;
     tiles.assign(static_cast<size_t>(columns) * static_cast<size_t>(rows), 0);
     count = 0;
     whole = false;
 }
 
+bool DirtyTiles::tileSpan(long left, long top, long right, long bottom, int& c0, int& r0, int& c1, int& r1) const {
+    if (right < 0 || bottom < 0 || left >= w || top >= h || right < left || bottom < top)
+        return false;
+    c0 = static_cast<int>(std::max(0L, left) / tile);
+    c1 = static_cast<int>(std::min<long>(w - 1, right) / tile);
+    r0 = static_cast<int>(std::max(0L, top) / tile);
+    r1 = static_cast<int>(std::min<long>(h - 1, bottom) / tile);
+    return true;
+}
+
 void DirtyTiles::mark(long left, long top, long right, long bottom) {
-    if (whole || right < 0 || bottom < 0 || left >= w || top >= h || right < left || bottom < top)
+    int c0, r0, c1, r1;
+    if (whole || !tileSpan(left, top, right, bottom, c0, r0, c1, r1))
         return;
-    const int c0 = static_cast<int>(std::max(0L, left) / tileSize);
-    const int c1 = static_cast<int>(std::min<long>(w - 1, right) / tileSize);
-    const int r0 = static_cast<int>(std::max(0L, top) / tileSize);
-    const int r1 = static_cast<int>(std::min<long>(h - 1, bottom) / tileSize);
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c) {
             unsigned char& t = tiles[static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c)];
             count += t == 0;
             t = 1;
         }
+}
+
+bool DirtyTiles::touches(long left, long top, long right, long bottom) const {
+    int c0, r0, c1, r1;
+    if (!tileSpan(left, top, right, bottom, c0, r0, c1, r1))
+        return false;
+    if (whole)
+        return true;
+    if (count == 0)
+        return false;
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c)
+            if (tiles[static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c)])
+                return true;
+    return false;
+}
+
+void DirtyTiles::shift(int dx, int dy) {
+    if (whole || count == 0)
+        return;
+    const std::vector<unsigned char> before = tiles;
+    clear();
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            if (before[static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c)])
+                mark(long(c) * tile + dx, long(r) * tile + dy, long(c + 1) * tile - 1 + dx,
+                     long(r + 1) * tile - 1 + dy);
+}
+
+void DirtyTiles::clear() {
+    if (count > 0)
+        std::fill(tiles.begin(), tiles.end(), 0);
+    count = 0;
+    whole = false;
 }
 
 void DirtyTiles::markAll() {
@@ -39,7 +80,7 @@ std::vector<PixelRect> DirtyTiles::take() {
         out.push_back({0, 0, w, h});
     } else if (count > 0) {
         for (int r = 0; r < rows; ++r) {
-            const int top = r * tileSize, height = std::min(tileSize, h - top);
+            const int top = r * tile, height = std::min(tile, h - top);
             const unsigned char* row = &tiles[static_cast<size_t>(r) * static_cast<size_t>(columns)];
             for (int c = 0; c < columns;) {
                 if (!row[c]) {
@@ -49,14 +90,12 @@ std::vector<PixelRect> DirtyTiles::take() {
                 const int first = c;
                 while (c < columns && row[c])
                     ++c;
-                const int left = first * tileSize;
-                out.push_back({left, top, std::min(c * tileSize, w) - left, height});
+                const int left = first * tile;
+                out.push_back({left, top, std::min(c * tile, w) - left, height});
             }
         }
     }
-    std::fill(tiles.begin(), tiles.end(), 0);
-    count = 0;
-    whole = false;
+    clear();
     return out;
 }
 

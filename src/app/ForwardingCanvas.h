@@ -16,6 +16,10 @@ struct PointBox {
 };
 PointBox boxOf(const CanvasPoint* points, int count);
 
+// Pixels a text may reach from its anchor, whatever its alignment and rotation: its length of characters of the
+// font's larger dimension, and a little more.
+long textReach(const Font& font, size_t length);
+
 class ForwardingCanvas : public Canvas {
 public:
     explicit ForwardingCanvas(Canvas& target) : c(target) {}

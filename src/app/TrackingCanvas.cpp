@@ -3,19 +3,20 @@
 #include "app/TrackingCanvas.h"
 
 #include <algorithm>
-#include <cstdlib>
-
-
 namespace jamlog {
 
-namespace {
-constexpr int textSlack = 4;        // pixels around a text's guessed box
-constexpr int defaultFontSize = 16; // before any font is chosen
-} // namespace
-
 void TrackingCanvas::markBox(long left, long top, long right, long bottom, long reach) {
-    dirty.mark(std::min(left, right) - reach - originX, std::min(top, bottom) - reach - originY,
-               std::max(left, right) + reach - originX, std::max(top, bottom) + reach - originY);
+    const long l = std::min(left, right) - reach - originX, t = std::min(top, bottom) - reach - originY;
+    const long r = std::max(left, right) + reach - originX, b = std::max(top, bottom) + reach - originY;
+    dirty.mark(l, t, r, b);
+    if (also != nullptr)
+        also->mark(l, t, r, b);
+}
+
+void TrackingCanvas::markAll() {
+    dirty.markAll();
+    if (also != nullptr)
+        also->markAll();
 }
 
 void TrackingCanvas::markPoints(const CanvasPoint* points, int count, long reach) {
@@ -58,25 +59,23 @@ void TrackingCanvas::rectangle(int left, int top, int right, int bottom) {
 }
 
 void TrackingCanvas::fillSurface(Colour colour) {
-    dirty.markAll();
+    markAll();
     c.fillSurface(colour);
 }
 
 void TrackingCanvas::setFont(const Font& font) {
-    fontSize = std::max(std::abs(font.height), std::abs(font.width));
+    fontInUse = font;
     c.setFont(font);
 }
 
 // Whatever the alignment and rotation, the text lies within its length of characters around the anchor.
 void TrackingCanvas::text(int x, int y, const std::string& s) {
-    const long size = fontSize > 0 ? fontSize : defaultFontSize;
-    const long reach = size * (static_cast<long>(s.size()) + 1) + textSlack;
-    markBox(x, y, x, y, reach);
+    markBox(x, y, x, y, textReach(fontInUse, s.size()));
     c.text(x, y, s);
 }
 
 void TrackingCanvas::scroll(int dx, int dy) {
-    dirty.markAll();
+    markAll();
     c.scroll(dx, dy);
 }
 

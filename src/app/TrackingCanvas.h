@@ -1,5 +1,6 @@
 // A canvas that passes every call on to another one and marks in a tile grid every pixel the call may have
-// changed, so that the window copies only those parts of its back buffer to the screen.
+// changed, so that the window copies only those parts of its back buffer to the screen; and in a second grid, when
+// given one, for whoever else needs to know what was drawn over.
 #pragma once
 #include "app/DirtyTiles.h"
 #include "app/ForwardingCanvas.h"
@@ -8,7 +9,8 @@ namespace jamlog {
 
 class TrackingCanvas : public ForwardingCanvas {
 public:
-    TrackingCanvas(Canvas& target, DirtyTiles& marks) : ForwardingCanvas(target), dirty(marks) {}
+    TrackingCanvas(Canvas& target, DirtyTiles& marks, DirtyTiles* alsoMarks = nullptr)
+        : ForwardingCanvas(target), dirty(marks), also(alsoMarks) {}
 
     void polygon(const CanvasPoint* points, int count) override;
     void polyline(const CanvasPoint* points, int count) override;
@@ -26,9 +28,11 @@ private:
     // Marks the logical box grown by reach pixels.
     void markBox(long left, long top, long right, long bottom, long reach);
     void markPoints(const CanvasPoint* points, int count, long reach);
+    void markAll();
 
     DirtyTiles& dirty;
-    int fontSize = 0; // the larger of the font's height and width, for the generous box around text
+    DirtyTiles* also;
+    Font fontInUse; // for the generous box around text
 };
 
 } // namespace jamlog

@@ -15,6 +15,7 @@ ViewCore::ViewCore(int width, int height, ViewHost* host)
       viewTransform(state, *net, host != nullptr ? *host : noWindow), back(std::max(1, width), std::max(1, height)) {
     clearModel(*net);
     dirty.resize(image().width(), image().height());
+    signs.resize(image().width(), image().height());
 }
 
 ViewCore::~ViewCore() = default;
@@ -32,6 +33,7 @@ void ViewCore::resizeImage(int width, int height) {
         return;
     back.resize(width, height);
     dirty.resize(width, height);
+    signs.resize(width, height);
 }
 
 void ViewCore::holdCanvas() {
@@ -84,6 +86,7 @@ void ViewCore::paintFrame(Canvas& c, int left, int top) {
 }
 
 void ViewCore::paintFrame() {
+    signs.forget();
     if (canvas != nullptr) {
         paintFrame(*canvas, 0, 0);
         return;
@@ -104,6 +107,7 @@ void ViewCore::paintArea(int left, int top, int width, int height) {
     c.setDirectFill(directFill);
     CullingCanvas culled(c);
     paintFrame(culled, left, top);
+    signs.damage().mark(left, top, left + width - 1, top + height - 1);
 }
 
 void ViewCore::scrollContents(int dx, int dy) {
@@ -118,6 +122,7 @@ void ViewCore::scrollContents(int dx, int dy) {
         canvas->scroll(dx, dy); // an open canvas paints on the buffer's window as it is: the pixels move
     else
         back.scroll(dx, dy); // the window moves over the buffer instead
+    signs.scrolled(dx, dy);
     // The uncovered column over the full height, then the uncovered row beside it.
     const int columnW = std::abs(dx), rowH = std::abs(dy);
     if (columnW > 0)
@@ -184,7 +189,11 @@ void ViewCore::drawRoadworksLamps(int flashPhase) {
 }
 
 void ViewCore::drawSigns() {
-    if (canvas != nullptr)
+    if (canvas == nullptr)
+        return;
+    if (tracking && signReuse)
+        signs.draw(*canvas, *net, state, -viewTransform.originX, -viewTransform.originY);
+    else
         NetworkPainter(*canvas, *net, state).drawAllSigns();
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/DirtyTiles.h"
+#include "app/SignOverlay.h"
 #include "app/ScrollBuffer.h"
 #include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
@@ -54,10 +55,12 @@ public:
         }
         QtCanvas c(back.image());
         c.setDirectFill(directFill);
-        TrackingCanvas tracked(c, dirty);
+        TrackingCanvas tracked(c, dirty, &signs.damage());
         tracked.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
         canvas = &tracked;
+        tracking = true;
         fn();
+        tracking = false;
         canvas = nullptr;
     }
     // The back buffer's pixels drawn on through withCanvas since the window last took them.
@@ -65,6 +68,9 @@ public:
     // On (the default), the canvases fill vehicle shapes straight into the back buffer's pixels; off, the painter
     // draws everything. Not while a canvas is held.
     void setDirectFill(bool on) { directFill = on; }
+    // On (the default), a tick draws again only the signs that changed or were drawn over; off, every sign. The
+    // canvas of withCanvas only: a held canvas draws every sign.
+    void setSignReuse(bool on) { signReuse = on; }
     // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
     void holdCanvas();
 
@@ -110,9 +116,11 @@ private:
     std::unique_ptr<Simulation> sim;
     ScrollBuffer back;
     DirtyTiles dirty;
+    SignOverlay signs;
     std::unique_ptr<QtCanvas> held;
     Canvas* canvas = nullptr;
-    bool directFill = true;
+    bool tracking = false; // the open canvas is withCanvas's, which marks what it draws
+    bool directFill = true, signReuse = true;
 };
 
 } // namespace jamlog

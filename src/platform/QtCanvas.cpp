@@ -294,7 +294,7 @@ void QtCanvas::resetClip() {
     clipping = false;
 }
 
-void QtCanvas::setFont(const Font& font) {
+QFont qtFontOf(const Font& font) {
     QFont f(QString::fromStdString(font.face));
     f.setStyleStrategy(QFont::NoAntialias);
     f.setPixelSize(font.height < 1 ? 1 : font.height);
@@ -307,7 +307,31 @@ void QtCanvas::setFont(const Font& font) {
             f.setStretch(stretch < 1 ? 1 : (stretch > 4000 ? 4000 : stretch));
         }
     }
-    painter.setFont(f);
+    return f;
+}
+
+namespace {
+
+// Where QtCanvas::text puts the top left of a text's box of width w and height h.
+QPoint textOrigin(TextAlign align, int w, int h) {
+    return {(align == TextAlign::TopCentre || align == TextAlign::BottomCentre) ? -w / 2 : 0,
+            (align == TextAlign::BottomLeft || align == TextAlign::BottomCentre) ? -h : 0};
+}
+
+} // namespace
+
+TextBox unrotatedTextBox(const Font& font, TextAlign align, const std::string& text) {
+    const QFontMetrics fm(qtFontOf(font));
+    const QString s = QString::fromStdString(text);
+    const int w = fm.horizontalAdvance(s), h = fm.height();
+    const QPoint at = textOrigin(align, w, h);
+    const QRect box = QRect(at.x(), at.y(), w, h).united(fm.boundingRect(s).translated(at.x(), at.y() + fm.ascent()));
+    constexpr int spare = 1;
+    return {box.left() - spare, box.top() - spare, box.right() + spare, box.bottom() + spare};
+}
+
+void QtCanvas::setFont(const Font& font) {
+    painter.setFont(qtFontOf(font));
     currentFontEscapement = font.escapement;
 }
 
@@ -315,13 +339,12 @@ void QtCanvas::text(int x, int y, const std::string& str) {
     QString s = QString::fromStdString(str);
     QFontMetrics fm(painter.font());
     int w = fm.horizontalAdvance(s), h = fm.height();
-    int left = (textAlign == TextAlign::TopCentre || textAlign == TextAlign::BottomCentre) ? -w / 2 : 0;
-    int top = (textAlign == TextAlign::BottomLeft || textAlign == TextAlign::BottomCentre) ? -h : 0;
+    const QPoint at = textOrigin(textAlign, w, h);
     painter.save();
     painter.translate(x, y);
     if (currentFontEscapement != 0)
         painter.rotate(-currentFontEscapement / 10.0);
-    QRect box(left, top, w, h);
+    QRect box(at.x(), at.y(), w, h);
     if (backOpaque)
         painter.fillRect(box, toQColor(backColour));
     painter.setPen(toQColor(textColour));

@@ -12,6 +12,16 @@
 
 namespace jamlog {
 
+// The Qt font a canvas font stands for.
+QFont qtFontOf(const Font& font);
+
+// The pixels, relative to its anchor, that QtCanvas::text may colour for an unrotated text in this font and
+// alignment: its box and its glyphs' ink, with a pixel to spare.
+struct TextBox {
+    int left, top, right, bottom;
+};
+TextBox unrotatedTextBox(const Font& font, TextAlign align, const std::string& text);
+
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QImage& target); // paints into target, of whole-byte pixels, for the canvas's life

@@ -21,6 +21,7 @@ struct CanvasCall {
     Colour textColour = 0;
     Colour backColour = 0;
     Colour fill = 0; // FillSurface
+    bool operator==(const CanvasCall&) const = default;
 };
 
 class RecordingCanvas : public Canvas {
