@@ -5,18 +5,25 @@
 #include <algorithm>
 namespace jamlog {
 
+TrackingCanvas::TrackingCanvas(Canvas& target, DirtyTiles& marks, std::initializer_list<DirtyTiles*> alsoMarks)
+    : ForwardingCanvas(target), dirty(marks) {
+    std::copy_n(alsoMarks.begin(), std::min(alsoMarks.size(), maxAlso), also.begin());
+}
+
 void TrackingCanvas::markBox(long left, long top, long right, long bottom, long reach) {
     const long l = std::min(left, right) - reach - originX, t = std::min(top, bottom) - reach - originY;
     const long r = std::max(left, right) + reach - originX, b = std::max(top, bottom) + reach - originY;
     dirty.mark(l, t, r, b);
-    if (also != nullptr)
-        also->mark(l, t, r, b);
+    for (DirtyTiles* a : also)
+        if (a != nullptr)
+            a->mark(l, t, r, b);
 }
 
 void TrackingCanvas::markAll() {
     dirty.markAll();
-    if (also != nullptr)
-        also->markAll();
+    for (DirtyTiles* a : also)
+        if (a != nullptr)
+            a->markAll();
 }
 
 void TrackingCanvas::markPoints(const CanvasPoint* points, int count, long reach) {

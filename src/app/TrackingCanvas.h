@@ -2,6 +2,9 @@
 // changed, so that the window copies only those parts of its back buffer to the screen; and in a second grid, when
 // given one, for whoever else needs to know what was drawn over.
 #pragma once
+#include <array>
+#include <initializer_list>
+
 #include "app/DirtyTiles.h"
 #include "app/ForwardingCanvas.h"
 
@@ -9,8 +12,7 @@ namespace jamlog {
 
 class TrackingCanvas : public ForwardingCanvas {
 public:
-    TrackingCanvas(Canvas& target, DirtyTiles& marks, DirtyTiles* alsoMarks = nullptr)
-        : ForwardingCanvas(target), dirty(marks), also(alsoMarks) {}
+    TrackingCanvas(Canvas& target, DirtyTiles& marks, std::initializer_list<DirtyTiles*> alsoMarks = {});
 
     void polygon(const CanvasPoint* points, int count) override;
     void polyline(const CanvasPoint* points, int count) override;
@@ -31,7 +33,8 @@ private:
     void markAll();
 
     DirtyTiles& dirty;
-    DirtyTiles* also;
+    static constexpr size_t maxAlso = 2;
+    std::array<DirtyTiles*, maxAlso> also{};
     Font fontInUse; // for the generous box around text
 };
 

@@ -1,6 +1,7 @@
 // The shared view core: full paints, scrolling with strip repaints, and the draw hooks around each vehicle step.
 #include "app/ViewCore.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/CullingCanvas.h"
@@ -16,6 +17,7 @@ ViewCore::ViewCore(int width, int height, ViewHost* host)
     clearModel(*net);
     dirty.resize(image().width(), image().height());
     signs.resize(image().width(), image().height());
+    lamps.resize(image().width(), image().height());
 }
 
 ViewCore::~ViewCore() = default;
@@ -34,6 +36,7 @@ void ViewCore::resizeImage(int width, int height) {
     back.resize(width, height);
     dirty.resize(width, height);
     signs.resize(width, height);
+    lamps.resize(width, height);
 }
 
 void ViewCore::holdCanvas() {
@@ -87,6 +90,7 @@ void ViewCore::paintFrame(Canvas& c, int left, int top) {
 
 void ViewCore::paintFrame() {
     signs.forget();
+    lamps.forget();
     if (canvas != nullptr) {
         paintFrame(*canvas, 0, 0);
         return;
@@ -107,7 +111,8 @@ void ViewCore::paintArea(int left, int top, int width, int height) {
     c.setDirectFill(directFill);
     CullingCanvas culled(c);
     paintFrame(culled, left, top);
-    signs.damage().mark(left, top, left + width - 1, top + height - 1);
+    for (RepeatedOverlay* o : {&signs, &lamps})
+        o->damage().mark(left, top, left + width - 1, top + height - 1);
 }
 
 void ViewCore::scrollContents(int dx, int dy) {
@@ -123,6 +128,7 @@ void ViewCore::scrollContents(int dx, int dy) {
     else
         back.scroll(dx, dy); // the window moves over the buffer instead
     signs.scrolled(dx, dy);
+    lamps.scrolled(dx, dy);
     // The uncovered column over the full height, then the uncovered row beside it.
     const int columnW = std::abs(dx), rowH = std::abs(dy);
     if (columnW > 0)
@@ -188,18 +194,25 @@ void ViewCore::drawRoadworksLamps(int flashPhase) {
         p.drawRoadworks(i, flashPhase != 0);
 }
 
-void ViewCore::drawSigns() {
+void ViewCore::drawOverlay(RepeatedOverlay& o, int items, void (NetworkPainter::*drawItem)(int),
+                           void (NetworkPainter::*drawAll)()) {
     if (canvas == nullptr)
         return;
-    if (tracking && signReuse)
-        signs.draw(*canvas, *net, state, -viewTransform.originX, -viewTransform.originY);
-    else
-        NetworkPainter(*canvas, *net, state).drawAllSigns();
+    if (!tracking || !overlayReuse)
+        return (NetworkPainter(*canvas, *net, state).*drawAll)();
+    o.draw(
+        *canvas, items, [&](Canvas& c, int n) { (NetworkPainter(c, *net, state).*drawItem)(n); },
+        -viewTransform.originX, -viewTransform.originY);
+}
+
+void ViewCore::drawSigns() {
+    drawOverlay(signs, std::clamp(net->roadCount, 0, roadCapacity), &NetworkPainter::drawRoadSigns,
+                &NetworkPainter::drawAllSigns);
 }
 
 void ViewCore::drawTrainLamps() {
-    if (canvas != nullptr)
-        NetworkPainter(*canvas, *net, state).drawLightIcons();
+    drawOverlay(lamps, static_cast<int>(net->lightGroups.size()), &NetworkPainter::drawLightIcons,
+                &NetworkPainter::drawLightIcons);
 }
 
 void ViewCore::lightLevelChanged() {

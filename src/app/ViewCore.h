@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/DirtyTiles.h"
-#include "app/SignOverlay.h"
+#include "app/RepeatedOverlay.h"
 #include "app/ScrollBuffer.h"
 #include "app/TrackingCanvas.h"
 #include "platform/QtCanvas.h"
@@ -19,6 +19,8 @@
 #include "render/View.h"
 
 namespace jamlog {
+
+class NetworkPainter;
 
 class ViewCore : public DrawHooks {
 public:
@@ -55,7 +57,7 @@ public:
         }
         QtCanvas c(back.image());
         c.setDirectFill(directFill);
-        TrackingCanvas tracked(c, dirty, &signs.damage());
+        TrackingCanvas tracked(c, dirty, {&signs.damage(), &lamps.damage()});
         tracked.setWindowOrigin(-viewTransform.originX, -viewTransform.originY);
         canvas = &tracked;
         tracking = true;
@@ -68,9 +70,9 @@ public:
     // On (the default), the canvases fill vehicle shapes straight into the back buffer's pixels; off, the painter
     // draws everything. Not while a canvas is held.
     void setDirectFill(bool on) { directFill = on; }
-    // On (the default), a tick draws again only the signs that changed or were drawn over; off, every sign. The
-    // canvas of withCanvas only: a held canvas draws every sign.
-    void setSignReuse(bool on) { signReuse = on; }
+    // On (the default), the signs after a tick and the light icons every quarter second are drawn again only where
+    // they changed or were drawn over; off, all of them. On the canvas of withCanvas only: a held canvas draws all.
+    void setOverlayReuse(bool on) { overlayReuse = on; }
     // Keeps a canvas open from now on (headless runs, whose ticks come straight from a virtual clock).
     void holdCanvas();
 
@@ -106,6 +108,9 @@ private:
     void paintFrame(Canvas& c, int left, int top);
     void paintArea(int left, int top, int width, int height);
     void vehiclePass(int number, int pass);
+    // Draws the items of an overlay through it, or draws them all when it is not in use.
+    void drawOverlay(RepeatedOverlay& o, int items, void (NetworkPainter::*drawItem)(int),
+                     void (NetworkPainter::*drawAll)());
     VehiclePainter vehiclePainter(Canvas& c);
 
     NoWindowHost noWindow;
@@ -116,11 +121,11 @@ private:
     std::unique_ptr<Simulation> sim;
     ScrollBuffer back;
     DirtyTiles dirty;
-    SignOverlay signs;
+    RepeatedOverlay signs, lamps;
     std::unique_ptr<QtCanvas> held;
     Canvas* canvas = nullptr;
     bool tracking = false; // the open canvas is withCanvas's, which marks what it draws
-    bool directFill = true, signReuse = true;
+    bool directFill = true, overlayReuse = true;
 };
 
 } // namespace jamlog

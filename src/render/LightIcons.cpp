@@ -39,10 +39,23 @@ void NetworkPainter::drawLamp(CanvasPoint anchor, int raise, const char* glyph, 
 }
 
 void NetworkPainter::drawLightIcons() {
+    for (int g = 0; g < static_cast<int>(m.lightGroups.size()); ++g)
+        drawLightIcons(g);
+    c.setTextAlign(TextAlign::TopCentre);
+}
+
+void NetworkPainter::drawLightIcons(int g) {
     if (!s.set.tlState)
         return;
     bool roads = (s.content & contentRoads) != 0, tracks = (s.content & contentTracks) != 0;
-    if (!roads && !tracks)
+    // The road light groups come first, the rail signal groups after them.
+    const int endGroup = tracks ? static_cast<int>(m.lightGroups.size()) : roadLightGroups;
+    if (g < (roads ? 0 : roadLightGroups) || g >= endGroup)
+        return;
+    const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
+    if (lg.mode == 0)
+        return;
+    if (lg.mode == lightsPartTimeOff && !s.set.peakTL)
         return;
     int height = 210 / s.scale + 9, width = 90 / s.scale + 3;
     Font upright{"Courier New", height, width, 1000, 0}, rotated{"Courier New", height, width, 1000, 900};
@@ -58,46 +71,36 @@ void NetworkPainter::drawLightIcons() {
     c.setBackgroundColour(box);
     int top = 90 / s.scale + 4, middle = 45 / s.scale + 2, colon = 20 / s.scale;
     Colour flash = s.flashPhase ? amber : 0;
-    // The road light groups come first, the rail signal groups after them.
-    const int endGroup = tracks ? static_cast<int>(m.lightGroups.size()) : roadLightGroups;
-    for (int g = roads ? 0 : roadLightGroups; g < endGroup; ++g) {
-        const LightGroup& lg = m.lightGroups[static_cast<size_t>(g)];
-        if (lg.mode == 0)
+    bool rail = g >= roadLightGroups;
+    c.setFont(lg.mode == modeRotated ? rotated : upright);
+    for (int a = 0; a < 4; ++a) {
+        int road = lg.arms[static_cast<size_t>(a)];
+        if (road <= 0 || road >= roadCapacity)
             continue;
-        if (lg.mode == lightsPartTimeOff && !s.set.peakTL)
-            continue;
-        bool rail = g >= roadLightGroups;
-        c.setFont(lg.mode == modeRotated ? rotated : upright);
-        for (int a = 0; a < 4; ++a) {
-            int road = lg.arms[static_cast<size_t>(a)];
-            if (road <= 0 || road >= roadCapacity)
-                continue;
-            CanvasPoint at = iconAnchor(road, rail);
-            if (lg.mode == modeRotated)
-                at = {at.x + 200 / s.scale, at.y - 160 / s.scale};
-            c.setBackgroundOpaque(true);
-            drawLamp(at, 0, " ", box);
-            c.setBackgroundOpaque(false);
-            int state = m.road(road).signalState;
-            if (lg.mode == lightsOff || state < -3)
-                drawLamp(at, middle, ".", flash);
-            else if (state == 0)
-                drawLamp(at, 0, ".", green);
-            else if (state == -1)
-                drawLamp(at, middle, ".", amber);
-            else if (state == -2)
-                drawLamp(at, colon, ":", amber);
-            else if (state == 1 || state == 3)
-                drawLamp(at, top, ".", red);
-            else if (state == 2) {
-                drawLamp(at, middle, ".", amber);
-                drawLamp(at, top, ".", red);
-            }
-            if (lg.mode == modeMarker && a == 1)
-                drawLamp(at, middle, "'", white);
+        CanvasPoint at = iconAnchor(road, rail);
+        if (lg.mode == modeRotated)
+            at = {at.x + 200 / s.scale, at.y - 160 / s.scale};
+        c.setBackgroundOpaque(true);
+        drawLamp(at, 0, " ", box);
+        c.setBackgroundOpaque(false);
+        int state = m.road(road).signalState;
+        if (lg.mode == lightsOff || state < -3)
+            drawLamp(at, middle, ".", flash);
+        else if (state == 0)
+            drawLamp(at, 0, ".", green);
+        else if (state == -1)
+            drawLamp(at, middle, ".", amber);
+        else if (state == -2)
+            drawLamp(at, colon, ":", amber);
+        else if (state == 1 || state == 3)
+            drawLamp(at, top, ".", red);
+        else if (state == 2) {
+            drawLamp(at, middle, ".", amber);
+            drawLamp(at, top, ".", red);
         }
+        if (lg.mode == modeMarker && a == 1)
+            drawLamp(at, middle, "'", white);
     }
-    c.setTextAlign(TextAlign::TopCentre);
 }
 
 } // namespace jamlog

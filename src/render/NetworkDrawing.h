@@ -41,6 +41,7 @@ public:
     void clearRoadworks(int road); // paints the band over when roadworks end
     void drawScenery(int slot);
     void drawLightIcons();
+    void drawLightIcons(int group); // one group's icons, with the drawing state they need
     void drawSign(int x, int y, int style, const char* text);
     void drawRoadSigns(int road);
     void drawAllSigns();

@@ -1,7 +1,8 @@
-// Signs drawn again only where they changed or were drawn over give the same frames, byte for byte, as every sign
-// drawn on every tick: two windows of one run, compared after each of 200 movement ticks while the view wanders and
-// is panned, the lights change, the roadworks lamps flash, the limits change and the legend's figures are drawn, by day and at
-// night, on layouts with limit, variable-limit and roadworks signs.
+// Signs and light icons drawn again only where they changed or were drawn over give the same frames, byte for byte,
+// as all of them drawn at every pass: two windows of one run, compared after each of 200 movement ticks while the
+// view wanders and is panned, the lights and signals change, the roadworks lamps flash, the limits change and the
+// legend's figures are drawn, by day and at night, on layouts with limit, variable-limit and roadworks signs and
+// with rail signals.
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ struct Window {
         store.WriteProfileInt("Effects", "Night", night ? 1 : 0);
         store.WriteProfileInt("Custom", "SLPercent", 90); // limits, and their signs, on every road that takes one
         w = std::make_unique<CDrawWnd>(store, manualOptions(true));
-        w->setSignReuse(reuse);
+        w->setOverlayReuse(reuse);
         w->resize(800, 500);
         w->show();
         QApplication::processEvents();
@@ -69,9 +70,9 @@ int roadsWithLimits(const NetworkModel& m) {
     return n;
 }
 
-class SignReuseFrames : public ::testing::TestWithParam<std::tuple<int, bool>> {};
+class OverlayReuseFrames : public ::testing::TestWithParam<std::tuple<int, bool>> {};
 
-TEST_P(SignReuseFrames, MatchEverySignDrawnOnEveryTick) {
+TEST_P(OverlayReuseFrames, MatchAllDrawnAtEveryPass) {
     const auto [layout, night] = GetParam();
     Window reused(layout, night, true), every(layout, night, false);
     ASSERT_EQ(reused.w->backBuffer().size(), every.w->backBuffer().size());
@@ -86,8 +87,9 @@ TEST_P(SignReuseFrames, MatchEverySignDrawnOnEveryTick) {
     EXPECT_TRUE(view.originX != x0 || view.originY != y0) << "the view wandered";
 }
 
-// Classic Layout (limits and roadworks), Mway Madness (variable limits on the motorways), Diamond Max.
-INSTANTIATE_TEST_SUITE_P(LayoutsByDayAndNight, SignReuseFrames,
-                         ::testing::Combine(::testing::Values(0, 2, 3), ::testing::Bool()));
+// Classic Layout (limits, roadworks, rail signals), Mway Madness (variable limits on the motorways), Diamond Max,
+// Junction 13 (rail signals beside a motorway).
+INSTANTIATE_TEST_SUITE_P(LayoutsByDayAndNight, OverlayReuseFrames,
+                         ::testing::Combine(::testing::Values(0, 2, 3, 10), ::testing::Bool()));
 
 } // namespace

@@ -1,10 +1,8 @@
-#include "app/SignOverlay.h"
+#include "app/RepeatedOverlay.h"
 
 #include <algorithm>
 
 #include "app/ForwardingCanvas.h"
-#include "model/NetworkModel.h"
-#include "render/NetworkDrawing.h"
 
 namespace jamlog {
 
@@ -71,28 +69,27 @@ void replay(const CanvasCall& call, Canvas& c) {
         return c.ellipse(p[0].x, p[0].y, p[1].x, p[1].y);
     case CanvasOp::Rectangle:
         return c.rectangle(p[0].x, p[0].y, p[1].x, p[1].y);
-    default: // signs neither fill the surface, clip nor scroll
+    default: // the items neither fill the surface, clip nor scroll
         return;
     }
 }
 
 } // namespace
 
-void SignOverlay::resize(int width, int height) {
+void RepeatedOverlay::resize(int width, int height) {
     drawnOver.resize(width, height);
     known = false;
 }
 
-void SignOverlay::record(const NetworkModel& m, DrawState& s, int originX, int originY) {
-    const size_t roads = static_cast<size_t>(std::clamp(m.roadCount, 0, roadCapacity));
-    now.resize(roads);
-    for (size_t i = 0; i < roads; ++i) {
-        // A fresh recorder for each road, so that a road's calls carry no state left by the road before.
+void RepeatedOverlay::record(int items, const ItemDrawing& drawItem, int originX, int originY) {
+    now.resize(static_cast<size_t>(std::max(0, items)));
+    for (size_t i = 0; i < now.size(); ++i) {
+        // A fresh recorder for each item, so that its calls carry no state left by the item before.
         RecordingCanvas recorder;
-        RoadSigns& r = now[i];
+        Item& r = now[i];
         recorder.calls.swap(r.calls);
         recorder.clear();
-        NetworkPainter(recorder, m, s).drawRoadSigns(static_cast<int>(i));
+        drawItem(recorder, static_cast<int>(i));
         r.calls.swap(recorder.calls);
         r.left = r.top = 0;
         r.right = r.bottom = -1;
@@ -109,26 +106,26 @@ void SignOverlay::record(const NetworkModel& m, DrawState& s, int originX, int o
     }
 }
 
-void SignOverlay::draw(Canvas& c, const NetworkModel& m, DrawState& s, int originX, int originY) {
-    record(m, s, originX, originY);
-    const size_t roads = now.size();
-    due.assign(roads, 0);
-    const bool all = !known || last.size() != roads;
-    for (size_t i = 0; i < roads; ++i)
+void RepeatedOverlay::draw(Canvas& c, int items, const ItemDrawing& drawItem, int originX, int originY) {
+    record(items, drawItem, originX, originY);
+    const size_t count = now.size();
+    due.assign(count, 0);
+    const bool all = !known || last.size() != count;
+    for (size_t i = 0; i < count; ++i)
         due[i] = all || now[i].calls != last[i].calls || touched(now[i]);
-    // A sign drawn again covers whatever of its neighbours' signs it overlaps, so they are drawn again after it.
+    // An item drawn again covers whatever of its neighbours it overlaps, so they are drawn again with it.
     for (bool grown = !all; grown;) {
         grown = false;
-        for (size_t i = 0; i < roads; ++i)
+        for (size_t i = 0; i < count; ++i)
             if (due[i] && now[i].right >= now[i].left)
                 drawnOver.mark(now[i].left, now[i].top, now[i].right, now[i].bottom);
-        for (size_t i = 0; i < roads; ++i)
+        for (size_t i = 0; i < count; ++i)
             if (!due[i] && touched(now[i]))
                 due[i] = grown = true;
     }
     const Pen pen = c.pen();
     const Brush brush = c.brush();
-    for (size_t i = 0; i < roads; ++i)
+    for (size_t i = 0; i < count; ++i)
         if (due[i])
             for (const CanvasCall& call : now[i].calls)
                 replay(call, c);

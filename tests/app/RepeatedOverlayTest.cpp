@@ -1,7 +1,8 @@
-// The sign overlay draws a sign again when its calls change or something was drawn over it, and nothing else.
+// A repeated overlay draws an item again when its calls change or something was drawn over it, and nothing else;
+// the items here are limit signs.
 #include <gtest/gtest.h>
 
-#include "app/SignOverlay.h"
+#include "app/RepeatedOverlay.h"
 #include "app/TrackingCanvas.h"
 #include "render/RenderFixture.h"
 
@@ -11,8 +12,11 @@ namespace {
 
 constexpr int imageW = 1200, imageH = 800;
 
-struct SignOverlayTest : RenderFixture {
-    SignOverlay overlay;
+struct RepeatedOverlayTest : RenderFixture {
+    RepeatedOverlay overlay;
+    const RepeatedOverlay::ItemDrawing signsOf = [this](Canvas& c, int road) {
+        NetworkPainter(c, *m, st).drawRoadSigns(road);
+    };
     DirtyTiles screen;
     void SetUp() override {
         RenderFixture::SetUp();
@@ -36,8 +40,8 @@ struct SignOverlayTest : RenderFixture {
     // Passes of the overlay onto a recording canvas: the texts of the signs it drew.
     std::vector<std::string> pass(RecordingCanvas& rc) {
         rc.clear();
-        TrackingCanvas tracked(rc, screen, &overlay.damage());
-        overlay.draw(tracked, *m, st, 0, 0);
+        TrackingCanvas tracked(rc, screen, {&overlay.damage()});
+        overlay.draw(tracked, m->roadCount, signsOf, 0, 0);
         std::vector<std::string> texts;
         for (const CanvasCall& c : rc.of(CanvasOp::Text))
             texts.push_back(c.text);
@@ -45,7 +49,7 @@ struct SignOverlayTest : RenderFixture {
     }
 };
 
-TEST_F(SignOverlayTest, DrawsOnlyTheSignsThatChangedOrWereDrawnOver) {
+TEST_F(RepeatedOverlayTest, DrawsOnlyTheSignsThatChangedOrWereDrawnOver) {
     RecordingCanvas rc;
     EXPECT_EQ(pass(rc), (std::vector<std::string>{"50", "50"})) << "the first pass draws every sign";
     EXPECT_TRUE(pass(rc).empty()) << "nothing changed, nothing drawn over";
@@ -66,19 +70,19 @@ TEST_F(SignOverlayTest, DrawsOnlyTheSignsThatChangedOrWereDrawnOver) {
 }
 
 // What was drawn over a sign looks as it does when every sign is drawn again.
-TEST_F(SignOverlayTest, RestoresWhatWasDrawnOverASign) {
+TEST_F(RepeatedOverlayTest, RestoresWhatWasDrawnOverASign) {
     QImage reused(imageW, imageH, QImage::Format_RGB32), every(imageW, imageH, QImage::Format_RGB32);
     reused.fill(Qt::darkGreen);
     QtCanvas qc(reused);
-    TrackingCanvas tracked(qc, screen, &overlay.damage());
-    overlay.draw(tracked, *m, st, 0, 0);
+    TrackingCanvas tracked(qc, screen, {&overlay.damage()});
+    overlay.draw(tracked, m->roadCount, signsOf, 0, 0);
     const QImage before = reused.copy();
     const auto disc = discOf(0);
     tracked.setPen({PenStyle::Null, 0, 0});
     tracked.setBrush({true, 0x00FF00});
     tracked.rectangle(disc[0], disc[1], disc[2], disc[3]);
     every = reused.copy();
-    overlay.draw(tracked, *m, st, 0, 0);
+    overlay.draw(tracked, m->roadCount, signsOf, 0, 0);
     QtCanvas all(every);
     NetworkPainter(all, *m, st).drawAllSigns();
     EXPECT_NE(reused, before) << "the box's corners stay green";
