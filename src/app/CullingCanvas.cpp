@@ -39,8 +39,14 @@ void CullingCanvas::resetClip() {
     c.resetClip();
 }
 
+void CullingCanvas::setFont(const Font& font) {
+    fontInUse = font;
+    c.setFont(font);
+}
+
+// Whatever its alignment and rotation, a text lies within its length of characters of its anchor.
 void CullingCanvas::text(int x, int y, const std::string& s) {
-    if (!clippedOut)
+    if (!outside(x, y, x, y, textReach(fontInUse, s.size())))
         c.text(x, y, s);
 }
 

@@ -1,5 +1,5 @@
-// A canvas that passes every call on to another one but drops the shapes that lie wholly outside the surface, and
-// everything drawn inside a clip path that lies outside it. A strip a few pixels wide then costs the few shapes
+// A canvas that passes every call on to another one but drops the shapes and texts that lie wholly outside the
+// surface, and everything drawn inside a clip path that lies outside it. A strip a few pixels wide then costs the few shapes
 // that cross it, not the whole network's geometry.
 #pragma once
 #include "app/ForwardingCanvas.h"
@@ -19,7 +19,8 @@ public:
 
     void clipToPolygon(const CanvasPoint* points, int count) override;
     void resetClip() override;
-    void text(int x, int y, const std::string& s) override; // its extent is unknown: drawn unless clipped out
+    void setFont(const Font& font) override;
+    void text(int x, int y, const std::string& s) override;
 
 private:
     long penReach() const; // pixels a stroke may reach beyond its points
@@ -29,6 +30,7 @@ private:
     bool outsideBox(int left, int top, int right, int bottom) const;
 
     bool clippedOut = false; // the clip path in force misses the surface: nothing can show
+    Font fontInUse;          // for the generous box around text
 };
 
 } // namespace jamlog

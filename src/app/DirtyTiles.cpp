@@ -1,8 +1,15 @@
 #include "app/DirtyTiles.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace jamlog {
+
+namespace {
+int floorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+} // namespace
 
 void DirtyTiles::resize(int width, int height) {
     w = std::max(0, width);
@@ -54,13 +61,28 @@ bool DirtyTiles::touches(long left, long top, long right, long bottom) const {
 void DirtyTiles::shift(int dx, int dy) {
     if (whole || count == 0)
         return;
-    const std::vector<unsigned char> before = tiles;
-    clear();
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c)
-            if (before[static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c)])
-                mark(long(c) * tile + dx, long(r) * tile + dy, long(c + 1) * tile - 1 + dx,
-                     long(r + 1) * tile - 1 + dy);
+    // A marked tile's pixels move onto the tiles from offset floor(d / tile) to floor((d + tile - 1) / tile) away
+    // in each direction: the marks shifted by those whole tiles, or-ed together.
+    const int c0 = floorDiv(dx, tile), c1 = floorDiv(dx + tile - 1, tile);
+    const int r0 = floorDiv(dy, tile), r1 = floorDiv(dy + tile - 1, tile);
+    const int rowOffsets = r1 == r0 ? 1 : 2, columnOffsets = c1 == c0 ? 1 : 2;
+    moved.assign(tiles.size(), 0);
+    for (int r = 0; r < rows; ++r) {
+        unsigned char* to = &moved[static_cast<size_t>(r) * static_cast<size_t>(columns)];
+        for (int i = 0; i < rowOffsets; ++i) {
+            const int fromRow = r - (i == 0 ? r0 : r1);
+            if (fromRow < 0 || fromRow >= rows)
+                continue;
+            const unsigned char* from = &tiles[static_cast<size_t>(fromRow) * static_cast<size_t>(columns)];
+            for (int j = 0; j < columnOffsets; ++j) {
+                const int offset = j == 0 ? c0 : c1;
+                for (int c = std::max(0, offset); c < std::min(columns, columns + offset); ++c)
+                    to[c] |= from[c - offset];
+            }
+        }
+    }
+    tiles.swap(moved);
+    count = static_cast<int>(std::count(tiles.begin(), tiles.end(), 1));
 }
 
 void DirtyTiles::clear() {

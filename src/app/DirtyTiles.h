@@ -41,6 +41,7 @@ private:
     int tile;
     int w = 0, h = 0, columns = 0, rows = 0;
     std::vector<unsigned char> tiles;
+    std::vector<unsigned char> moved; // the shifted marks, kept to save an allocation a scroll
     int count = 0;
     bool whole = false;
 };

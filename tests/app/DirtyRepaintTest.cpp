@@ -43,6 +43,25 @@ TEST(DirtyTiles, RunsOfMarkedTilesCutToTheSurfaceAndCleared) {
     EXPECT_FALSE(d.all());
 }
 
+// Marks move with scrolled pixels onto every tile the pixels reach, and fall away off the surface.
+TEST(DirtyTiles, MarksFollowAScroll) {
+    DirtyTiles d(8);
+    d.resize(80, 40);
+    d.mark(16, 8, 23, 15); // the tile at column 2, row 1
+    EXPECT_TRUE(d.touches(20, 12, 20, 12));
+    EXPECT_FALSE(d.touches(0, 0, 15, 7));
+    d.shift(3, -2); // its pixels now cover x 19..26, y 6..13
+    for (const auto& [x, y] : {std::pair{19, 6}, {26, 6}, {19, 13}, {26, 13}})
+        EXPECT_TRUE(d.touches(x, y, x, y)) << x << ", " << y;
+    EXPECT_FALSE(d.touches(0, 0, 15, 39));
+    EXPECT_FALSE(d.touches(32, 0, 79, 39));
+    d.shift(0, 8); // whole tiles down: rows 1 and 2
+    EXPECT_TRUE(d.touches(19, 14, 19, 14));
+    EXPECT_FALSE(d.touches(0, 0, 79, 7));
+    d.shift(-40, 0); // off the left edge
+    EXPECT_TRUE(d.empty());
+}
+
 TEST(TrackingCanvas, MarksCoverEveryChangedPixel) {
     std::mt19937 rng(7);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
