@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -68,7 +69,7 @@ private:
     }
     QStringList buttons;
     QTimer timer;
-    QMessageBox* last = nullptr;
+    QPointer<QMessageBox> last; // null once that box is gone, even when the next one takes its address
 };
 
 void moveSlider(QSlider* s, int value) {
