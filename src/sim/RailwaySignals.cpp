@@ -46,14 +46,21 @@
 //   empty; while C holds a carriage, B, F and G show stop; then a clear B with D empty makes D show stop.
 // Under relief the points never show stop (kind 0 and the road kinds work as written).
 //
-// Loops (TrainLoops.cpp). At the first railway tick of a run the loops of first successors are found (a chain
-// through a boundary track is none, trains leave there), and for each the tracks off it that lead onto it (its
-// feeders). A train standing at a signal covers at most k blocks of a loop: its carriages, the gaps they keep, the
-// half length its head keeps and three lane widths short of the end, over the loop's shortest block. Every railway
-// tick the trains with a carriage on a loop are counted by their k; while the loop's blocks less one, less that
-// sum, cannot take the longest laid train, every feeder whose route enters the loop shows stop. A loop whose
-// trains cannot cover all its blocks always has a head facing a free block, so it never locks. This holds under
-// relief too: with every block clear, trains would fill a loop and lock it for good, and relief would never end.
+// Loops (TrainLoops.cpp, TrackCycles.cpp). At the first railway tick of a run every elementary cycle of the track
+// graph is found, over the successors and the routes of the facing points as built (a cycle through a boundary
+// track is none, trains leave there); up to 128 are kept. A train on a track is committed to the loops of the
+// tracks it must run over up to the next points: a crossover or a reversing loop commits it to the track it joins.
+// A train standing at a signal covers at most k blocks of a loop: its carriages, the gaps they keep, the half
+// length its head keeps and three lane widths short of the end, over the loop's shortest block. Every railway tick
+// the trains committed to each loop are counted by their k; a route that would commit a train to a loop whose
+// blocks less one, less that sum, cannot take the longest laid train is refused: facing points do not set it, and
+// a track whose successors lead into it shows stop (tracks with a head on them take the room first, in turn, then
+// the empty ones). Only points and lines from off the loops commit a train, so no train is ever held on its way
+// round for room, where its tail could hold the track it came from. Every wait-for cycle of standing trains runs
+// round a cycle of tracks with every block held; a loop whose trains cannot cover all its blocks always has a free
+// block, so no such wait can form. (The guard's own waits, at points whose every route is refused, could in
+// principle chain round; the long railway runs of bench/ check that they do not.) This holds under relief too: with every block clear, trains would fill a loop
+// and lock it for good, and relief would never end.
 //
 // The end of the line is a successor above 698 (the sink 699) or a stub, a track that leads only to itself;
 // layouts with more than 99 tracks build 599 as an ordinary track. A head reverses only when the way back is clear

@@ -51,13 +51,21 @@ template <typename F> void forEachLoop(const LoopSet& set, int count, F f) {
             f(i);
 }
 
+// The loops that a train at the end of `f` may commit itself to: a successor is drawn among the three.
+LoopSet routesEnter(const NetworkModel& m, const TrackLoops& l, int f) {
+    LoopSet entered;
+    for (int s : m.road(f).next)
+        entered |= loopsEntered(l, f, s);
+    return entered;
+}
+
 // Serves the tracks in `list` from the turn's place on: a track whose loops ahead all have room for their
 // longest train takes that room, any other shows stop.
 void serve(NetworkModel& m, TrackLoops& l, const std::vector<int>& list, std::array<int, maxTrackLoops>& spare) {
     const size_t n = list.size();
     for (size_t k = 0; k < n; ++k) {
         const int f = list[(k + static_cast<size_t>(l.turn)) % n];
-        const LoopSet entered = loopsEntered(l, f, m.road(f).next[0]);
+        const LoopSet entered = routesEnter(m, l, f);
         bool room = true;
         forEachLoop(entered, l.count, [&](int i) { room &= spare[static_cast<size_t>(i)] >= loopAt(l, i).largest; });
         if (room)
@@ -172,7 +180,7 @@ void guardTrackLoops(NetworkModel& m, TrackLoops& l) {
     // wait for it; then the empty ones, so that a train arriving between two ticks cannot slip in unseen.
     std::vector<int> waiting, empty;
     for (int f = firstTrack; f <= rail::lastThroughTrack; ++f) {
-        if (!rail::isThroughTrack(m, f) || rail::isBoundaryTrack(m, f) || loopsEntered(l, f, m.road(f).next[0]).none())
+        if (!rail::isThroughTrack(m, f) || rail::isBoundaryTrack(m, f) || routesEnter(m, l, f).none())
             continue;
         (heads.test(trackSlot(f)) ? waiting : empty).push_back(f);
     }
