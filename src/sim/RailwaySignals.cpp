@@ -59,8 +59,8 @@
 // round for room, where its tail could hold the track it came from. Every wait-for cycle of standing trains runs
 // round a cycle of tracks with every block held; a loop whose trains cannot cover all its blocks always has a free
 // block, so no such wait can form. (The guard's own waits, at points whose every route is refused, could in
-// principle chain round; the long railway runs of bench/ check that they do not.) This holds under relief too: with every block clear, trains would fill a loop
-// and lock it for good, and relief would never end.
+// principle chain round; the long railway runs of bench/ check that they do not.) This holds under relief too:
+// with every block clear, trains would fill a loop and lock it for good, and relief would never end.
 //
 // The end of the line is a successor above 698 (the sink 699) or a stub, a track that leads only to itself;
 // layouts with more than 99 tracks build 599 as an ordinary track. A head reverses only when the way back is clear

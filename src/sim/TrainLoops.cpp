@@ -138,7 +138,9 @@ void countLoopTrains(const NetworkModel& m, TrackLoops& l) {
     LoopSet on; // the loops that the current train has a carriage on
     auto addTrain = [&] {
         if (head >= 0)
-            forEachLoop(on, l.count, [&](int i) { covered[static_cast<size_t>(i)] += blocksCovered(m, head, loopAt(l, i).minBlock); });
+            forEachLoop(on, l.count, [&](int i) {
+                covered[static_cast<size_t>(i)] += blocksCovered(m, head, loopAt(l, i).minBlock);
+            });
     };
     for (int n = firstCarriage; n < l.trainsEnd; ++n) {
         const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
@@ -162,7 +164,8 @@ void countLoopTrains(const NetworkModel& m, TrackLoops& l) {
 
 bool loopRefuses(const TrackLoops& l, int from, int to) {
     bool refused = false;
-    forEachLoop(loopsEntered(l, from, to), l.count, [&](int i) { refused |= loopAt(l, i).budget < loopAt(l, i).largest; });
+    forEachLoop(loopsEntered(l, from, to), l.count,
+                [&](int i) { refused |= loopAt(l, i).budget < loopAt(l, i).largest; });
     return refused;
 }
 

@@ -233,7 +233,8 @@ struct JoinedRings : TrainLoops {
     }
     int ringB() const {
         for (int i = 0; i < loops().count; ++i)
-            if (loops().loops[static_cast<size_t>(i)].blocks == 4 && loopsEntered(loops(), 500, 512).test(static_cast<size_t>(i)))
+            if (loops().loops[static_cast<size_t>(i)].blocks == 4 &&
+                loopsEntered(loops(), 500, 512).test(static_cast<size_t>(i)))
                 return i;
         return -1;
     }
