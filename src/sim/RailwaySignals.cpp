@@ -3,7 +3,8 @@
 // Block rule. The signal at the end of every counted track protects its first successor: it shows stop (1) while
 // 100 x marked / (marked + free + 1) over that track's lane 0 is 1 or more, else clear (0). Under relief every
 // block shows clear, except on layouts that work tokens, where relief never clears a block (trains still creep
-// at caution behind one another). The boundary tracks always show -2.
+// at caution behind one another), and a block that ends the line, where a second train could never get out. The
+// boundary tracks always show -2.
 //
 // Tokens (trainTableB, table9, table1; upkeep in TrainTokens.cpp). A section record is: word 0 the number of its
 // roads (1..4, 0 ends the list), word 1 the entry road, words 2.. the roads in the order a train runs over them,
@@ -92,7 +93,10 @@ void workBlockSignals(NetworkModel& m, bool reliefActive) {
             const LaneStrip& lane = m.road(n).lanes[0];
             percent = lanePercentOccupied(lane, 0, lane.laneLength);
         }
-        r.signalState = (percent >= 1 && !reliefActive) ? 1 : 0;
+        // A train passing at danger into a track that ends the line cannot get by: it only joins the train that
+        // has to come back out of it, and neither can then reverse. That block holds under relief too.
+        const bool terminus = rail::isThroughTrack(m, n) && rail::isDeadEnd(m, m.road(n).next[0]);
+        r.signalState = (percent >= 1 && (!reliefActive || terminus)) ? 1 : 0;
     }
     for (int b : m.boundaryTracks)
         if (b >= 0 && b < roadCapacity)
