@@ -14,6 +14,8 @@ namespace jamlog {
 
 namespace {
 
+constexpr size_t routeWordFirst = 3, routeWordLast = 5; // words B, C, D of a points record: its routes
+
 bool isVertex(const NetworkModel& m, int track) {
     return rail::isTrackNumber(track) && rail::isThroughTrack(m, track) && !rail::isBoundaryTrack(m, track);
 }
@@ -93,9 +95,9 @@ int trackSuccessors(const NetworkModel& m, int track, int (&out)[maxTrackSuccess
             break;
         if (p[1] < 1 || p[1] > pointsFacingMax || p[2] != track || p[4] < firstTrack)
             continue; // facing points on tracks only
-        for (int k = 3; k <= 5; ++k)
-            if (isVertex(m, p[static_cast<size_t>(k)]))
-                addOnce(out, n, p[static_cast<size_t>(k)]);
+        for (size_t k = routeWordFirst; k <= routeWordLast; ++k)
+            if (isVertex(m, p[k]))
+                addOnce(out, n, p[k]);
     }
     return n;
 }
