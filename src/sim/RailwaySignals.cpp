@@ -3,7 +3,8 @@
 // Block rule. The signal at the end of every counted track protects its first successor: it shows stop (1) while
 // 100 x marked / (marked + free + 1) over that track's lane 0 is 1 or more, else clear (0). Under relief every
 // block shows clear, except on layouts that work tokens, where relief never clears a block (trains still creep
-// at caution behind one another). The boundary tracks always show -2.
+// at caution behind one another), and a block that ends the line, where a second train could never get out. The
+// boundary tracks always show -2.
 //
 // Tokens (trainTableB, table9, table1; upkeep in TrainTokens.cpp). A section record is: word 0 the number of its
 // roads (1..4, 0 ends the list), word 1 the entry road, words 2.. the roads in the order a train runs over them,
@@ -46,14 +47,21 @@
 //   empty; while C holds a carriage, B, F and G show stop; then a clear B with D empty makes D show stop.
 // Under relief the points never show stop (kind 0 and the road kinds work as written).
 //
-// Loops (TrainLoops.cpp). At the first railway tick of a run the loops of first successors are found (a chain
-// through a boundary track is none, trains leave there), and for each the tracks off it that lead onto it (its
-// feeders). A train standing at a signal covers at most k blocks of a loop: its carriages, the gaps they keep, the
-// half length its head keeps and three lane widths short of the end, over the loop's shortest block. Every railway
-// tick the trains with a carriage on a loop are counted by their k; while the loop's blocks less one, less that
-// sum, cannot take the longest laid train, every feeder whose route enters the loop shows stop. A loop whose
-// trains cannot cover all its blocks always has a head facing a free block, so it never locks. This holds under
-// relief too: with every block clear, trains would fill a loop and lock it for good, and relief would never end.
+// Loops (TrainLoops.cpp, TrackCycles.cpp). At the first railway tick of a run every elementary cycle of the track
+// graph is found, over the successors and the routes of the facing points as built (a cycle through a boundary
+// track is none, trains leave there); up to 128 are kept. A train on a track is committed to the loops of the
+// tracks it must run over up to the next points: a crossover or a reversing loop commits it to the track it joins.
+// A train standing at a signal covers at most k blocks of a loop: its carriages, the gaps they keep, the half
+// length its head keeps and three lane widths short of the end, over the loop's shortest block. Every railway tick
+// the trains committed to each loop are counted by their k; a route that would commit a train to a loop whose
+// blocks less one, less that sum, cannot take the longest laid train is refused: facing points do not set it, and
+// a track whose successors lead into it shows stop (tracks with a head on them take the room first, in turn, then
+// the empty ones). Only points and lines from off the loops commit a train, so no train is ever held on its way
+// round for room, where its tail could hold the track it came from. Every wait-for cycle of standing trains runs
+// round a cycle of tracks with every block held; a loop whose trains cannot cover all its blocks always has a free
+// block, so no such wait can form. (The guard's own waits, at points whose every route is refused, could in
+// principle chain round; the long railway runs of bench/ check that they do not.) This holds under relief too:
+// with every block clear, trains would fill a loop and lock it for good, and relief would never end.
 //
 // The end of the line is a successor above 698 (the sink 699) or a stub, a track that leads only to itself;
 // layouts with more than 99 tracks build 599 as an ordinary track. A head reverses only when the way back is clear
@@ -85,7 +93,10 @@ void workBlockSignals(NetworkModel& m, bool reliefActive) {
             const LaneStrip& lane = m.road(n).lanes[0];
             percent = lanePercentOccupied(lane, 0, lane.laneLength);
         }
-        r.signalState = (percent >= 1 && !reliefActive) ? 1 : 0;
+        // A train passing at danger into a track that ends the line cannot get by: it only joins the train that
+        // has to come back out of it, and neither can then reverse. That block holds under relief too.
+        const bool terminus = rail::isThroughTrack(m, n) && rail::isDeadEnd(m, m.road(n).next[0]);
+        r.signalState = (percent >= 1 && (!reliefActive || terminus)) ? 1 : 0;
     }
     for (int b : m.boundaryTracks)
         if (b >= 0 && b < roadCapacity)

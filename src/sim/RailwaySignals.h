@@ -18,7 +18,8 @@ constexpr int boundarySignal = -2;
 // Signal state of a clear signal over a diverging route: heads slow down as on a platform.
 constexpr int cautionSignal = -1;
 
-// Points record kinds (signalPlans word 1).
+// Points records are read up to the first inactive one, at most this many; their kinds (signalPlans word 1):
+constexpr int maxPointsRecords = 20;
 constexpr int pointsConflict = 0;  // the guarded conflict of tracks
 constexpr int pointsFacingMax = 7; // 1..7: facing points, or a road whose successors alternate
 constexpr int pointsMerge = 8;     // trailing junction: one feeder at a time

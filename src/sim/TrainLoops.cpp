@@ -1,6 +1,8 @@
-// Loops of first successors and their guard. A train that stands at a signal covers a bounded number of blocks
-// (its length, the gap it keeps and the stop short of the end, over the loop's shortest block); while the trains on
-// a loop cover fewer blocks than the loop has, some head always faces a free block, so the loop cannot lock.
+// Loops of track and their guard. A train that stands at a signal covers a bounded number of blocks of a loop (its
+// length, the gap it keeps and the stop short of the end, over the loop's shortest block); while the trains on a
+// loop cover fewer blocks than the loop has, some block of it is always free, so its trains can never all wait on
+// one another round it. Every wait-for cycle of trains runs round some elementary cycle of the track graph with
+// every block held, so keeping each such cycle below its size keeps the whole railway free of deadlock.
 #include "sim/TrainLoops.h"
 
 #include <algorithm>
@@ -14,46 +16,79 @@ namespace jamlog {
 
 namespace {
 
-using rail::isThroughTrack;
-
 constexpr int stopShortWidths = 3; // a head at a stop signal stands within three lane widths of the end
-constexpr int turnCycle = 60;      // a multiple of every feeder count up to six, so that the turn wraps fairly
-static_assert(maxLoopFeeders <= 6);
-
-int8_t& loopSlot(TrackLoops& l, int n) {
-    return l.loopOf[static_cast<size_t>(n - firstTrack)];
-}
 
 bool onTrackRange(int n) {
     return n >= firstTrack && n < firstRiver;
 }
 
-void addFeeder(TrackLoop& loop, int track) {
-    for (int i = 0; i < loop.feederCount; ++i)
-        if (loop.feeders[i] == track)
-            return;
-    if (loop.feederCount < maxLoopFeeders)
-        loop.feeders[loop.feederCount++] = track;
+const LoopSet& loopsAhead(const TrackLoops& l, int n) {
+    static const LoopSet none;
+    return onTrackRange(n) ? l.loopsAhead[trackSlot(n)] : none;
 }
 
-// True when following first successors from t comes back to t. Trains leave at the end of a boundary track, so a
-// chain through one is no loop.
-bool closesOnItself(const NetworkModel& m, int t) {
-    if (rail::isBoundaryTrack(m, t))
-        return false;
-    int n = m.road(t).next[0];
-    for (int steps = 0; steps < firstRiver - firstTrack && n != t; ++steps) {
-        if (!isThroughTrack(m, n) || rail::isBoundaryTrack(m, n))
-            return false;
-        n = m.road(n).next[0];
+// The loops of the tracks from `t` up to and including the next one with more than one way on.
+LoopSet followAhead(const NetworkModel& m, const TrackLoops& l, int t) {
+    LoopSet ahead;
+    TrackSet seen;
+    for (;;) {
+        ahead |= l.loopsOf[trackSlot(t)];
+        seen.set(trackSlot(t));
+        int next[maxTrackSuccessors];
+        if (trackSuccessors(m, t, next) != 1 || seen.test(trackSlot(next[0])))
+            return ahead;
+        t = next[0];
     }
-    return n == t;
+}
+
+const TrackLoop& loopAt(const TrackLoops& l, int i) {
+    return l.loops[static_cast<size_t>(i)];
+}
+
+template <typename F> void forEachLoop(const LoopSet& set, int count, F f) {
+    for (int i = 0; i < count; ++i)
+        if (set.test(static_cast<size_t>(i)))
+            f(i);
+}
+
+// The loops that a train at the end of `f` may commit itself to: a successor is drawn among the three.
+LoopSet routesEnter(const NetworkModel& m, const TrackLoops& l, int f) {
+    LoopSet entered;
+    for (int s : m.road(f).next)
+        entered |= loopsEntered(l, f, s);
+    return entered;
+}
+
+// Serves the tracks in `list` from the turn's place on: a track whose loops ahead all have room for their
+// longest train takes that room, any other shows stop.
+void serve(NetworkModel& m, TrackLoops& l, const std::vector<int>& list, std::array<int, maxTrackLoops>& spare) {
+    const size_t n = list.size();
+    for (size_t k = 0; k < n; ++k) {
+        const int f = list[(k + static_cast<size_t>(l.turn)) % n];
+        const LoopSet entered = routesEnter(m, l, f);
+        bool room = true;
+        forEachLoop(entered, l.count, [&](int i) { room &= spare[static_cast<size_t>(i)] >= loopAt(l, i).largest; });
+        if (room)
+            forEachLoop(entered, l.count, [&](int i) { spare[static_cast<size_t>(i)] -= loopAt(l, i).largest; });
+        else
+            m.road(f).signalState = 1;
+    }
 }
 
 } // namespace
 
 int loopOfTrack(const TrackLoops& l, int n) {
-    return onTrackRange(n) ? l.loopOf[static_cast<size_t>(n - firstTrack)] - 1 : -1;
+    if (!onTrackRange(n))
+        return -1;
+    const LoopSet& on = l.loopsOf[trackSlot(n)];
+    for (int i = 0; i < l.count; ++i)
+        if (on.test(static_cast<size_t>(i)))
+            return i;
+    return -1;
+}
+
+LoopSet loopsEntered(const TrackLoops& l, int from, int to) {
+    return loopsAhead(l, to) & ~loopsAhead(l, from);
 }
 
 int blocksCovered(const NetworkModel& m, int head, int minBlock) {
@@ -73,29 +108,22 @@ void findTrackLoops(const NetworkModel& m, TrackLoops& l) {
     l = TrackLoops{};
     l.found = true;
     l.trainsEnd = trainsEnd(m);
-    const int last = std::min(firstTrack + m.trackCount, rail::lastThroughTrack + 1);
-    for (int t = firstTrack; t < last && l.count < maxTrackLoops; ++t) {
-        if (loopSlot(l, t) != 0 || !isThroughTrack(m, t) || !closesOnItself(m, t))
-            continue;
-        TrackLoop& loop = l.loops[static_cast<size_t>(l.count++)];
+    l.complete = forEachTrackCycle(m, [&](const int* tracks, int count) {
+        if (l.count == maxTrackLoops)
+            return false;
+        TrackLoop& loop = l.loops[static_cast<size_t>(l.count)];
+        loop.blocks = count;
         loop.minBlock = INT_MAX;
-        int n = t;
-        do {
-            loopSlot(l, n) = static_cast<int8_t>(l.count);
-            ++loop.blocks;
-            loop.minBlock = std::min(loop.minBlock, rail::usableEnd(m.road(n)));
-            n = m.road(n).next[0];
-        } while (n != t);
-    }
-    for (int t = firstTrack; t <= rail::lastThroughTrack; ++t) {
-        if (!isThroughTrack(m, t))
-            continue;
-        for (int s : m.road(t).next) {
-            const int id = loopOfTrack(l, s);
-            if (id >= 0 && id != loopOfTrack(l, t))
-                addFeeder(l.loops[static_cast<size_t>(id)], t);
+        for (int i = 0; i < count; ++i) {
+            l.loopsOf[trackSlot(tracks[i])].set(static_cast<size_t>(l.count));
+            loop.minBlock = std::min(loop.minBlock, rail::usableEnd(m.road(tracks[i])));
         }
-    }
+        ++l.count;
+        return true;
+    });
+    for (int t = firstTrack; t < firstRiver; ++t)
+        if (l.loopsOf[trackSlot(t)].any())
+            l.loopsAhead[trackSlot(t)] = followAhead(m, l, t);
     for (int i = 0; i < l.count; ++i) {
         TrackLoop& loop = l.loops[static_cast<size_t>(i)];
         for (int n = firstCarriage; n < l.trainsEnd; ++n)
@@ -105,23 +133,29 @@ void findTrackLoops(const NetworkModel& m, TrackLoops& l) {
 }
 
 void countLoopTrains(const NetworkModel& m, TrackLoops& l) {
-    std::array<int, maxTrackLoops> covered{}, counted{};
-    counted.fill(-1);
+    std::array<int, maxTrackLoops> covered{};
     int head = -1;
+    LoopSet on; // the loops that the current train has a carriage on
+    auto addTrain = [&] {
+        if (head >= 0)
+            forEachLoop(on, l.count, [&](int i) {
+                covered[static_cast<size_t>(i)] += blocksCovered(m, head, loopAt(l, i).minBlock);
+            });
+    };
     for (int n = firstCarriage; n < l.trainsEnd; ++n) {
         const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
-        if (v.kindFlags & carriageHead)
+        if (v.kindFlags & carriageHead) {
+            addTrain();
             head = n;
+            on.reset();
+        }
         if (head < 0 || (v.state & vehicleOutside))
             continue;
-        for (int road : {v.road, v.tailOverhang < 0 ? v.tailRoad : -1}) {
-            const int id = loopOfTrack(l, road);
-            if (id < 0 || counted[static_cast<size_t>(id)] == head)
-                continue;
-            counted[static_cast<size_t>(id)] = head;
-            covered[static_cast<size_t>(id)] += blocksCovered(m, head, l.loops[static_cast<size_t>(id)].minBlock);
-        }
+        on |= loopsAhead(l, v.road);
+        if (v.tailOverhang < 0)
+            on |= loopsAhead(l, v.tailRoad);
     }
+    addTrain();
     for (int i = 0; i < l.count; ++i) {
         TrackLoop& loop = l.loops[static_cast<size_t>(i)];
         loop.budget = loop.blocks - 1 - covered[static_cast<size_t>(i)];
@@ -129,30 +163,35 @@ void countLoopTrains(const NetworkModel& m, TrackLoops& l) {
 }
 
 bool loopRefuses(const TrackLoops& l, int from, int to) {
-    const int id = loopOfTrack(l, to);
-    if (id < 0 || id == loopOfTrack(l, from))
-        return false;
-    const TrackLoop& loop = l.loops[static_cast<size_t>(id)];
-    return loop.budget < loop.largest;
+    bool refused = false;
+    forEachLoop(loopsEntered(l, from, to), l.count,
+                [&](int i) { refused |= loopAt(l, i).budget < loopAt(l, i).largest; });
+    return refused;
 }
 
 void guardTrackLoops(NetworkModel& m, TrackLoops& l) {
-    l.turn = (l.turn + 1) % turnCycle;
-    for (int i = 0; i < l.count; ++i) {
-        const TrackLoop& loop = l.loops[static_cast<size_t>(i)];
-        int spare = loop.budget;
-        // Each feeder whose route enters the loop is given room for the longest train in turn, the first one
-        // changing every tick so that no feeder waits for ever behind another.
-        for (int k = 0; k < loop.feederCount; ++k) {
-            const int f = loop.feeders[(k + l.turn) % loop.feederCount];
-            if (loopOfTrack(l, m.road(f).next[0]) != i)
-                continue;
-            if (spare >= loop.largest)
-                spare -= loop.largest;
-            else
-                m.road(f).signalState = 1;
-        }
+    if (l.count == 0)
+        return;
+    l.turn = (l.turn + 1) % trackSlots;
+    TrackSet heads;
+    for (int n = firstCarriage; n < l.trainsEnd; ++n) {
+        const VehicleRecord& v = m.vehicles[static_cast<size_t>(n)];
+        if ((v.kindFlags & carriageHead) && !(v.state & vehicleOutside) && onTrackRange(v.road))
+            heads.set(trackSlot(v.road));
     }
+    // Tracks whose set route enters a loop: those with a head on them first, so that the room goes to trains that
+    // wait for it; then the empty ones, so that a train arriving between two ticks cannot slip in unseen.
+    std::vector<int> waiting, empty;
+    for (int f = firstTrack; f <= rail::lastThroughTrack; ++f) {
+        if (!rail::isThroughTrack(m, f) || rail::isBoundaryTrack(m, f) || routesEnter(m, l, f).none())
+            continue;
+        (heads.test(trackSlot(f)) ? waiting : empty).push_back(f);
+    }
+    std::array<int, maxTrackLoops> spare{};
+    for (int i = 0; i < l.count; ++i)
+        spare[static_cast<size_t>(i)] = l.loops[static_cast<size_t>(i)].budget;
+    serve(m, l, waiting, spare);
+    serve(m, l, empty, spare);
 }
 
 } // namespace jamlog

@@ -9,7 +9,6 @@ namespace {
 
 using namespace rail;
 
-constexpr int maxPointsRecords = 20;
 constexpr int spareWord = 9;
 
 struct Points {

@@ -21,9 +21,10 @@ constexpr long layoutLockTicks = 10 * ticksPerMinute;
 constexpr long trainLockTicks = 30 * ticksPerMinute;
 
 // Simulated hours per layout, sized so that the whole test stays near twenty seconds under the sanitizers; the
-// test railways are cheap, "Clahm Junction" steps 160 carriages.
+// test railways are cheap, "Clahm Junction" steps 160 carriages. "Loopy Train Set" runs long enough for its trains
+// to fill the cycles through its reversing loops and crossovers, were they let.
 double hoursFor(int layout) {
-    static const std::map<int, double> hours{{5, 1.5}, {17, 0.25}, {24, 1.0}, {25, 1.0}};
+    static const std::map<int, double> hours{{5, 1.5}, {12, 1.5}, {17, 0.25}, {24, 1.0}, {25, 1.0}};
     const char* f = std::getenv("JAMLOG_TRAIN_HOURS");
     const double factor = f ? std::atof(f) : 1.0;
     const auto it = hours.find(layout);

@@ -1,5 +1,10 @@
 // Loops of track and their guard: which tracks form a loop, how many blocks a standing train covers, the feeder held
-// while a loop has no room, facing points that never route into a full loop, and relief that lifts the guard.
+// while a loop has no room, facing points that never route into a full loop, and relief that lifts the guard; the
+// elementary cycles of small track graphs, and two rings joined by short crossovers.
+#include <algorithm>
+#include <set>
+#include <vector>
+
 #include "model/layouts/RailLayoutParts.h"
 #include "sim/Occupancy.h"
 #include "sim/TrainFixture.h"
@@ -58,9 +63,10 @@ TEST_F(TrainLoops, FindsTheRingItsFeederButNoChainThroughABoundary) {
     // 506 -> 507 -> 500 joins the ring but is not on it; 508 -> 509 -> 506 passes the boundary 509.
     for (int t : {506, 507, 508, 509})
         EXPECT_EQ(loopOfTrack(loops(), t), -1) << t;
-    ASSERT_EQ(ring.feederCount, 2);
-    EXPECT_EQ(ring.feeders[0], 507);
-    EXPECT_EQ(ring.feeders[1], 508); // through its third successor
+    // 507 leads onto the ring, and so does 508 through its third successor; the ring's own tracks enter nothing.
+    EXPECT_TRUE(loopsEntered(loops(), 507, 500).test(0));
+    EXPECT_TRUE(loopsEntered(loops(), 508, 501).test(0));
+    EXPECT_TRUE(loopsEntered(loops(), 505, 500).none());
     EXPECT_EQ(ring.largest, blocksCovered(*m, 2000, 2000));
 }
 
@@ -149,4 +155,122 @@ TEST_F(TrainLoops, RingFedFromOutsideNeverLocks) {
         }
     }
     EXPECT_LT(longest, 2400) << "no minute in which every train stood";
+}
+
+namespace {
+
+// A track graph by successors: track 500 + i leads to the tracks listed in row i (up to three).
+struct CycleCase {
+    const char* name;
+    std::vector<std::vector<int>> next;
+    int boundary; // a boundary track, or -1
+    int cycles;
+};
+
+struct TrackCycleCount : TrainFixture, ::testing::WithParamInterface<CycleCase> {};
+
+} // namespace
+
+TEST_P(TrackCycleCount, FindsEveryElementaryCycleOnce) {
+    const CycleCase& c = GetParam();
+    for (size_t i = 0; i < c.next.size(); ++i) {
+        const int y = 1000 + 1000 * static_cast<int>(i), n = static_cast<int>(c.next[i].size());
+        raillayout::buildTrack(b, {firstTrack + static_cast<int>(i), 1000, y, 3000, y, c.next[i][0],
+                                   c.next[i][std::min(1, n - 1)], c.next[i][std::min(2, n - 1)]});
+    }
+    m->trackCount = static_cast<int>(c.next.size());
+    m->boundaryTracks[0] = c.boundary;
+    std::set<std::vector<int>> seen;
+    int found = 0;
+    EXPECT_TRUE(forEachTrackCycle(*m, [&](const int* t, int n) {
+        std::vector<int> cycle(t, t + n);
+        std::rotate(cycle.begin(), std::min_element(cycle.begin(), cycle.end()), cycle.end());
+        EXPECT_TRUE(seen.insert(cycle).second) << "a cycle found twice";
+        for (int i = 0; i < n; ++i) {
+            const std::vector<int>& next = c.next[static_cast<size_t>(t[i] - firstTrack)];
+            EXPECT_NE(std::find(next.begin(), next.end(), t[(i + 1) % n]), next.end()) << "not a way a train runs";
+        }
+        ++found;
+        return true;
+    }));
+    EXPECT_EQ(found, c.cycles);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Graphs, TrackCycleCount,
+    ::testing::Values(CycleCase{"Ring", {{501}, {502}, {500}}, -1, 1},
+                      CycleCase{"RingThroughABoundary", {{501}, {502}, {500}}, 502, 0},
+                      CycleCase{"AllWaysBetweenThree", {{501, 502}, {500, 502}, {500, 501}}, -1, 5},
+                      CycleCase{"FigureOfEight", {{501, 502}, {500}, {500}}, -1, 2},
+                      // Two rings, 500..503 and 504..507, joined both ways through 508 and 509.
+                      CycleCase{"TwoRingsAndCrossovers",
+                                {{501}, {502, 508}, {503}, {500}, {505}, {506}, {507}, {504, 509}, {505}, {503}},
+                                -1,
+                                3}),
+    [](const ::testing::TestParamInfo<CycleCase>& i) { return std::string(i.param.name); });
+
+namespace {
+
+// Rings A (500..503) and B (510..513) of 2000-unit tracks; facing points on 501 lead over the crossover 520 onto B
+// at 511, and on 513 over 521 back onto A at 503.
+struct JoinedRings : TrainLoops {
+    void SetUp() override {
+        TrainFixture::SetUp();
+        raillayout::buildTracks(b, {{500, 1000, 1000, 3000, 1000, 501},
+                                    {501, 3000, 1000, 5000, 1000, 502, 502, 520},
+                                    {502, 5000, 1000, 7000, 1000, 503},
+                                    {503, 7000, 1000, 9000, 1000, 500},
+                                    {510, 1000, 5000, 3000, 5000, 511},
+                                    {511, 3000, 5000, 5000, 5000, 512},
+                                    {512, 5000, 5000, 7000, 5000, 513},
+                                    {513, 7000, 5000, 9000, 5000, 510, 510, 521},
+                                    {520, 5000, 2000, 7000, 2000, 511},
+                                    {521, 5000, 4000, 7000, 4000, 503}});
+        raillayout::addPoints(*m, {1, 1, 501, 502, 520});
+        raillayout::addPoints(*m, {1, 1, 513, 510, 521});
+        m->trackCount = 22;
+        m->boundaryTracks[0] = -1;
+    }
+    int ringB() const {
+        for (int i = 0; i < loops().count; ++i)
+            if (loops().loops[static_cast<size_t>(i)].blocks == 4 &&
+                loopsEntered(loops(), 500, 512).test(static_cast<size_t>(i)))
+                return i;
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST_F(JoinedRings, ATrainOnTheCrossoverCountsOnTheRingAheadOfIt) {
+    stand(2000, 2, 520, 1900); // wholly on the crossover, none of it on B yet
+    workRailwaySignals(*m, rng, rail, false);
+    ASSERT_EQ(loops().count, 3);
+    ASSERT_GE(ringB(), 0);
+    EXPECT_EQ(loops().loops[static_cast<size_t>(ringB())].budget, 4 - 1 - 2);
+    // Nothing holds it on the crossover: it was given room on B when the points sent it this way.
+    EXPECT_EQ(m->road(520).signalState, 0);
+}
+
+TEST_F(JoinedRings, PointsKeepTrainsOffAFullRingButNoTrainIsHeldOnItsWay) {
+    stand(2000, 2, 512, 1900); // B: one train, no room for a second
+    stand(2002, 2, 510, 1900); // ... and one more already on it, before the junction with the crossover
+    stand(2004, 2, 501, 1900); // A: waiting at the points
+    bool ontoB = false;
+    for (int run = 1; run < 100; ++run) {
+        workRailwaySignals(*m, rng, rail, false);
+        ontoB |= m->road(501).next[0] == 520;
+        // B and the big loop through both crossovers are full, yet 510 only joins what it already runs on.
+        ASSERT_EQ(m->road(510).signalState, 0) << "run " << run;
+    }
+    EXPECT_FALSE(ontoB);
+    for (int n = 2000; n < 2006; ++n) {
+        clearRange(m->road(car(n).road).lanes[0], car(n).pos - car(n).length, car(n).pos);
+        car(n).state = vehicleOutside;
+    }
+    for (int run = 1; run < 100 && !ontoB; ++run) {
+        workRailwaySignals(*m, rng, rail, false);
+        ontoB |= m->road(501).next[0] == 520;
+    }
+    EXPECT_TRUE(ontoB);
 }

@@ -49,9 +49,10 @@ TEST_F(TrainSignals, BlockReadsOccupiedAtAboutOnePerCent) {
     EXPECT_EQ(sig(503), 0);
 }
 
-TEST_F(TrainSignals, ReliefClearsEveryBlockButBoundariesStayAtMinusTwo) {
+TEST_F(TrainSignals, ReliefClearsEveryBlockButBoundariesAndTheEndOfTheLine) {
     for (int t = 500; t < 504; ++t)
         mark(t, 0, 1000);
+    mark(505, 0, 1000); // 505 ends the line: under relief a second train would only be shut in behind it
     m->boundaryTracks[0] = 502;
     workRailwaySignals(*m, rng, rail, false);
     EXPECT_EQ(rail.runCounter, 1);
@@ -61,6 +62,7 @@ TEST_F(TrainSignals, ReliefClearsEveryBlockButBoundariesStayAtMinusTwo) {
     for (int t : {500, 501, 503})
         EXPECT_EQ(sig(t), 0) << t;
     EXPECT_EQ(sig(502), boundarySignal);
+    EXPECT_EQ(sig(504), 1);
     // On a layout worked by tokens relief never clears a block.
     rail.tokens = true;
     workRailwaySignals(*m, rng, rail, true);
