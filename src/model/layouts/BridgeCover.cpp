@@ -52,14 +52,15 @@ void hideBeneath(NetworkModel& m, RecordRun under, RecordRun cover, int reach) {
         for (int k = cover.first; k < cover.end(); ++k)
             if (k != n && !m.road(k).arc() && boxOf(m.road(k), margin).meets(lowBox))
                 near.push_back(k);
-        for (int c = 0; c < cellsOf(m, n) && !near.empty(); ++c) {
-            const WorldPoint p = pointAlong(low, 10.0 * c + 5);
-            for (int k : near)
-                if (underStraight(m.road(k), p, m.laneWidth)) {
-                    covered[static_cast<size_t>(n - under.first)].push_back(c);
-                    break;
-                }
-        }
+        if (near.empty())
+            continue;
+        const CellMiddles middles(low, cellsOf(m, n));
+        std::vector<char> cells(middles.points.size(), 0);
+        for (int k : near)
+            markCellsUnder(middles, m.road(k), m.laneWidth, cells);
+        for (size_t c = 0; c < cells.size(); ++c)
+            if (cells[c])
+                covered[static_cast<size_t>(n - under.first)].push_back(static_cast<int>(c));
     }
     for (int n = under.first; n < under.end(); ++n) {
         const int cells = cellsOf(m, n), next = m.road(n).next[0], previous = previousIn(m, under, n);
