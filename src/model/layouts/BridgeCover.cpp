@@ -43,14 +43,17 @@ Box boxOf(const RoadRecord& r, int32_t margin) {
 void hideBeneath(NetworkModel& m, RecordRun under, RecordRun cover, int reach) {
     const int spread = reach / 10;
     std::vector<std::vector<int>> covered(static_cast<size_t>(under.count));
+    // Only straight records whose surface comes near a record's can cover it.
+    const int32_t margin = maxLanes * m.laneWidth;
+    std::vector<Box> coverBoxes;
+    for (int k = cover.first; k < cover.end(); ++k)
+        coverBoxes.push_back(boxOf(m.road(k), margin));
     for (int n = under.first; n < under.end(); ++n) {
         const RoadRecord& low = m.road(n);
-        // Only straight records whose surface comes near this one's can cover it.
-        const int32_t margin = maxLanes * m.laneWidth;
         const Box lowBox = boxOf(low, margin);
         std::vector<int> near;
         for (int k = cover.first; k < cover.end(); ++k)
-            if (k != n && !m.road(k).arc() && boxOf(m.road(k), margin).meets(lowBox))
+            if (k != n && !m.road(k).arc() && coverBoxes[static_cast<size_t>(k - cover.first)].meets(lowBox))
                 near.push_back(k);
         if (near.empty())
             continue;

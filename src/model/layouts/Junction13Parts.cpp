@@ -116,6 +116,7 @@ bool underStraight(const RoadRecord& road, WorldPoint p, int laneWidth) {
 }
 
 CellMiddles::CellMiddles(const RoadRecord& low, int cells) {
+    points.reserve(static_cast<size_t>(std::max(cells, 0)));
     for (int c = 0; c < cells; ++c)
         points.push_back(pointAlong(low, 10.0 * c + 5));
     for (size_t first = 0; first < points.size(); first += runCells) {
