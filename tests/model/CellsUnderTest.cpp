@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ struct Low {
     const char* name;
     RoadRecord record;
 };
+
+void PrintTo(const Low& low, std::ostream* os) {
+    *os << low.name;
+}
 
 class CellsUnder : public testing::TestWithParam<Low> {};
 
