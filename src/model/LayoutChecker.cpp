@@ -135,7 +135,8 @@ void checkSuccessors(const NetworkModel& m, int n, std::vector<LayoutProblem>& o
     }
 }
 
-// Marks every built record of [lo, hi) from which one of the given exits can be reached.
+// Marks every built record of [lo, hi) from which one of the given exits can be reached, or a record marked
+// before (of another range). Walks the links backwards from every marked record, once each: linear in the records.
 void markReachable(const NetworkModel& m, int lo, int hi, const int32_t* exits, int exitCount,
                    std::vector<char>& reach) {
     for (int e = 0; e < exitCount; ++e)
@@ -144,17 +145,33 @@ void markReachable(const NetworkModel& m, int lo, int hi, const int32_t* exits, 
     for (int n = lo; n < hi; ++n)
         if (isBuilt(m, n) && endsTheLine(m, n))
             reach[static_cast<size_t>(n)] = 1;
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (int n = lo; n < hi; ++n) {
-            if (reach[static_cast<size_t>(n)] || !isBuilt(m, n))
-                continue;
-            for (int s : m.road(n).next)
-                if (s >= 0 && s < roadCapacity && reach[static_cast<size_t>(s)]) {
-                    reach[static_cast<size_t>(n)] = 1;
-                    grew = true;
-                    break;
-                }
+    // The built records of the range that lead into each record, as a list per record: first[s] heads the list of
+    // the records leading into s, link[n] the record after n in the list it is on.
+    std::vector<int> first(roadCapacity, -1), link(3 * static_cast<size_t>(roadCapacity), -1), from(link.size());
+    size_t links = 0;
+    for (int n = lo; n < hi; ++n) {
+        if (reach[static_cast<size_t>(n)] || !isBuilt(m, n))
+            continue;
+        for (int s : m.road(n).next)
+            if (s >= 0 && s < roadCapacity) {
+                from[links] = n;
+                link[links] = first[static_cast<size_t>(s)];
+                first[static_cast<size_t>(s)] = static_cast<int>(links++);
+            }
+    }
+    std::vector<int> todo;
+    for (int n = 0; n < roadCapacity; ++n)
+        if (reach[static_cast<size_t>(n)])
+            todo.push_back(n);
+    while (!todo.empty()) {
+        const int s = todo.back();
+        todo.pop_back();
+        for (int l = first[static_cast<size_t>(s)]; l >= 0; l = link[static_cast<size_t>(l)]) {
+            const int n = from[static_cast<size_t>(l)];
+            if (!reach[static_cast<size_t>(n)]) {
+                reach[static_cast<size_t>(n)] = 1;
+                todo.push_back(n);
+            }
         }
     }
 }

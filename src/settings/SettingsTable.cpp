@@ -110,7 +110,7 @@ constexpr SettingRow rows[] = {
     {Setting::HCorr, 5, 20, 11, "Correction factor should be between 5 and 20", anyValue, anyValueMax, 5},
     {Setting::VCorr, 5, 20, 11, "Correction factor should be between 5 and 20", anyValue, anyValueMax, 10},
     {Setting::ACorr, 5, 20, 9, "Correction factor should be between 5 and 20", anyValue, anyValueMax, 0},
-    {Setting::PrePop, 100, 1000, 400, "Pre-Population value should be between 100 and 1000", anyValue, anyValueMax, 8},
+    {Setting::PrePop, 100, 1000, 400, "Pre-Population value should be between 100 and 1000", anyValue, 1000, 8},
     {Setting::Debug, anyValue, anyValueMax, 0, "", anyValue, anyValueMax, 3},
     {Setting::Random, anyValue, anyValueMax, 0x1fffff, "", anyValue, anyValueMax, 7},
     {Setting::RndSettings, anyValue, anyValueMax, 0x7ffff, "", anyValue, anyValueMax, 9},
@@ -165,7 +165,9 @@ static_assert(rowsInListOrder(), "the rows keep the order of the settings list")
 // a quantity within ten times its largest accepted value and not below 1 when its range is positive, so that a
 // hand-edited value stays as stored while one that would overflow the arithmetic on it, or stall a timer, is
 // clamped. The speeds, which the vehicles' set-up multiplies with one another and with random draws, keep to twice
-// their range. Values without a range (masks, colours, packed pairs, bookkeeping) load as stored.
+// their range. Values without a range (masks, colours, packed pairs, bookkeeping) load as stored. Pre-population keeps
+// to its accepted range: every round steps every vehicle before the first picture, and ten times the range held the
+// start back by seconds.
 constexpr int32_t choiceSpan = 4;
 constexpr int32_t quantityMargin = 10;
 

@@ -43,23 +43,27 @@ Box boxOf(const RoadRecord& r, int32_t margin) {
 void hideBeneath(NetworkModel& m, RecordRun under, RecordRun cover, int reach) {
     const int spread = reach / 10;
     std::vector<std::vector<int>> covered(static_cast<size_t>(under.count));
+    // Only straight records whose surface comes near a record's can cover it.
+    const int32_t margin = maxLanes * m.laneWidth;
+    std::vector<Box> coverBoxes;
+    for (int k = cover.first; k < cover.end(); ++k)
+        coverBoxes.push_back(boxOf(m.road(k), margin));
     for (int n = under.first; n < under.end(); ++n) {
         const RoadRecord& low = m.road(n);
-        // Only straight records whose surface comes near this one's can cover it.
-        const int32_t margin = maxLanes * m.laneWidth;
         const Box lowBox = boxOf(low, margin);
         std::vector<int> near;
         for (int k = cover.first; k < cover.end(); ++k)
-            if (k != n && !m.road(k).arc() && boxOf(m.road(k), margin).meets(lowBox))
+            if (k != n && !m.road(k).arc() && coverBoxes[static_cast<size_t>(k - cover.first)].meets(lowBox))
                 near.push_back(k);
-        for (int c = 0; c < cellsOf(m, n) && !near.empty(); ++c) {
-            const WorldPoint p = pointAlong(low, 10.0 * c + 5);
-            for (int k : near)
-                if (underStraight(m.road(k), p, m.laneWidth)) {
-                    covered[static_cast<size_t>(n - under.first)].push_back(c);
-                    break;
-                }
-        }
+        if (near.empty())
+            continue;
+        const CellMiddles middles(low, cellsOf(m, n));
+        std::vector<char> cells(middles.points.size(), 0);
+        for (int k : near)
+            markCellsUnder(middles, m.road(k), m.laneWidth, cells);
+        for (size_t c = 0; c < cells.size(); ++c)
+            if (cells[c])
+                covered[static_cast<size_t>(n - under.first)].push_back(static_cast<int>(c));
     }
     for (int n = under.first; n < under.end(); ++n) {
         const int cells = cellsOf(m, n), next = m.road(n).next[0], previous = previousIn(m, under, n);

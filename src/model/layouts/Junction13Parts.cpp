@@ -115,20 +115,78 @@ bool underStraight(const RoadRecord& road, WorldPoint p, int laneWidth) {
     return along >= 0 && along <= road.length && side >= -W / 2 && side <= road.topLane * W + W / 2;
 }
 
+CellMiddles::CellMiddles(const RoadRecord& low, int cells) {
+    points.reserve(static_cast<size_t>(std::max(cells, 0)));
+    for (int c = 0; c < cells; ++c)
+        points.push_back(pointAlong(low, 10.0 * c + 5));
+    for (size_t first = 0; first < points.size(); first += runCells) {
+        Run r{points[first].x, points[first].y, points[first].x, points[first].y, true};
+        for (size_t c = first; c < std::min(points.size(), first + runCells); ++c) {
+            const WorldPoint p = points[c];
+            r.finite = r.finite && std::isfinite(p.x) && std::isfinite(p.y);
+            r.left = std::min(r.left, p.x);
+            r.right = std::max(r.right, p.x);
+            r.top = std::min(r.top, p.y);
+            r.bottom = std::max(r.bottom, p.y);
+        }
+        runs.push_back(r);
+    }
+}
+
+namespace {
+
+// Whether a run's box can hold a point of the cover's surface: along and across the cover are linear in the point,
+// so over the box they range between their values at its corners. The bounds are widened so that rounding loses no
+// point; a box or a record that is not finite is always tested.
+bool mayMeet(const CellMiddles::Run& r, const RoadRecord& cover, double W) {
+    if (!r.finite)
+        return true;
+    double alongLo = INFINITY, alongHi = -INFINITY, sideLo = INFINITY, sideHi = -INFINITY;
+    for (double x : {r.left, r.right})
+        for (double y : {r.top, r.bottom}) {
+            const double dx = x - cover.startX, dy = y - cover.startY;
+            const double along = (dx * cover.dirX + dy * cover.dirY) / W, side = (-dx * cover.dirY + dy * cover.dirX) / W;
+            alongLo = std::min(alongLo, along);
+            alongHi = std::max(alongHi, along);
+            sideLo = std::min(sideLo, side);
+            sideHi = std::max(sideHi, side);
+        }
+    if (!std::isfinite(alongLo) || !std::isfinite(alongHi) || !std::isfinite(sideLo) || !std::isfinite(sideHi))
+        return true;
+    const double sideTop = cover.topLane * W + W / 2;
+    const double slack = 1 + 1e-6 * (std::abs(alongLo) + std::abs(alongHi) + std::abs(sideLo) + std::abs(sideHi) +
+                                     cover.length + std::abs(sideTop));
+    return alongHi >= -slack && alongLo <= cover.length + slack && sideHi >= -W / 2 - slack &&
+           sideLo <= sideTop + slack;
+}
+
+} // namespace
+
+void markCellsUnder(const CellMiddles& low, const RoadRecord& cover, int laneWidth, std::vector<char>& under) {
+    if (cover.arc() || cover.length <= 0)
+        return;
+    const size_t cells = std::min(under.size(), low.points.size());
+    for (size_t k = 0; k < low.runs.size(); ++k) {
+        if (!mayMeet(low.runs[k], cover, laneWidth))
+            continue;
+        for (size_t c = k * CellMiddles::runCells; c < std::min(cells, (k + 1) * CellMiddles::runCells); ++c)
+            if (!under[c] && underStraight(cover, low.points[c], laneWidth))
+                under[c] = 1;
+    }
+}
+
 void markUnderpasses(NetworkModel& m, int first, int count, int roads, int reach) {
     const int end = first + count, spread = reach / 10;
     std::vector<std::vector<int>> under(static_cast<size_t>(count));
     for (int n = first; n < end; ++n) {
         const RoadRecord& river = m.road(n);
-        const int cells = std::min(river.length, maxLaneLength) / 10;
-        for (int c = 0; c < cells; ++c) {
-            const WorldPoint p = pointAlong(river, 10.0 * c + 5);
-            for (int k = 0; k < roads; ++k)
-                if (underStraight(m.road(k), p, m.laneWidth)) {
-                    under[static_cast<size_t>(n - first)].push_back(c);
-                    break;
-                }
-        }
+        const CellMiddles middles(river, std::min(river.length, maxLaneLength) / 10);
+        std::vector<char> covered(middles.points.size(), 0);
+        for (int k = 0; k < roads; ++k)
+            markCellsUnder(middles, m.road(k), m.laneWidth, covered);
+        for (size_t c = 0; c < covered.size(); ++c)
+            if (covered[c])
+                under[static_cast<size_t>(n - first)].push_back(static_cast<int>(c));
     }
     auto inRange = [&](int n) { return n >= first && n < end; };
     auto cellsOf = [&](int n) { return std::min(m.road(n).length, maxLaneLength) / 10; };

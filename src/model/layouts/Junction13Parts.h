@@ -1,5 +1,7 @@
 // Pieces of "Junction 13" beyond the assemblies: edge turnarounds, the river, and hidden cells under bridges.
 #pragma once
+#include <vector>
+
 #include "model/Primitives.h"
 
 namespace jamlog {
@@ -24,5 +26,22 @@ WorldPoint pointAlong(const RoadRecord& r, double d);
 
 // True when the point lies on the surface of a straight road (its lanes, half a lane either side).
 bool underStraight(const RoadRecord& road, WorldPoint p, int laneWidth);
+
+// The middles of a record's cells (the points underStraight tests), with the box around every run of them.
+struct CellMiddles {
+    CellMiddles(const RoadRecord& low, int cells);
+    std::vector<WorldPoint> points;
+    struct Run {
+        double left, top, right, bottom;
+        bool finite;
+    };
+    std::vector<Run> runs; // run k holds points k * runCells onward
+    static constexpr int runCells = 16;
+};
+
+// Sets under[c] for every cell c whose middle lies on the surface of the straight record `cover`, as underStraight
+// finds it. Only the runs of cells whose box can meet the cover's surface are tested, so that a record costs about
+// its crossings rather than all its cells.
+void markCellsUnder(const CellMiddles& low, const RoadRecord& cover, int laneWidth, std::vector<char>& under);
 
 } // namespace jamlog
