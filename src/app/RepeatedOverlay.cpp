@@ -1,6 +1,7 @@
 #include "app/RepeatedOverlay.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "app/ForwardingCanvas.h"
 
@@ -91,17 +92,14 @@ void RepeatedOverlay::record(int items, const ItemDrawing& drawItem, int originX
         recorder.clear();
         drawItem(recorder, static_cast<int>(i));
         r.calls.swap(recorder.calls);
-        r.left = r.top = 0;
-        r.right = r.bottom = -1;
+        r.left = r.top = std::numeric_limits<long>::max(); // empty until a call grows it
+        r.right = r.bottom = std::numeric_limits<long>::min();
         for (const CanvasCall& call : r.calls) {
             if (call.points.empty())
                 continue;
             const PointBox b = reachOf(call, textBoxes);
-            const bool first = r.right < r.left;
-            r.left = first ? b.left - originX : std::min(r.left, b.left - originX);
-            r.top = first ? b.top - originY : std::min(r.top, b.top - originY);
-            r.right = first ? b.right - originX : std::max(r.right, b.right - originX);
-            r.bottom = first ? b.bottom - originY : std::max(r.bottom, b.bottom - originY);
+            r.left = std::min(r.left, b.left - originX), r.top = std::min(r.top, b.top - originY);
+            r.right = std::max(r.right, b.right - originX), r.bottom = std::max(r.bottom, b.bottom - originY);
         }
     }
 }
