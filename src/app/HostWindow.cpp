@@ -18,6 +18,9 @@ namespace jamlog {
 namespace {
 constexpr int frameMs = 40; // the window is refreshed 25 times a second
 constexpr uint32_t requestHeaderBytes = 64;
+// The pixels of one image request at most: a whole 4K frame in one request would keep a 16 MB staging buffer for
+// the run, while quarter-megabyte requests cost the server nothing more.
+constexpr uint32_t largestPutBytes = 256 * 1024;
 constexpr size_t maxCopiesAwaited = 64; // far more than can be in flight between two frames
 int signalPipe[2] = {-1, -1};
 volatile std::sig_atomic_t termReceived = 0;
@@ -62,7 +65,7 @@ HostWindow::HostWindow(uint32_t id) {
         error_ = text;
         return;
     }
-    maxRequestBytes = xcb_get_maximum_request_length(connection) * 4;
+    maxRequestBytes = std::min(xcb_get_maximum_request_length(connection) * 4, largestPutBytes);
     const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_EXPOSURE;
     xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
     gc = xcb_generate_id(connection);
