@@ -5,7 +5,7 @@
 #   bench/fuzz.sh [BUILD_DIR] [SECONDS] [TARGET ...]
 #     BUILD_DIR  the fuzz build (default build/fuzz: cmake -DJAMLOG_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14)
 #     SECONDS    per target (default 60)
-#     TARGET     import, command_line, store, layout (default all)
+#     TARGET     import, command_line, store, store_load, layout (default all)
 #   JAMLOG_FUZZ_TIMEOUT: seconds one input may take before it counts as a hang (default 120: an input of the store
 #   target may pre-populate thousands of vehicles under the sanitizers)
 set -uo pipefail
@@ -15,7 +15,7 @@ build=${1:-build/fuzz}
 seconds=${2:-60}
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(import command_line store layout)
+[ ${#targets[@]} -gt 0 ] || targets=(import command_line store store_load layout)
 findings=${JAMLOG_FUZZ_FINDINGS:-$build/fuzz-findings}
 mkdir -p "$findings"
 work=$(mktemp -d /tmp/jamlog-fuzz.XXXXXX) || exit 2

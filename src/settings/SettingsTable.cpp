@@ -104,7 +104,7 @@ constexpr SettingRow rows[] = {
     {Setting::PolyThresh, 10, 50, 30, "Line threshold should be between 10 and 50", anyValue, anyValueMax, 7},
     {Setting::CarLen, 50, 300, 200, "Car Length should be between 10 and 300", 1, anyValueMax, 1},
     {Setting::Glow, 5, 25, 15, "Headlight Glow setting should be between 5 and 25", anyValue, anyValueMax, 4},
-    {Setting::CarWid, 20, 80, 40, "Car Width should be between 20 and 80", anyValue, anyValueMax, 2},
+    {Setting::CarWid, 20, 80, 40, "Car Width should be between 20 and 80", 20, anyValueMax, 2},
     {Setting::LanWid, 100, 180, 130, "Lane Width should be between 100 and 180", 1, anyValueMax, 6},
     {Setting::ProcCorr, 1, 10, 3, "Processor correction must be between 1 and 10", 1, anyValueMax, 9},
     {Setting::HCorr, 5, 20, 11, "Correction factor should be between 5 and 20", anyValue, anyValueMax, 5},
@@ -167,7 +167,8 @@ static_assert(rowsInListOrder(), "the rows keep the order of the settings list")
 // clamped. The speeds, which the vehicles' set-up multiplies with one another and with random draws, keep to twice
 // their range. Values without a range (masks, colours, packed pairs, bookkeeping) load as stored. Pre-population keeps
 // to its accepted range: every round steps every vehicle before the first picture, and ten times the range held the
-// start back by seconds.
+// start back by seconds. The car width, the divisor of a car's drawn width, keeps to its smallest accepted value:
+// below it the width divisor (lane width times correction over car width) times a far-out view's scale overflowed.
 constexpr int32_t choiceSpan = 4;
 constexpr int32_t quantityMargin = 10;
 

@@ -2,6 +2,9 @@
 // text where a number belongs, missing keys, huge and negative numbers), loaded through the real load as a saver's
 // view loads them. The view then builds the layout the values choose and runs a few hundred movement ticks with
 // drawing onto a small image. Nothing may crash or trip a sanitizer, and no tick may take long.
+// Built twice: fuzz_store as above, and fuzz_store_load (STORE_NO_PREPOP) with pre-population switched off in the
+// loaded record, as a user may switch it off. A stored pre-population of up to a thousand rounds of every vehicle
+// takes most of a full input's time, so the second reaches many more stored values, layouts and ticks an hour.
 #include <QGuiApplication>
 #include <chrono>
 #include <cstdio>
@@ -11,6 +14,7 @@
 #include "StoreValues.h"
 #include "app/ViewCore.h"
 #include "model/LayoutCatalogue.h"
+#include "settings/SettingBits.h"
 #include "settings/SettingsRecord.h"
 #include "sim/CatalogueLayouts.h"
 #include "sim/VirtualClock.h"
@@ -68,7 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryProfileStore store;
     fillStore(store, in, layout);
 
-    const SettingsRecord record = loadSettings(store, ScreenSizes{viewW, viewH, viewW, viewH});
+    SettingsRecord record = loadSettings(store, ScreenSizes{viewW, viewH, viewW, viewH});
+#ifdef STORE_NO_PREPOP
+    record.advanced |= advancedNoPrePop;
+#endif
     HeadlessView view(store, record, seed, clockMinutes);
     VirtualClock clock(view.simulation());
     for (int i = 0; i < ticks; ++i) {

@@ -55,6 +55,7 @@ TEST(SettingsLoad, ClampsOnlyValuesThatWouldCrash) {
     s.WriteProfileInt("Custom", "RndIntvl", 0);
     s.WriteProfileInt("Config", "Factor", -1);
     s.WriteProfileInt("Design", "CarLen", 0);
+    s.WriteProfileInt("Design", "CarWid", 1);
     s.WriteProfileInt("Screen", "UpdSpd", 500); // out of the pages' range but harmless: kept
     SettingsRecord r = loadSettings(s);
     EXPECT_EQ(r[Setting::Cars], 2000);
@@ -64,6 +65,7 @@ TEST(SettingsLoad, ClampsOnlyValuesThatWouldCrash) {
     EXPECT_EQ(r[Setting::RndIntvl], 1);
     EXPECT_EQ(r[Setting::Factor], 1);
     EXPECT_EQ(r[Setting::CarLen], 1);
+    EXPECT_EQ(r[Setting::CarWid], 20); // a car-width divisor 20 times the widest, times a far-out view's scale
     EXPECT_EQ(r[Setting::UpdSpd], 500);
 }
 
